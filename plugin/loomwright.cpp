@@ -1,0 +1,120 @@
+#include "plugin/loomwright.h"
+
+#include "plugin/logging.h"
+#include "process/appprocess.h"
+#include "process/synchronousprocess.h"
+#include "shared/shareddata.h"
+
+#include <QProcess>
+#include <QQmlEngine>
+
+namespace {
+
+// Key, size and polling interval of the segment that all tools of the suite share.
+const QString sharedDataKey = QStringLiteral(" Brimforge");
+constexpr int sharedDataSize = 65536;
+constexpr int sharedDataInterval = 1000;
+
+}
+
+Loomwright::Loomwright(QObject *parent)
+    : HostkitObject(parent)
+{
+    qCDebug(lcCore) << Q_FUNC_INFO;
+}
+
+Loomwright::~Loomwright()
+{
+    qCDebug(lcCore) << Q_FUNC_INFO;
+    // m_sharedData is deliberately not deleted: it stays attached to the
+    // segment for the whole process and every engine sees the same object.
+}
+
+SharedData *Loomwright::sharedData()
+{
+    if (!m_sharedData) {
+        m_sharedData = new SharedData(sharedDataKey, sharedDataSize, sharedDataInterval, nullptr);
+    }
+    return m_sharedData;
+}
+
+AppProcess *Loomwright::run(const QString &command, const QStringList &arguments)
+{
+    qCDebug(lcCore) << Q_FUNC_INFO << command << arguments;
+
+    auto *process = new AppProcess(nullptr);
+    QQmlEngine::setObjectOwnership(process, QQmlEngine::JavaScriptOwnership);
+    process->start(command, arguments);
+    return process;
+}
+
+SynchronousProcess *Loomwright::runSynchronous(const QString &command,
+                                               const QStringList &arguments,
+                                               const QString &standardInput)
+{
+    qCDebug(lcCore) << Q_FUNC_INFO << command << arguments;
+
+    auto *process = new SynchronousProcess(nullptr);
+    QQmlEngine::setObjectOwnership(process, QQmlEngine::JavaScriptOwnership);
+    process->setStandardInput(standardInput);
+    process->start(command, arguments);
+    return process;
+}
+
+qulonglong Loomwright::runDetached(const QString &command,
+                                   const QStringList &arguments,
+                                   const QString &workingDirectory)
+{
+    qCDebug(lcCore) << Q_FUNC_INFO << command << arguments;
+
+    qint64 pid = 0;
+    if (!QProcess::startDetached(command, arguments, workingDirectory, &pid)) {
+        qCWarning(lcCore) << Q_FUNC_INFO << "Error starting detached command:" << command
+                          << "arguments:" << arguments << "workingDirectory:" << workingDirectory;
+        return 0;
+    }
+    return static_cast<qulonglong>(pid);
+}
+
+// The picture operations arrive with the imaging subsystem; until then QML can
+// call them and gets their failure result.
+
+bool Loomwright::copyImage(const QString &sourcePath,
+                           const QString &targetPath,
+                           int width,
+                           int height,
+                           const QColor &fillColor,
+                           const QString &format,
+                           int quality,
+                           AspectRatioMode aspectRatioMode,
+                           TransformationMode transformationMode)
+{
+    qCDebug(lcCore) << Q_FUNC_INFO << sourcePath << targetPath << width << height << fillColor << format
+                    << quality << aspectRatioMode << transformationMode;
+    qCCritical(lcCore) << Q_FUNC_INFO << "Picture operations are not available in this build";
+    return false;
+}
+
+bool Loomwright::createAdaptiveIconBackgroundMipMapAsset(const QString &sourcePath, const QString &targetPath)
+{
+    qCDebug(lcCore) << Q_FUNC_INFO << sourcePath << targetPath;
+    qCCritical(lcCore) << Q_FUNC_INFO << "Picture operations are not available in this build";
+    return false;
+}
+
+bool Loomwright::createAppIcon(const QString &os,
+                               const QString &sourcePath,
+                               const QString &targetPath,
+                               const QVariantMap &options)
+{
+    qCDebug(lcCore) << Q_FUNC_INFO << os << sourcePath << targetPath << options;
+    qCCritical(lcCore) << Q_FUNC_INFO << "Picture operations are not available in this build";
+    return false;
+}
+
+bool Loomwright::createLaunchImage(const QString &os, const QString &targetPath, const QVariantMap &options)
+{
+    qCDebug(lcCore) << Q_FUNC_INFO << os << targetPath << options;
+    qCCritical(lcCore) << Q_FUNC_INFO << "Picture operations are not available in this build";
+    return false;
+}

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs what this project needs on a Debian 12 machine (as root, idempotent),
+# then configures and builds the default tree in build/.
+#
+#   scripts/setup.sh              install, configure and build build/
+#   scripts/setup.sh --deps-only  install only
+set -euo pipefail
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# The single list of Debian packages the project uses.
+packages=(
+    cmake g++ make
+    qtbase5-dev qtbase5-dev-tools
+    qtdeclarative5-dev qtdeclarative5-dev-tools
+    qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qttest
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "setup: these packages are missing and installing them needs root: ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "setup: installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+[ "${1:-}" = "--deps-only" ] && exit 0
+
+cd "$top"
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$(nproc)"

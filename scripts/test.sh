@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Sets the machine up, then builds and runs the whole test suite twice: in the
+# default build (build/) and in the AddressSanitizer and
+# UndefinedBehaviorSanitizer build (build-sanitize/). A failing test or any
+# sanitizer report, also one from a child process, fails the run.
+set -euo pipefail
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+jobs=$(nproc)
+
+"$top/scripts/setup.sh"
+cd "$top"
+
+echo "== tests: default build"
+ctest --preset default -j "$jobs"
+
+echo "== tests: sanitizer build"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j "$jobs"
+reports="$top/build-sanitize/sanitizer-reports"
+rm -rf "$reports"
+mkdir -p "$reports"
+status=0
+ctest --preset sanitize -j "$jobs" || status=$?
+
+if [ -n "$(ls -A "$reports")" ]; then
+    echo "== sanitizer reports:" >&2
+    for report in "$reports"/*; do
+        echo "-- $report" >&2
+        cat "$report" >&2
+    done
+    status=1
+fi
+exit $status

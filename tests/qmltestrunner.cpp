@@ -1,0 +1,23 @@
+// Runs the Qt Quick Test files of one test folder against the plugin in the
+// build tree.
+#include <QObject>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QtQuickTest>
+
+class Setup : public QObject
+{
+    Q_OBJECT
+
+public Q_SLOTS:
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        engine->addImportPath(QStringLiteral(LOOMWRIGHT_QML_DIR));
+        engine->rootContext()->setContextProperty(QStringLiteral("testChild"),
+                                                  QStringLiteral(LOOMWRIGHT_TESTCHILD));
+    }
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(loomwright, Setup)
+
+#include "qmltestrunner.moc"
