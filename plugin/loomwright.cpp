@@ -5,6 +5,7 @@
 #include "process/synchronousprocess.h"
 #include "shared/shareddata.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QQmlEngine>
 
@@ -68,7 +69,10 @@ qulonglong Loomwright::runDetached(const QString &command,
     qCDebug(lcCore) << Q_FUNC_INFO << command << arguments;
 
     qint64 pid = 0;
-    if (!QProcess::startDetached(command, arguments, workingDirectory, &pid)) {
+    // Qt would start the program in this process's folder when the requested
+    // one is missing; running it in the wrong place is a failed start.
+    const bool folderMissing = !workingDirectory.isEmpty() && !QFileInfo(workingDirectory).isDir();
+    if (folderMissing || !QProcess::startDetached(command, arguments, workingDirectory, &pid)) {
         qCWarning(lcCore) << Q_FUNC_INFO << "Error starting detached command:" << command
                           << "arguments:" << arguments << "workingDirectory:" << workingDirectory;
         return 0;

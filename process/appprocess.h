@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <memory>
+
 // The QML type "Process": one child program whose state and exit data are
 // properties and whose output streams to QML as text signals.
 class AppProcess : public HostkitObject
@@ -100,20 +102,23 @@ private Q_SLOTS:
 
 private:
     enum class Channel { Output, Error };
+    enum class StreamEnd { Open, Ended };
 
     void connectProcess();
+    void releaseDetachedChild();
     void beginRun();
-    void deliver(Channel channel, const QString &text);
+    void readAndDeliver(Channel channel, StreamEnd end);
     void emitText(Channel channel, const QString &text);
     void setBuffered(Channel channel, bool buffered);
 
-    QDetachableProcess m_process;
+    std::unique_ptr<QDetachableProcess> m_process;
     bool m_bufferedStandardError = false;
     LineBuffer m_standardErrorBuffer;
     bool m_bufferedStandardOutput = false;
     LineBuffer m_standardOutputBuffer;
     Utf8StreamDecoder m_standardErrorDecoder;
     Utf8StreamDecoder m_standardOutputDecoder;
+    QByteArray m_readBuffer;
     bool m_detached = false;
 };
 

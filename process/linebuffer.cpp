@@ -2,28 +2,37 @@
 
 bool LineBuffer::append(const QString &text, QString *lines)
 {
-    const QChar *begin = text.constData();
-    const QChar *end = begin + text.size();
-    const QChar *last = end;
-    while (last != begin) {
-        const QChar c = *(last - 1);
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-            break;
-        --last;
+    if (m_rest.isEmpty()) {
+        m_rest = text;
+        return takeLines(0, lines);
     }
+    const int from = m_rest.size();
+    m_rest += text;
+    return takeLines(from, lines);
+}
 
-    if (last == begin) {
-        m_rest += text;
+bool LineBuffer::takeLines(int newTextFrom, QString *lines)
+{
+    // The forward searches are vectorised, so a long line without a
+    // terminator costs little more than its copy.
+    const QStringRef newText = m_rest.midRef(newTextFrom);
+    if (!newText.contains(QLatin1Char('\n')) && !newText.contains(QLatin1Char('\r')))
         return false;
-    }
 
-    const int terminated = int(last - begin);
-    if (m_rest.isEmpty() && terminated == text.size()) {
-        *lines = text;
+    const QChar *begin = m_rest.constData() + newTextFrom;
+    const QChar *last = m_rest.constData() + m_rest.size();
+    while (*(last - 1) != QLatin1Char('\n') && *(last - 1) != QLatin1Char('\r'))
+        --last;
+    Q_ASSERT(last > begin);
+
+    const int terminated = int(last - m_rest.constData());
+    if (terminated == m_rest.size()) {
+        lines->swap(m_rest);
+        m_rest.clear();
     } else {
-        *lines = m_rest + text.leftRef(terminated);
+        *lines = m_rest.left(terminated);
+        m_rest.remove(0, terminated);
     }
-    m_rest = text.mid(terminated);
     return true;
 }
 

@@ -16,6 +16,11 @@ public:
     // Adds text; returns true and sets lines when complete lines are ready.
     bool append(const QString &text, QString *lines);
 
+    // For callers that decode straight into the buffer: append to rest(),
+    // then hand over the position where the new text began.
+    QString &rest() { return m_rest; }
+    bool takeLines(int newTextFrom, QString *lines);
+
     // Returns everything held and empties the buffer.
     QString take();
 

@@ -1,7 +1,6 @@
 #ifndef LOOMWRIGHT_UTF8STREAMDECODER_P_H
 #define LOOMWRIGHT_UTF8STREAMDECODER_P_H
 
-#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -16,7 +15,8 @@ public:
     Utf8StreamDecoder();
     ~Utf8StreamDecoder();
 
-    QString decode(const QByteArray &bytes);
+    // Appends the decoded piece to target.
+    void decode(const char *bytes, int size, QString *target);
 
     // Ends the stream and starts a new one. A character left incomplete at
     // the end becomes one replacement character instead of vanishing.

@@ -1,38 +1,164 @@
 #include "shared/shareddata.h"
 
 #include "plugin/logging.h"
+#include "utility/jsonutility.h"
 
-// The segment itself arrives with the shared-memory subsystem. Until then the
-// object reads as an empty map and refuses writes, so QML can already bind to it.
+#include <cstring>
+
+#if defined(Q_OS_UNIX) && !defined(QT_POSIX_IPC)
+#include "shared/systemvipc_p.h"
+#endif
+
+namespace {
+
+constexpr int counterOffset = 0;
+constexpr int lengthOffset = 4;
+constexpr int headerSize = 8;
+
+qint32 readInt32(const void *segment, int offset)
+{
+    qint32 value;
+    std::memcpy(&value, static_cast<const char *>(segment) + offset, sizeof value);
+    return value;
+}
+
+void writeInt32(void *segment, int offset, qint32 value)
+{
+    std::memcpy(static_cast<char *>(segment) + offset, &value, sizeof value);
+}
+
+}
 
 SharedData::SharedData(const QString &key, int size, int interval, QObject *parent)
     : QObject(parent)
-    , m_key(key)
-    , m_size(size)
-    , m_interval(interval)
+    , m_memory(key)
 {
+    if (m_memory.attach(QSharedMemory::ReadWrite)) {
+        qCDebug(lcCore) << Q_FUNC_INFO << "Attached:" << key << m_memory.size() << m_memory.nativeKey();
+    } else if (m_memory.create(size, QSharedMemory::ReadWrite)) {
+        qCDebug(lcCore) << Q_FUNC_INFO << "Created:" << key << m_memory.size() << m_memory.nativeKey();
+        m_memory.lock();
+        std::memset(m_memory.data(), 0, size_t(m_memory.size()));
+        m_memory.unlock();
+    } else {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Unable to create:" << m_memory.errorString() << key << m_memory.size();
+    }
+
+#if defined(Q_OS_UNIX) && !defined(QT_POSIX_IPC)
+    // The segment carries a sign-in token: only its owner may see it.
+    if (m_memory.isAttached() && !SystemVIpc::restrictToOwner(m_memory)) {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Segment belongs to another user, detaching:" << key;
+        m_memory.detach();
+    }
+#endif
+
+    if (interval > 0) {
+        connect(&m_updateTimer, &QTimer::timeout, this, &SharedData::onUpdateTimer);
+        m_updateTimer.setInterval(interval);
+        m_updateTimer.setSingleShot(false);
+        m_updateTimer.start();
+    }
 }
 
+// The segment stays while any process is attached; this one detaches here.
 SharedData::~SharedData() = default;
+
+bool SharedData::hasSegment() const
+{
+    return m_memory.isAttached() && m_memory.size() >= headerSize;
+}
+
+// What a payload may take; negative (and so refusing every write) when there
+// is no usable segment.
+int SharedData::capacity() const
+{
+    return (hasSegment() ? m_memory.size() : 0) - headerSize;
+}
 
 QVariantMap SharedData::object() const
 {
-    return QVariantMap();
+    return JsonUtility::toVariantMap(stringData());
 }
 
 void SharedData::setObject(const QVariantMap &object)
 {
-    Q_UNUSED(object)
-    qCCritical(lcCore) << Q_FUNC_INFO << "Shared data is not available in this build:" << m_key;
+    setStringData(JsonUtility::toCompactJson(object));
 }
 
 QString SharedData::stringData() const
 {
-    return QString();
+    if (!hasSegment())
+        return QString();
+
+    if (!m_memory.lock()) {
+        qCCritical(lcCore) << Q_FUNC_INFO << m_memory.errorString();
+        return QString();
+    }
+
+    const char *segment = static_cast<const char *>(m_memory.constData());
+    const qint32 length = readInt32(segment, lengthOffset);
+    qCDebug(lcCore) << Q_FUNC_INFO << "dataSize:" << length;
+
+    QString text;
+    const int limit = capacity();
+    if (length >= 0 && length <= limit)
+        text = QString::fromUtf8(segment + headerSize, length);
+
+    m_memory.unlock();
+
+    if (length < 0 || length > limit)
+        qCCritical(lcCore) << Q_FUNC_INFO << "Invalid data size" << length << "capacity" << limit;
+    return text;
 }
 
 void SharedData::setStringData(const QString &text)
 {
-    Q_UNUSED(text)
-    qCCritical(lcCore) << Q_FUNC_INFO << "Shared data is not available in this build:" << m_key;
+    const QByteArray bytes = text.toUtf8();
+    const int limit = capacity();
+    if (bytes.size() > limit) {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Object data too large" << bytes.size() << ">" << limit;
+        return;
+    }
+
+    if (!m_memory.lock()) {
+        qCCritical(lcCore) << Q_FUNC_INFO << m_memory.errorString();
+        return;
+    }
+
+    m_updateTimer.stop();
+    // Sizes only: the payload holds a refresh token and must never reach a log.
+    qCDebug(lcCore) << Q_FUNC_INFO << "size:" << bytes.size() << "string" << text.size();
+
+    char *segment = static_cast<char *>(m_memory.data());
+    writeInt32(segment, lengthOffset, bytes.size());
+    std::memcpy(segment + headerSize, bytes.constData(), size_t(bytes.size()));
+    // Wraps at the 32-bit limit; readers only compare for inequality.
+    const qint32 counter = qint32(quint32(readInt32(segment, counterOffset)) + 1u);
+    writeInt32(segment, counterOffset, counter);
+    m_lastSeenCounter = counter;
+
+    m_memory.unlock();
+
+    Q_EMIT dataChanged();
+    if (m_updateTimer.interval() > 0)
+        m_updateTimer.start();
+}
+
+void SharedData::onUpdateTimer()
+{
+    if (!hasSegment())
+        return;
+
+    if (!m_memory.lock()) {
+        qCCritical(lcCore) << Q_FUNC_INFO << m_memory.errorString();
+        return;
+    }
+    const qint32 counter = readInt32(m_memory.constData(), counterOffset);
+    m_memory.unlock();
+
+    if (counter != m_lastSeenCounter) {
+        qCDebug(lcCore) << Q_FUNC_INFO << counter << "!=" << m_lastSeenCounter;
+        m_lastSeenCounter = counter;
+        Q_EMIT dataChanged();
+    }
 }

@@ -2,10 +2,17 @@
 #define LOOMWRIGHT_SHAREDDATA_H
 
 #include <QObject>
+#include <QSharedMemory>
 #include <QString>
+#include <QTimer>
 #include <QVariantMap>
 
-// One JSON object mirrored between all processes of the suite.
+// One JSON object mirrored between all processes of the suite through a named
+// shared-memory segment. Writers bump a change counter in the segment; every
+// process polls the counter and reports a change as dataChanged().
+//
+// Segment layout, native byte order: change counter (int32) at 0, payload
+// length in bytes (int32) at 4, the payload (compact UTF-8 JSON) from 8 on.
 class SharedData : public QObject
 {
     Q_OBJECT
@@ -24,10 +31,16 @@ public:
 Q_SIGNALS:
     void dataChanged();
 
+private Q_SLOTS:
+    void onUpdateTimer();
+
 private:
-    QString m_key;
-    int m_size;
-    int m_interval;
+    bool hasSegment() const;
+    int capacity() const;
+
+    mutable QSharedMemory m_memory;
+    QTimer m_updateTimer;
+    qint32 m_lastSeenCounter = 0;
 };
 
 #endif

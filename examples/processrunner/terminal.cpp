@@ -34,5 +34,5 @@ void Terminal::exit(int code)
 {
     // Queued, so that a program that ends while it is still being created
     // (before the event loop runs) ends all the same.
-    QTimer::singleShot(0, qApp, [code] { QCoreApplication::exit(code); });
+    QTimer::singleShot(0, QCoreApplication::instance(), [code] { QCoreApplication::exit(code); });
 }

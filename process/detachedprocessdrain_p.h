@@ -1,0 +1,31 @@
+#ifndef LOOMWRIGHT_DETACHEDPROCESSDRAIN_P_H
+#define LOOMWRIGHT_DETACHEDPROCESSDRAIN_P_H
+
+#include "process/detachableprocess_p.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+
+// Looks after a process whose child was let go. Destroying the process would
+// close the child's output pipes, and on Unix the child's next write would
+// then kill it; so the drain keeps the pipes open and empty, discarding what
+// the child writes, until the child has ended. It lives on the application
+// object and deletes itself.
+class DetachedProcessDrain : public QObject
+{
+
+public:
+    static void adopt(std::unique_ptr<QDetachableProcess> process);
+
+private:
+    explicit DetachedProcessDrain(std::unique_ptr<QDetachableProcess> process, QObject *parent);
+
+    void checkEnded();
+
+    std::unique_ptr<QDetachableProcess> m_process;
+    QTimer m_endCheck;
+};
+
+#endif

@@ -1,0 +1,479 @@
+#include "process/appprocess.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/types.h>
+#endif
+
+namespace {
+
+const int waitMs = 30000;
+
+QString testChild()
+{
+    return QStringLiteral(LOOMWRIGHT_TESTCHILD);
+}
+
+// Every signal of an AppProcess in the order it arrives; the text signals
+// carry their text as "out:TEXT" and "err:TEXT".
+class EventLog : public QObject
+{
+public:
+    explicit EventLog(AppProcess *process)
+    {
+        const auto record = [this](const char *name) {
+            return [this, name] { events << QLatin1String(name); };
+        };
+        connect(process, &AppProcess::started, this, record("started"));
+        connect(process, &AppProcess::finished, this, record("finished"));
+        connect(process, &AppProcess::stateChanged, this, record("stateChanged"));
+        connect(process, &AppProcess::errorChanged, this, record("errorChanged"));
+        connect(process, &AppProcess::processIdChanged, this, record("processIdChanged"));
+        connect(process, &AppProcess::exitCodeChanged, this, record("exitCodeChanged"));
+        connect(process, &AppProcess::exitStatusChanged, this, record("exitStatusChanged"));
+        connect(process, &AppProcess::programChanged, this, record("programChanged"));
+        connect(process, &AppProcess::argumentsChanged, this, record("argumentsChanged"));
+        connect(process, &AppProcess::workingDirectoryChanged, this, record("workingDirectoryChanged"));
+        connect(process, &AppProcess::bufferedStandardErrorChanged, this, record("bufferedStandardErrorChanged"));
+        connect(process, &AppProcess::bufferedStandardOutputChanged, this, record("bufferedStandardOutputChanged"));
+        connect(process, &AppProcess::standardOutput, this,
+                [this](const QString &text) { events << QStringLiteral("out:") + text; });
+        connect(process, &AppProcess::standardError, this,
+                [this](const QString &text) { events << QStringLiteral("err:") + text; });
+    }
+
+    // The events whose name is one of names, in order.
+    QStringList only(const QStringList &names) const
+    {
+        QStringList result;
+        for (const QString &event : events) {
+            if (names.contains(event))
+                result << event;
+        }
+        return result;
+    }
+
+    // The text of the emissions on one channel ("out" or "err").
+    QStringList texts(const QString &channel) const
+    {
+        const QString prefix = channel + QLatin1Char(':');
+        QStringList result;
+        for (const QString &event : events) {
+            if (event.startsWith(prefix))
+                result << event.mid(prefix.size());
+        }
+        return result;
+    }
+
+    QStringList events;
+};
+
+// True once the child is gone or only waits to be reaped.
+bool processEnded(qint64 pid)
+{
+#ifdef Q_OS_LINUX
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const int afterName = line.lastIndexOf(')');
+    return afterName < 0 || line.mid(afterName + 2, 1) == "Z";
+#elif defined(Q_OS_UNIX)
+    return ::kill(pid_t(pid), 0) != 0;
+#else
+    Q_UNUSED(pid)
+    QTest::qWait(1000);
+    return true;
+#endif
+}
+
+const QStringList propertySignals = { QStringLiteral("programChanged"), QStringLiteral("argumentsChanged"),
+                                      QStringLiteral("workingDirectoryChanged") };
+
+}
+
+class TestAppProcess : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void setters_data();
+    void setters();
+    void startWithCommandEmitsPropertySignals();
+    void signalOrderOfARun();
+
+    void streams_data();
+    void streams();
+    void settingBufferedToItsValueEmitsNothing();
+    void newRunFlushesHeldFragmentFirst();
+
+    void exitCode_data();
+    void exitCode();
+    void failedToStart();
+    void crash();
+
+    void detachKeepsChildRunning();
+    void detachBeforeStartFails();
+    void startAgainAfterDetach();
+};
+
+void TestAppProcess::setters_data()
+{
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("first");
+    QTest::addColumn<QVariant>("second");
+    QTest::addColumn<bool>("emits");
+
+    const QStringList xy = { QStringLiteral("x"), QStringLiteral("y") };
+    QTest::newRow("program, same") << QByteArray("program") << QVariant(QStringLiteral("a"))
+                                   << QVariant(QStringLiteral("a")) << false;
+    QTest::newRow("program, different") << QByteArray("program") << QVariant(QStringLiteral("a"))
+                                        << QVariant(QStringLiteral("b")) << true;
+    QTest::newRow("arguments, same") << QByteArray("arguments") << QVariant(xy) << QVariant(xy) << false;
+    QTest::newRow("arguments, other order")
+            << QByteArray("arguments") << QVariant(xy)
+            << QVariant(QStringList{ QStringLiteral("y"), QStringLiteral("x") }) << true;
+    QTest::newRow("arguments, one element differs")
+            << QByteArray("arguments") << QVariant(xy)
+            << QVariant(QStringList{ QStringLiteral("x"), QStringLiteral("z") }) << true;
+    QTest::newRow("arguments, one more")
+            << QByteArray("arguments") << QVariant(xy) << QVariant(xy + QStringList{ QStringLiteral("x") }) << true;
+    QTest::newRow("workingDirectory, same") << QByteArray("workingDirectory") << QVariant(QStringLiteral("/tmp"))
+                                            << QVariant(QStringLiteral("/tmp")) << false;
+    QTest::newRow("workingDirectory, different") << QByteArray("workingDirectory") << QVariant(QStringLiteral("/tmp"))
+                                                 << QVariant(QStringLiteral("/")) << true;
+}
+
+void TestAppProcess::setters()
+{
+    QFETCH(QByteArray, property);
+    QFETCH(QVariant, first);
+    QFETCH(QVariant, second);
+    QFETCH(bool, emits);
+
+    AppProcess process;
+    EventLog log(&process);
+    QVERIFY(process.setProperty(property, first));
+    QCOMPARE(log.events, QStringList{ QString::fromLatin1(property + "Changed") });
+
+    log.events.clear();
+    QVERIFY(process.setProperty(property, second));
+    QCOMPARE(log.events.size(), emits ? 1 : 0);
+    QCOMPARE(process.property(property), second);
+}
+
+void TestAppProcess::startWithCommandEmitsPropertySignals()
+{
+    AppProcess process;
+    EventLog log(&process);
+    QSignalSpy finished(&process, &AppProcess::finished);
+    const QStringList arguments = { QStringLiteral("exit:0") };
+
+    // The same command twice: the signals come although nothing changed.
+    for (int run = 1; run <= 2; ++run) {
+        log.events.clear();
+        process.start(testChild(), arguments);
+        QCOMPARE(log.only(propertySignals), propertySignals);
+        QCOMPARE(process.program(), testChild());
+        QCOMPARE(process.arguments(), arguments);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), run, waitMs);
+    }
+
+    log.events.clear();
+    process.start();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 3, waitMs);
+    QCOMPARE(log.only(propertySignals), QStringList());
+}
+
+void TestAppProcess::signalOrderOfARun()
+{
+    AppProcess process;
+    EventLog log(&process);
+    QSignalSpy finished(&process, &AppProcess::finished);
+
+    // The output ends inside a two-byte character: what is left of it is
+    // delivered when the child has gone, before finished.
+    process.start(testChild(), { QStringLiteral("out:x\\xC3"), QStringLiteral("exit:3") });
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, waitMs);
+
+    const int started = log.events.indexOf(QStringLiteral("started"));
+    QVERIFY2(started >= 0, qPrintable(log.events.join(QLatin1Char(' '))));
+    QCOMPARE(log.events.value(started + 1), QStringLiteral("processIdChanged"));
+    QCOMPARE(log.events.count(QStringLiteral("started")), 1);
+
+    const QStringList tail = { QStringLiteral("out:") + QChar(QChar::ReplacementCharacter), QStringLiteral("finished"),
+                               QStringLiteral("exitCodeChanged"), QStringLiteral("exitStatusChanged") };
+    QCOMPARE(log.events.mid(log.events.size() - tail.size()), tail);
+    QCOMPARE(log.texts(QStringLiteral("out")).first(), QStringLiteral("x"));
+
+    QCOMPARE(process.state(), AppProcess::NotRunning);
+    QCOMPARE(process.exitCode(), 3);
+    QCOMPARE(process.exitStatus(), AppProcess::NormalExit);
+}
+
+void TestAppProcess::streams_data()
+{
+    QTest::addColumn<QString>("channel");
+    QTest::addColumn<bool>("buffered");
+    QTest::addColumn<QStringList>("pieces"); // as testchild writes them, one read each
+    QTest::addColumn<QStringList>("emissions");
+    QTest::addColumn<QString>("rest"); // emitted once buffering is switched off
+
+    for (const QString &channel : { QStringLiteral("out"), QStringLiteral("err") }) {
+        const QByteArray name = channel == QLatin1String("out") ? "stdout" : "stderr";
+        const auto row = [&name](const char *title) -> QTestData & {
+            return QTest::newRow(QByteArray(name + ", " + title).constData());
+        };
+
+        row("unbuffered, one emission per read")
+                << channel << false
+                << QStringList{ QStringLiteral("one"), QStringLiteral("two\\n"), QStringLiteral("a\\nb") }
+                << QStringList{ QStringLiteral("one"), QStringLiteral("two\n"), QStringLiteral("a\nb") } << QString();
+        row("unbuffered, character split after first byte")
+                << channel << false << QStringList{ QStringLiteral("caf\\xC3"), QStringLiteral("\\xA9!") }
+                << QStringList{ QStringLiteral("caf"), QStringLiteral("\u00e9!") } << QString();
+        row("unbuffered, character split before anything else")
+                << channel << false << QStringList{ QStringLiteral("\\xE2\\x9C"), QStringLiteral("\\x93 ok") }
+                << QStringList{ QString(), QStringLiteral("\u2713 ok") } << QString();
+        row("unbuffered, four-byte character in three reads")
+                << channel << false
+                << QStringList{ QStringLiteral("<\\xF0\\x9F"), QStringLiteral("\\x98"), QStringLiteral("\\x80>") }
+                << QStringList{ QStringLiteral("<"), QString(), QString::fromUtf8("\xF0\x9F\x98\x80>") } << QString();
+
+        row("buffered, held rest goes in front of next line")
+                << channel << true << QStringList{ QStringLiteral("a\\nb"), QStringLiteral("c\\n") }
+                << QStringList{ QStringLiteral("a\n"), QStringLiteral("bc\n") } << QString();
+        row("buffered, several lines of one read in one emission")
+                << channel << true << QStringList{ QStringLiteral("x\\ny\\nz") }
+                << QStringList{ QStringLiteral("x\ny\n") }
+                << QStringLiteral("z");
+        row("buffered, CR LF split across reads")
+                << channel << true << QStringList{ QStringLiteral("one\\r"), QStringLiteral("\\ntwo\\n") }
+                << QStringList{ QStringLiteral("one\r"), QStringLiteral("\ntwo\n") } << QString();
+        row("buffered, nothing terminated")
+                << channel << true << QStringList{ QStringLiteral("ab"), QStringLiteral("cd") } << QStringList()
+                << QStringLiteral("abcd");
+        row("buffered, character split across reads")
+                << channel << true
+                << QStringList{ QStringLiteral("\\xE6\\x97\\xA5\\xE6"), QStringLiteral("\\x9C\\xAC\\n") }
+                << QStringList{ QStringLiteral("\u65e5\u672c\n") } << QString();
+    }
+}
+
+void TestAppProcess::streams()
+{
+    QFETCH(QString, channel);
+    QFETCH(bool, buffered);
+    QFETCH(QStringList, pieces);
+    QFETCH(QStringList, emissions);
+    QFETCH(QString, rest);
+
+    const bool output = channel == QLatin1String("out");
+    const QString other = output ? QStringLiteral("err") : QStringLiteral("out");
+
+    AppProcess process;
+    if (output)
+        process.setBufferedStandardOutput(buffered);
+    else
+        process.setBufferedStandardError(buffered);
+
+    EventLog log(&process);
+    QSignalSpy finished(&process, &AppProcess::finished);
+    QStringList arguments;
+    for (const QString &piece : qAsConst(pieces))
+        arguments << channel + QLatin1Char(':') + piece;
+    process.start(testChild(), arguments);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, waitMs);
+
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(log.texts(channel), emissions);
+    QCOMPARE(log.texts(other), QStringList());
+
+    // Switching buffering off hands out what is still held, once.
+    log.events.clear();
+    if (output)
+        process.setBufferedStandardOutput(false);
+    else
+        process.setBufferedStandardError(false);
+    QCOMPARE(log.texts(channel), rest.isEmpty() ? QStringList() : QStringList{ rest });
+}
+
+void TestAppProcess::settingBufferedToItsValueEmitsNothing()
+{
+    AppProcess process;
+    EventLog log(&process);
+
+    process.setBufferedStandardOutput(false);
+    process.setBufferedStandardError(false);
+    QCOMPARE(log.events, QStringList());
+
+    process.setBufferedStandardOutput(true);
+    process.setBufferedStandardError(true);
+    QCOMPARE(log.events, (QStringList{ QStringLiteral("bufferedStandardOutputChanged"),
+                                       QStringLiteral("bufferedStandardErrorChanged") }));
+    QVERIFY(process.bufferedStandardOutput());
+    QVERIFY(process.bufferedStandardError());
+
+    // With a fragment held, setting true again must neither signal nor flush.
+    QSignalSpy finished(&process, &AppProcess::finished);
+    process.start(testChild(), { QStringLiteral("out:held") });
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, waitMs);
+    log.events.clear();
+    process.setBufferedStandardOutput(true);
+    QCOMPARE(log.events, QStringList());
+    process.setBufferedStandardOutput(false);
+    QCOMPARE(log.events, (QStringList{ QStringLiteral("out:held"), QStringLiteral("bufferedStandardOutputChanged") }));
+}
+
+void TestAppProcess::newRunFlushesHeldFragmentFirst()
+{
+    AppProcess process;
+    process.setBufferedStandardOutput(true);
+    process.setBufferedStandardError(true);
+    EventLog log(&process);
+    QSignalSpy finished(&process, &AppProcess::finished);
+
+    process.start(testChild(), { QStringLiteral("out:a\\nfrag"), QStringLiteral("err:e\\nefrag") });
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, waitMs);
+    QCOMPARE(log.texts(QStringLiteral("out")), QStringList{ QStringLiteral("a\n") });
+    QCOMPARE(log.texts(QStringLiteral("err")), QStringList{ QStringLiteral("e\n") });
+
+    // The second run goes through start() without arguments.
+    process.setArguments({ QStringLiteral("out:next\\n"), QStringLiteral("err:enext\\n") });
+    log.events.clear();
+    process.start();
+    QCOMPARE(log.texts(QStringLiteral("out")), QStringList{ QStringLiteral("frag") });
+    QCOMPARE(log.texts(QStringLiteral("err")), QStringList{ QStringLiteral("efrag") });
+
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, waitMs);
+    QCOMPARE(log.texts(QStringLiteral("out")), (QStringList{ QStringLiteral("frag"), QStringLiteral("next\n") }));
+    QCOMPARE(log.texts(QStringLiteral("err")), (QStringList{ QStringLiteral("efrag"), QStringLiteral("enext\n") }));
+}
+
+void TestAppProcess::exitCode_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::newRow("zero") << 0;
+    QTest::newRow("one") << 1;
+    QTest::newRow("42") << 42;
+    QTest::newRow("255") << 255;
+}
+
+void TestAppProcess::exitCode()
+{
+    QFETCH(int, code);
+
+    AppProcess process;
+    QSignalSpy finished(&process, &AppProcess::finished);
+    QSignalSpy exitCodeChanged(&process, &AppProcess::exitCodeChanged);
+    process.start(testChild(), { QStringLiteral("exit:") + QString::number(code) });
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, waitMs);
+
+    QCOMPARE(exitCodeChanged.count(), 1);
+    QCOMPARE(process.exitCode(), code);
+    QCOMPARE(process.exitStatus(), AppProcess::NormalExit);
+    QCOMPARE(process.state(), AppProcess::NotRunning);
+}
+
+void TestAppProcess::failedToStart()
+{
+    AppProcess process;
+    EventLog log(&process);
+    QSignalSpy errorChanged(&process, &AppProcess::errorChanged);
+
+    process.start(QStringLiteral("/nonexistent/loomwright-no-such-program"));
+    QTRY_VERIFY_WITH_TIMEOUT(errorChanged.count() > 0, waitMs);
+
+    QCOMPARE(process.error(), AppProcess::FailedToStart);
+    QCOMPARE(process.state(), AppProcess::NotRunning);
+    QVERIFY(!log.events.contains(QStringLiteral("started")));
+    QVERIFY(!log.events.contains(QStringLiteral("finished")));
+}
+
+void TestAppProcess::crash()
+{
+    AppProcess process;
+    EventLog log(&process);
+    QSignalSpy finished(&process, &AppProcess::finished);
+
+    process.start(testChild(), { QStringLiteral("out:before\\n"), QStringLiteral("crash") });
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, waitMs);
+
+    QCOMPARE(process.error(), AppProcess::Crashed);
+    QCOMPARE(process.exitStatus(), AppProcess::CrashExit);
+    QVERIFY(log.events.contains(QStringLiteral("errorChanged")));
+    QCOMPARE(log.texts(QStringLiteral("out")), QStringList{ QStringLiteral("before\n") });
+}
+
+void TestAppProcess::detachKeepsChildRunning()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString alive = dir.filePath(QStringLiteral("alive"));
+
+    auto *process = new AppProcess;
+    QSignalSpy started(process, &AppProcess::started);
+    QSignalSpy stateChanged(process, &AppProcess::stateChanged);
+    // The child writes after its object is gone: that must neither kill nor block it.
+    process->start(testChild(), { QStringLiteral("sleep:800"), QStringLiteral("out:late\\n"),
+                                  QStringLiteral("err:late\\n"), QStringLiteral("touch:") + alive });
+    QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, waitMs);
+
+    stateChanged.clear();
+    QVERIFY(process->detach());
+    QCOMPARE(process->state(), AppProcess::NotRunning);
+    QCOMPARE(stateChanged.count(), 1);
+
+    // Destroying a process that still owned its child would kill it.
+    delete process;
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(alive), waitMs);
+}
+
+void TestAppProcess::detachBeforeStartFails()
+{
+    AppProcess process;
+    EventLog log(&process);
+    QVERIFY(!process.detach());
+    QCOMPARE(process.state(), AppProcess::NotRunning);
+    QCOMPARE(log.events, QStringList());
+}
+
+void TestAppProcess::startAgainAfterDetach()
+{
+    AppProcess process;
+    EventLog log(&process);
+    QSignalSpy started(&process, &AppProcess::started);
+    QSignalSpy finished(&process, &AppProcess::finished);
+    process.start(testChild(), { QStringLiteral("sleep:300") });
+    QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, waitMs);
+    const qint64 detachedPid = qint64(process.processId());
+    QVERIFY(process.detach());
+
+    // The same object runs the next child and reports it in full.
+    log.events.clear();
+    process.start(testChild(), { QStringLiteral("out:again"), QStringLiteral("sleep:20000") });
+    QTRY_COMPARE_WITH_TIMEOUT(log.texts(QStringLiteral("out")), QStringList{ QStringLiteral("again") }, waitMs);
+    QCOMPARE(started.count(), 2);
+
+    // The end of the detached child belongs to nobody: it must neither end
+    // the new run nor hold up the event loop until the new child is gone.
+    QTRY_VERIFY_WITH_TIMEOUT(processEnded(detachedPid), waitMs);
+    QTest::qWait(200);
+    QCOMPARE(process.state(), AppProcess::Running);
+    QCOMPARE(finished.count(), 0);
+
+#ifdef Q_OS_UNIX
+    ::kill(pid_t(process.processId()), SIGKILL);
+#endif
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, waitMs);
+    QCOMPARE(process.exitStatus(), AppProcess::CrashExit);
+}
+
+QTEST_GUILESS_MAIN(TestAppProcess)
+
+#include "tst_appprocess.moc"

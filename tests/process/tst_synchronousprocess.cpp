@@ -1,0 +1,331 @@
+#include "process/synchronousprocess.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <limits>
+#include <memory>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/types.h>
+#endif
+
+namespace {
+
+const int waitMs = 30000;
+
+QString testChild()
+{
+    return QStringLiteral(LOOMWRIGHT_TESTCHILD);
+}
+
+// Counts the emissions of every signal of an object.
+class AllSignals
+{
+public:
+    explicit AllSignals(QObject *object)
+    {
+        const QMetaObject *meta = object->metaObject();
+        for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+            if (meta->method(i).methodType() == QMetaMethod::Signal)
+                m_spies.push_back(std::make_unique<QSignalSpy>(object, meta->method(i)));
+        }
+    }
+
+    int count() const
+    {
+        int total = 0;
+        for (const auto &spy : m_spies)
+            total += spy->count();
+        return total;
+    }
+
+private:
+    std::vector<std::unique_ptr<QSignalSpy>> m_spies;
+};
+
+// A log line of this class: the signature of function (a pattern), then text.
+QRegularExpression logLine(const char *function, const char *text)
+{
+    return QRegularExpression(QStringLiteral("^void SynchronousProcess::") + QLatin1String(function)
+                              + QStringLiteral("\\(.*\\) ") + QRegularExpression::escape(QLatin1String(text))
+                              + QLatin1Char('$'));
+}
+
+QString readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+}
+
+class TestSynchronousProcess : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void setters_data();
+    void setters();
+    void startWithCommandEmitsPropertySignals();
+
+    void standardInput_data();
+    void standardInput();
+    void outputsAndExitCode();
+    void silentProgramStillSignalsOutputs();
+    void secondStartClearsOutputUntilDone();
+
+    void timeoutLeavesChildRunning();
+    void longTimeoutsWait_data();
+    void longTimeoutsWait();
+    void missingProgram();
+    void crash();
+};
+
+void TestSynchronousProcess::setters_data()
+{
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("first");
+    QTest::addColumn<QVariant>("second");
+    QTest::addColumn<int>("emissions"); // emissions of any signal when setting second
+
+    const QStringList xy = { QStringLiteral("x"), QStringLiteral("y") };
+    QTest::newRow("program, same") << QByteArray("program") << QVariant(QStringLiteral("a"))
+                                   << QVariant(QStringLiteral("a")) << 0;
+    QTest::newRow("program, different") << QByteArray("program") << QVariant(QStringLiteral("a"))
+                                        << QVariant(QStringLiteral("b")) << 1;
+    QTest::newRow("arguments, same") << QByteArray("arguments") << QVariant(xy) << QVariant(xy) << 0;
+    QTest::newRow("arguments, other order")
+            << QByteArray("arguments") << QVariant(xy)
+            << QVariant(QStringList{ QStringLiteral("y"), QStringLiteral("x") }) << 1;
+    QTest::newRow("workingDirectory, different") << QByteArray("workingDirectory") << QVariant(QStringLiteral("/tmp"))
+                                                 << QVariant(QStringLiteral("/")) << 1;
+    QTest::newRow("standardInput, same") << QByteArray("standardInput") << QVariant(QStringLiteral("in"))
+                                         << QVariant(QStringLiteral("in")) << 0;
+    QTest::newRow("standardInput, different") << QByteArray("standardInput") << QVariant(QStringLiteral("in"))
+                                              << QVariant(QStringLiteral("out")) << 1;
+    QTest::newRow("standardInput, emptied") << QByteArray("standardInput") << QVariant(QStringLiteral("in"))
+                                            << QVariant(QString()) << 1;
+    QTest::newRow("timeout, different") << QByteArray("timeout") << QVariant(qlonglong(1000))
+                                        << QVariant(qlonglong(2000)) << 0;
+}
+
+void TestSynchronousProcess::setters()
+{
+    QFETCH(QByteArray, property);
+    QFETCH(QVariant, first);
+    QFETCH(QVariant, second);
+    QFETCH(int, emissions);
+
+    SynchronousProcess process;
+    QVERIFY(process.setProperty(property, first));
+    AllSignals all(&process);
+    QVERIFY(process.setProperty(property, second));
+    QCOMPARE(all.count(), emissions);
+    QCOMPARE(process.property(property), second);
+}
+
+void TestSynchronousProcess::startWithCommandEmitsPropertySignals()
+{
+    SynchronousProcess process;
+    QStringList order;
+    connect(&process, &SynchronousProcess::programChanged, this, [&] { order << QStringLiteral("program"); });
+    connect(&process, &SynchronousProcess::argumentsChanged, this, [&] { order << QStringLiteral("arguments"); });
+    connect(&process, &SynchronousProcess::workingDirectoryChanged, this,
+            [&] { order << QStringLiteral("workingDirectory"); });
+    const QStringList expected = { QStringLiteral("program"), QStringLiteral("arguments"),
+                                   QStringLiteral("workingDirectory") };
+
+    process.start(testChild(), { QStringLiteral("exit:0") });
+    QCOMPARE(order, expected);
+    order.clear();
+    process.start(testChild(), { QStringLiteral("exit:0") });
+    QCOMPARE(order, expected);
+    order.clear();
+    process.start();
+    QCOMPARE(order, QStringList());
+    QCOMPARE(process.state(), SynchronousProcess::NotRunning);
+}
+
+void TestSynchronousProcess::standardInput_data()
+{
+    QTest::addColumn<QString>("input");
+
+    QTest::newRow("non-ASCII text") << QStringLiteral("gr\u00fc\u00dfe \u2713 \u65e5\u672c");
+    QTest::newRow("several lines") << QStringLiteral("one\ntwo\r\nthree");
+    QTest::newRow("larger than a pipe buffer") << QStringLiteral("0123456789abcd\u00e9\n").repeated(20000);
+    // Nothing to feed: the child sees end of input at once instead of waiting
+    // until the time-out.
+    QTest::newRow("empty") << QString();
+}
+
+void TestSynchronousProcess::standardInput()
+{
+    QFETCH(QString, input);
+
+    SynchronousProcess process;
+    QSignalSpy finished(&process, &SynchronousProcess::finished);
+    QSignalSpy outputChanged(&process, &SynchronousProcess::standardOutputChanged);
+    process.setStandardInput(input);
+    process.start(testChild(), { QStringLiteral("cat") });
+
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(outputChanged.count(), 1);
+    QCOMPARE(process.state(), SynchronousProcess::NotRunning);
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.standardOutput().size(), input.size());
+    QCOMPARE(process.standardOutput(), input);
+    QCOMPARE(process.standardInput(), input);
+}
+
+void TestSynchronousProcess::outputsAndExitCode()
+{
+    SynchronousProcess process;
+    QSignalSpy started(&process, &SynchronousProcess::started);
+    QSignalSpy exitCodeChanged(&process, &SynchronousProcess::exitCodeChanged);
+    process.setProgram(testChild());
+    process.setArguments({ QStringLiteral("out:caf\\xC3"), QStringLiteral("err:warn\\n"),
+                           QStringLiteral("out:\\xA9\\n"), QStringLiteral("exit:7") });
+    process.start();
+
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(exitCodeChanged.count(), 1);
+    QCOMPARE(process.standardOutput(), QStringLiteral("caf\u00e9\n"));
+    QCOMPARE(process.standardError(), QStringLiteral("warn\n"));
+    QCOMPARE(process.exitCode(), 7);
+    QCOMPARE(process.exitStatus(), SynchronousProcess::NormalExit);
+}
+
+void TestSynchronousProcess::silentProgramStillSignalsOutputs()
+{
+    SynchronousProcess process;
+    QSignalSpy outputChanged(&process, &SynchronousProcess::standardOutputChanged);
+    QSignalSpy errorChanged(&process, &SynchronousProcess::standardErrorChanged);
+    process.start(testChild());
+
+    QCOMPARE(outputChanged.count(), 1);
+    QCOMPARE(errorChanged.count(), 1);
+    QCOMPARE(process.standardOutput(), QString());
+    QCOMPARE(process.standardError(), QString());
+}
+
+void TestSynchronousProcess::secondStartClearsOutputUntilDone()
+{
+    SynchronousProcess process;
+    process.start(testChild(), { QStringLiteral("out:first"), QStringLiteral("err:first") });
+    QCOMPARE(process.standardOutput(), QStringLiteral("first"));
+
+    QSignalSpy outputChanged(&process, &SynchronousProcess::standardOutputChanged);
+    QSignalSpy errorChanged(&process, &SynchronousProcess::standardErrorChanged);
+    QStringList seenWhileRunning;
+    int changesWhileRunning = -1;
+    connect(&process, &SynchronousProcess::started, this, [&] {
+        seenWhileRunning = QStringList{ process.standardOutput(), process.standardError() };
+        changesWhileRunning = outputChanged.count() + errorChanged.count();
+    });
+
+    process.start(testChild(), { QStringLiteral("out:second") });
+    QCOMPARE(seenWhileRunning, (QStringList{ QString(), QString() }));
+    QCOMPARE(changesWhileRunning, 0);
+    QCOMPARE(outputChanged.count(), 1);
+    QCOMPARE(errorChanged.count(), 1);
+    QCOMPARE(process.standardOutput(), QStringLiteral("second"));
+    QCOMPARE(process.standardError(), QString());
+}
+
+void TestSynchronousProcess::timeoutLeavesChildRunning()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString pidFile = dir.filePath(QStringLiteral("pid"));
+
+    SynchronousProcess process;
+    QSignalSpy outputChanged(&process, &SynchronousProcess::standardOutputChanged);
+    process.setTimeout(300);
+    QTest::ignoreMessage(QtWarningMsg, logLine("\\w+", "waitForFinished error"));
+    process.start(testChild(),
+                  { QStringLiteral("pid:") + pidFile, QStringLiteral("out:x"), QStringLiteral("sleep:5000") });
+
+    QTRY_VERIFY_WITH_TIMEOUT(!readFile(pidFile).isEmpty(), waitMs);
+    const qint64 pid = readFile(pidFile).toLongLong();
+    QVERIFY(pid > 0);
+    const auto killChild = qScopeGuard([&] {
+#ifdef Q_OS_UNIX
+        QTest::ignoreMessage(QtCriticalMsg, logLine("onError", "1"));
+        ::kill(pid_t(pid), SIGKILL);
+#endif
+        QTRY_COMPARE_WITH_TIMEOUT(process.state(), SynchronousProcess::NotRunning, waitMs);
+    });
+
+    QCOMPARE(outputChanged.count(), 0);
+    QCOMPARE(process.standardOutput(), QString());
+    QCOMPARE(process.standardError(), QString());
+    QCOMPARE(process.state(), SynchronousProcess::Running);
+    QCOMPARE(qint64(process.processId()), pid);
+#ifdef Q_OS_UNIX
+    QCOMPARE(::kill(pid_t(pid), 0), 0);
+#endif
+}
+
+void TestSynchronousProcess::longTimeoutsWait_data()
+{
+    QTest::addColumn<qlonglong>("timeout");
+
+    // Cut to 32 bits, these would become 100 ms, a negative count and -1.
+    QTest::newRow("2^32 + 100") << (qlonglong(1) << 32) + 100;
+    QTest::newRow("INT_MAX + 1") << qlonglong(std::numeric_limits<int>::max()) + 1;
+    QTest::newRow("largest") << std::numeric_limits<qlonglong>::max();
+    QTest::newRow("negative: no limit") << qlonglong(-1);
+}
+
+void TestSynchronousProcess::longTimeoutsWait()
+{
+    QFETCH(qlonglong, timeout);
+
+    SynchronousProcess process;
+    process.setTimeout(timeout);
+    QCOMPARE(process.timeout(), timeout);
+    process.start(testChild(), { QStringLiteral("sleep:500"), QStringLiteral("out:done") });
+
+    QCOMPARE(process.state(), SynchronousProcess::NotRunning);
+    QCOMPARE(process.standardOutput(), QStringLiteral("done"));
+}
+
+void TestSynchronousProcess::missingProgram()
+{
+    SynchronousProcess process;
+    QSignalSpy started(&process, &SynchronousProcess::started);
+    QSignalSpy outputChanged(&process, &SynchronousProcess::standardOutputChanged);
+
+    QTest::ignoreMessage(QtCriticalMsg, logLine("onError", "0"));
+    QTest::ignoreMessage(QtWarningMsg, logLine("\\w+", "waitForStarted error"));
+    process.start(QStringLiteral("/nonexistent/loomwright-no-such-program"));
+
+    QCOMPARE(process.error(), SynchronousProcess::FailedToStart);
+    QCOMPARE(process.state(), SynchronousProcess::NotRunning);
+    QCOMPARE(started.count(), 0);
+    QCOMPARE(outputChanged.count(), 0);
+}
+
+void TestSynchronousProcess::crash()
+{
+    SynchronousProcess process;
+    QTest::ignoreMessage(QtCriticalMsg, logLine("onError", "1"));
+    process.start(testChild(),
+                  { QStringLiteral("out:before"), QStringLiteral("err:oops\\n"), QStringLiteral("crash") });
+
+    QCOMPARE(process.error(), SynchronousProcess::Crashed);
+    QCOMPARE(process.exitStatus(), SynchronousProcess::CrashExit);
+    QCOMPARE(process.standardOutput(), QStringLiteral("before"));
+    QCOMPARE(process.standardError(), QStringLiteral("oops\n"));
+}
+
+QTEST_GUILESS_MAIN(TestSynchronousProcess)
+
+#include "tst_synchronousprocess.moc"
