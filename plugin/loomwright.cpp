@@ -1,5 +1,8 @@
 #include "plugin/loomwright.h"
 
+#include "imaging/appicon.h"
+#include "imaging/imagecopy.h"
+#include "imaging/launchimage.h"
 #include "plugin/logging.h"
 #include "process/appprocess.h"
 #include "process/synchronousprocess.h"
@@ -80,9 +83,6 @@ qulonglong Loomwright::runDetached(const QString &command,
     return static_cast<qulonglong>(pid);
 }
 
-// The picture operations arrive with the imaging subsystem; until then QML can
-// call them and gets their failure result.
-
 bool Loomwright::copyImage(const QString &sourcePath,
                            const QString &targetPath,
                            int width,
@@ -93,16 +93,16 @@ bool Loomwright::copyImage(const QString &sourcePath,
                            AspectRatioMode aspectRatioMode,
                            TransformationMode transformationMode)
 {
-    qCDebug(lcCore) << Q_FUNC_INFO << sourcePath << targetPath << width << height << fillColor << format
-                    << quality << aspectRatioMode << transformationMode;
-    qCCritical(lcCore) << Q_FUNC_INFO << "Picture operations are not available in this build";
-    return false;
+    return ImageCopy::copyImage(sourcePath, targetPath, width, height, fillColor, format, quality,
+                                Qt::AspectRatioMode(aspectRatioMode), Qt::TransformationMode(transformationMode));
 }
 
+// The Android adaptive background arrives with the Android icon set; until
+// then QML can call it and gets its failure result.
 bool Loomwright::createAdaptiveIconBackgroundMipMapAsset(const QString &sourcePath, const QString &targetPath)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << sourcePath << targetPath;
-    qCCritical(lcCore) << Q_FUNC_INFO << "Picture operations are not available in this build";
+    qCCritical(lcCore) << Q_FUNC_INFO << "Not available in this build";
     return false;
 }
 
@@ -111,14 +111,10 @@ bool Loomwright::createAppIcon(const QString &os,
                                const QString &targetPath,
                                const QVariantMap &options)
 {
-    qCDebug(lcCore) << Q_FUNC_INFO << os << sourcePath << targetPath << options;
-    qCCritical(lcCore) << Q_FUNC_INFO << "Picture operations are not available in this build";
-    return false;
+    return AppIcon::createAppIcon(os, sourcePath, targetPath, options);
 }
 
 bool Loomwright::createLaunchImage(const QString &os, const QString &targetPath, const QVariantMap &options)
 {
-    qCDebug(lcCore) << Q_FUNC_INFO << os << targetPath << options;
-    qCCritical(lcCore) << Q_FUNC_INFO << "Picture operations are not available in this build";
-    return false;
+    return LaunchImage::createLaunchImage(os, targetPath, options);
 }

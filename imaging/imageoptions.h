@@ -1,0 +1,24 @@
+#ifndef LOOMWRIGHT_IMAGEOPTIONS_H
+#define LOOMWRIGHT_IMAGEOPTIONS_H
+
+#include <QColor>
+#include <QString>
+#include <QVariantMap>
+
+// Reading the option maps that QML passes to the icon and launch-image
+// generators. Every value is used through its string form.
+class ImageOptions
+{
+public:
+    // The colour named by options[key] (#RGB, #RRGGBB, #AARRGGBB or a colour
+    // name), or by defaultName when the key is absent. A value that names no
+    // colour is logged as a warning and the default colour is used instead,
+    // so that a typing error gives a predictable picture.
+    static QColor colour(const QVariantMap &options, const QString &key, const QString &defaultName);
+
+    // options[key] as a file path, expanded through the path variables;
+    // empty when the key is absent or empty.
+    static QString picturePath(const QVariantMap &options, const QString &key);
+};
+
+#endif
