@@ -1,11 +1,80 @@
 #include "imaging/windowsicon.h"
 
-bool WindowsIcon::createWindowsIcon(const QImage &, const QString &, const QVariantMap &)
-{
-    return false;
+#include "imaging/qticohandler.h"
+#include "plugin/logging.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <iterator>
+
+namespace {
+
+const int IconSizes[] = { 16, 32, 64, 96 };
+
 }
 
-bool WindowsIcon::createWindowsImage(const QImage &, QList<QImage> *, int)
+bool WindowsIcon::createWindowsIcon(const QImage &picture, const QString &targetPath, const QVariantMap &options)
 {
-    return false;
+    qCDebug(lcCore) << Q_FUNC_INFO << picture << targetPath << options;
+
+    // Both the folder and the file are resolved here, once, so that a
+    // relative path names the same place for the two.
+    const QString filePath = QDir::current().absoluteFilePath(targetPath);
+    const QString folder = QFileInfo(filePath).path();
+    if (!QDir().mkpath(folder)) {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Error creating path" << folder;
+        return false;
+    }
+
+    // The new icon goes to a temporary file beside the target and replaces it
+    // only on commit, so a failure never leaves a damaged or emptied icon
+    // behind. Opening fails for a folder of that name, for a read-only file
+    // and for a folder that takes no new files.
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Error opening" << targetPath;
+        return false;
+    }
+
+    // Smooth scaling premultiplies a straight-alpha picture before each scale;
+    // doing that once serves every size. A size that needs no scaling takes
+    // the picture itself: the round trip through premultiplied pixels would
+    // lose the colour of nearly transparent ones.
+    QImage premultiplied;
+    QList<QImage> images;
+    images.reserve(int(std::size(IconSizes)));
+    for (const int size : IconSizes) {
+        const bool scales = qMax(picture.width(), picture.height()) != size;
+        if (scales && picture.format() == QImage::Format_ARGB32 && premultiplied.isNull())
+            premultiplied = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        createWindowsImage(scales && !premultiplied.isNull() ? premultiplied : picture, &images, size);
+    }
+
+    // Without a commit the save file throws its temporary away, and a
+    // previous icon stays as it was.
+    QtIcoHandler writer(&file);
+    return writer.writeImages(images) && file.commit();
+}
+
+bool WindowsIcon::createWindowsImage(const QImage &picture, QList<QImage> *images, int size)
+{
+    if (!images)
+        return false;
+
+    // A null picture scales to a null image anyway; asking Qt would only add
+    // its own warning to ours.
+    const QImage scaled = picture.isNull()
+        ? QImage()
+        : picture.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (scaled.isNull()) {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Error scaling image" << picture;
+        return false;
+    }
+
+    // The writer stores straight-alpha pixels; converting here spares it a
+    // second conversion.
+    images->append(scaled.convertToFormat(QImage::Format_ARGB32));
+    return true;
 }

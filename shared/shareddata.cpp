@@ -32,14 +32,31 @@ void writeInt32(void *segment, int offset, qint32 value)
 SharedData::SharedData(const QString &key, int size, int interval, QObject *parent)
     : QObject(parent)
     , m_memory(key)
+    , m_lock(m_memory.nativeKey() + QStringLiteral(".lock"))
+{
+    // Processes that start together must agree on who creates the segment.
+    if (m_lock.lock()) {
+        attachOrCreate(key, size);
+        m_lock.unlock();
+    } else {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Unable to lock:" << m_lock.errorString() << key;
+    }
+
+    if (interval > 0) {
+        connect(&m_updateTimer, &QTimer::timeout, this, &SharedData::onUpdateTimer);
+        m_updateTimer.setInterval(interval);
+        m_updateTimer.setSingleShot(false);
+        m_updateTimer.start();
+    }
+}
+
+void SharedData::attachOrCreate(const QString &key, int size)
 {
     if (m_memory.attach(QSharedMemory::ReadWrite)) {
         qCDebug(lcCore) << Q_FUNC_INFO << "Attached:" << key << m_memory.size() << m_memory.nativeKey();
     } else if (m_memory.create(size, QSharedMemory::ReadWrite)) {
         qCDebug(lcCore) << Q_FUNC_INFO << "Created:" << key << m_memory.size() << m_memory.nativeKey();
-        m_memory.lock();
         std::memset(m_memory.data(), 0, size_t(m_memory.size()));
-        m_memory.unlock();
     } else {
         qCCritical(lcCore) << Q_FUNC_INFO << "Unable to create:" << m_memory.errorString() << key << m_memory.size();
     }
@@ -51,13 +68,6 @@ SharedData::SharedData(const QString &key, int size, int interval, QObject *pare
         m_memory.detach();
     }
 #endif
-
-    if (interval > 0) {
-        connect(&m_updateTimer, &QTimer::timeout, this, &SharedData::onUpdateTimer);
-        m_updateTimer.setInterval(interval);
-        m_updateTimer.setSingleShot(false);
-        m_updateTimer.start();
-    }
 }
 
 // The segment stays while any process is attached; this one detaches here.
@@ -90,8 +100,8 @@ QString SharedData::stringData() const
     if (!hasSegment())
         return QString();
 
-    if (!m_memory.lock()) {
-        qCCritical(lcCore) << Q_FUNC_INFO << m_memory.errorString();
+    if (!m_lock.lock()) {
+        qCCritical(lcCore) << Q_FUNC_INFO << m_lock.errorString();
         return QString();
     }
 
@@ -104,7 +114,7 @@ QString SharedData::stringData() const
     if (length >= 0 && length <= limit)
         text = QString::fromUtf8(segment + headerSize, length);
 
-    m_memory.unlock();
+    m_lock.unlock();
 
     if (length < 0 || length > limit)
         qCCritical(lcCore) << Q_FUNC_INFO << "Invalid data size" << length << "capacity" << limit;
@@ -120,8 +130,8 @@ void SharedData::setStringData(const QString &text)
         return;
     }
 
-    if (!m_memory.lock()) {
-        qCCritical(lcCore) << Q_FUNC_INFO << m_memory.errorString();
+    if (!m_lock.lock()) {
+        qCCritical(lcCore) << Q_FUNC_INFO << m_lock.errorString();
         return;
     }
 
@@ -137,7 +147,7 @@ void SharedData::setStringData(const QString &text)
     writeInt32(segment, counterOffset, counter);
     m_lastSeenCounter = counter;
 
-    m_memory.unlock();
+    m_lock.unlock();
 
     Q_EMIT dataChanged();
     if (m_updateTimer.interval() > 0)
@@ -149,12 +159,12 @@ void SharedData::onUpdateTimer()
     if (!hasSegment())
         return;
 
-    if (!m_memory.lock()) {
-        qCCritical(lcCore) << Q_FUNC_INFO << m_memory.errorString();
+    if (!m_lock.lock()) {
+        qCCritical(lcCore) << Q_FUNC_INFO << m_lock.errorString();
         return;
     }
     const qint32 counter = readInt32(m_memory.constData(), counterOffset);
-    m_memory.unlock();
+    m_lock.unlock();
 
     if (counter != m_lastSeenCounter) {
         qCDebug(lcCore) << Q_FUNC_INFO << counter << "!=" << m_lastSeenCounter;

@@ -1,6 +1,8 @@
 #ifndef LOOMWRIGHT_SHAREDDATA_H
 #define LOOMWRIGHT_SHAREDDATA_H
 
+#include "shared/segmentlock.h"
+
 #include <QObject>
 #include <QSharedMemory>
 #include <QString>
@@ -35,10 +37,12 @@ private Q_SLOTS:
     void onUpdateTimer();
 
 private:
+    void attachOrCreate(const QString &key, int size);
     bool hasSegment() const;
     int capacity() const;
 
     mutable QSharedMemory m_memory;
+    mutable SegmentLock m_lock;
     QTimer m_updateTimer;
     qint32 m_lastSeenCounter = 0;
 };

@@ -32,6 +32,7 @@
 //
 // Stress objects are {"pad":P,"seq":S,"writer":W}, P being stressPad(W, S);
 // {"pad":"","seq":0,"writer":0} counts as one, so a test can start from it.
+#include "shared/segmentlock.h"
 #include "shared/shareddata.h"
 #include "utility/jsonutility.h"
 
@@ -105,12 +106,14 @@ bool isStressObject(const QString &text)
             && object.value(QStringLiteral("pad")).toString() == stressPad(writer, seq);
 }
 
-// The segment as a foreign program sees it: a QSharedMemory of its own.
+// The segment as a foreign program sees it: a QSharedMemory of its own,
+// taking the same lock as every user of the segment.
 class RawSegment
 {
 public:
     explicit RawSegment(const QString &key)
         : m_memory(key)
+        , m_lock(m_memory.nativeKey() + QStringLiteral(".lock"))
     {
         if (!m_memory.attach())
             fail(QStringLiteral("cannot attach: ") + m_memory.errorString());
@@ -118,11 +121,11 @@ public:
 
     void lock()
     {
-        if (!m_memory.lock())
-            fail(QStringLiteral("cannot lock: ") + m_memory.errorString());
+        if (!m_lock.lock())
+            fail(QStringLiteral("cannot lock: ") + m_lock.errorString());
     }
 
-    void unlock() { m_memory.unlock(); }
+    void unlock() { m_lock.unlock(); }
 
     qint32 header(int offset) const
     {
@@ -154,15 +157,22 @@ public:
 
         const int lock = semget(ftok(lockFile.constData(), 'Q'), 1, 0);
         semid_ds lockStatus;
-        if (lock == -1 || semctl(lock, 0, IPC_STAT, &lockStatus) != 0)
+        union {
+            int value;
+            semid_ds *status;
+            unsigned short *array;
+        } argument;
+        argument.status = &lockStatus;
+        if (lock == -1 || semctl(lock, 0, IPC_STAT, argument) != 0)
             fail(QStringLiteral("no lock to share"));
         lockStatus.sem_perm.mode = mode;
-        if (semctl(lock, 0, IPC_SET, &lockStatus) != 0)
+        if (semctl(lock, 0, IPC_SET, argument) != 0)
             fail(QStringLiteral("cannot share the lock"));
     }
 
 private:
     QSharedMemory m_memory;
+    SegmentLock m_lock;
 };
 
 void becomeUser(uint uid)
@@ -212,7 +222,8 @@ void randomStress(SharedData &data, int seconds, int writer)
         } else {
             const QString text = data.stringData();
             ++reads;
-            if (!isStressObject(text)) {
+            // Empty only before the first write to a new segment.
+            if (!text.isEmpty() && !isStressObject(text)) {
                 std::fprintf(stderr, "sharedpeer: torn read: %s\n", text.toUtf8().constData());
                 std::exit(3);
             }

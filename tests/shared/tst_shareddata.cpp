@@ -177,6 +177,7 @@ private Q_SLOTS:
     // Processes that die, processes that compete
     void killedLockHolderBlocksNobody();
     void newProcessAfterAllWereKilled();
+    void concurrentWritersAndReaders_data();
     void concurrentWritersAndReaders();
 
     // Access
@@ -350,20 +351,25 @@ void TestSharedData::withoutSegment_data()
 {
     QTest::addColumn<int>("size");
     QTest::addColumn<bool>("foreignOwner");
+    QTest::addColumn<QString>("logFunction");
     QTest::addColumn<QString>("constructorLog"); // the tail of a critical line, if any
 
+    const QString attachOrCreate = QStringLiteral("attachOrCreate");
     const QString unableToCreate = QStringLiteral("Unable to create: ");
-    QTest::newRow("zero size") << 0 << false << unableToCreate;
-    QTest::newRow("smaller than the header") << 4 << false << QString();
-    QTest::newRow("larger than the system allows") << beyondSystemLimit() << false << unableToCreate;
-    QTest::newRow("owned by another user") << 256 << true
-                                           << QStringLiteral("Segment belongs to another user, detaching: ");
+    QTest::newRow("zero size") << 0 << false << attachOrCreate << unableToCreate;
+    QTest::newRow("smaller than the header") << 4 << false << QString() << QString();
+    QTest::newRow("larger than the system allows") << beyondSystemLimit() << false << attachOrCreate
+                                                   << unableToCreate;
+    // The other user's lock file turns this process away before it reaches the segment.
+    QTest::newRow("owned by another user") << 256 << true << QStringLiteral("SharedData")
+                                           << QStringLiteral("Unable to lock: \"Lock file belongs to another user\" ");
 }
 
 void TestSharedData::withoutSegment()
 {
     QFETCH(int, size);
     QFETCH(bool, foreignOwner);
+    QFETCH(QString, logFunction);
     QFETCH(QString, constructorLog);
 
     if (size < 0)
@@ -384,7 +390,7 @@ void TestSharedData::withoutSegment()
     }
 
     if (!constructorLog.isEmpty())
-        QTest::ignoreMessage(QtCriticalMsg, logLine(QStringLiteral("SharedData"), constructorLog));
+        QTest::ignoreMessage(QtCriticalMsg, logLine(logFunction, constructorLog));
     {
         SharedData data(key, size, interval);
         QSignalSpy changed(&data, &SharedData::dataChanged);
@@ -457,22 +463,39 @@ void TestSharedData::newProcessAfterAllWereKilled()
     QCOMPARE(next->nextLine(), QStringLiteral("read {\"next\":1}"));
 }
 
+void TestSharedData::concurrentWritersAndReaders_data()
+{
+    QTest::addColumn<bool>("createdHere");
+
+    QTest::newRow("segment made before they start") << true;
+    // They race to create it: exactly one may, the others must attach.
+    QTest::newRow("all starting at once on a new key") << false;
+}
+
 void TestSharedData::concurrentWritersAndReaders()
 {
+    QFETCH(bool, createdHere);
     const int writers = 8;
     const int seconds = 3;
     const int size = 4096;
 
     const QString key = newKey();
-    SharedData data(key, size, interval);
-    // What the stress writers accept as the object before theirs.
-    data.setObject(json(QStringLiteral("{\"pad\":\"\",\"seq\":0,\"writer\":0}")));
+    std::unique_ptr<SharedData> data;
+    if (createdHere) {
+        data = std::make_unique<SharedData>(key, size, interval);
+        // What the stress writers accept as the object before theirs.
+        data->setObject(json(QStringLiteral("{\"pad\":\"\",\"seq\":0,\"writer\":0}")));
+    }
 
     std::vector<Peer *> peers;
     for (int id = 1; id <= writers; ++id)
         peers.push_back(startPeer(key, size, { QStringLiteral("random-stress:%1:%2").arg(seconds).arg(id) }));
 
-    int writes = 1;
+    // Joining the race keeps the segment alive after the writers end.
+    if (!createdHere)
+        data = std::make_unique<SharedData>(key, size, interval);
+
+    int writes = createdHere ? 1 : 0;
     for (Peer *peer : peers) {
         QVERIFY2(peer->finish(), peer->describe());
         const QStringList fields = peer->nextLine().split(QLatin1Char(' '));
