@@ -1,11 +1,88 @@
 #include "imaging/appicon.h"
 
-bool AppIcon::createAppIcon(const QString &, const QString &, const QString &, const QVariantMap &)
+#include "imaging/imageoptions.h"
+#include "imaging/picturecanvas.h"
+#include "imaging/pictureloader.h"
+#include "imaging/windowsicon.h"
+#include "plugin/logging.h"
+#include "utility/fileutility.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// Every generator gets the square picture, the expanded target path and the
+// options unchanged.
+using Generator = bool (*)(const QImage &, const QString &, const QVariantMap &);
+
+struct Platform
 {
-    return false;
+    QLatin1String os;
+    Generator generate; // null: this build cannot make the platform's icons yet
+};
+
+// Compared in this order, without regard to letter case; the first match decides.
+const Platform platforms[] = {
+    { QLatin1String("windows"), &WindowsIcon::createWindowsIcon },
+    { QLatin1String("android"), nullptr },
+    { QLatin1String("macos"), nullptr },
+    { QLatin1String("ios"), nullptr },
+    { QLatin1String("winrt"), nullptr },
+};
+
 }
 
-QImage AppIcon::squared(const QImage &picture, const QVariantMap &)
+bool AppIcon::createAppIcon(const QString &os,
+                            const QString &sourcePath,
+                            const QString &targetPath,
+                            const QVariantMap &options)
 {
-    return picture;
+    const QImage picture = PictureLoader::load(FileUtility::resolvedPath(sourcePath, true));
+    if (picture.isNull()) {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Error loading image" << sourcePath;
+        return false;
+    }
+
+    const QImage square = squared(picture, options);
+    if (square.isNull()) {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Error transforming image" << sourcePath
+                           << qMax(picture.width(), picture.height());
+        return false;
+    }
+
+    const QString expandedTarget = FileUtility::resolvedPath(targetPath, true);
+    qCDebug(lcCore) << Q_FUNC_INFO << os << sourcePath << expandedTarget << options;
+
+    const auto platform = std::find_if(std::begin(platforms), std::end(platforms), [&os](const Platform &platform) {
+        return os.compare(platform.os, Qt::CaseInsensitive) == 0;
+    });
+    if (platform == std::end(platforms)) {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Unknown format" << os;
+        return false;
+    }
+
+    bool created = false;
+    if (platform->generate)
+        created = platform->generate(square, expandedTarget, options);
+    else
+        qCCritical(lcCore) << Q_FUNC_INFO << "Not available in this build" << os;
+
+    if (!created) {
+        qCWarning(lcCore) << Q_FUNC_INFO << "Error converting to format" << os;
+        return false;
+    }
+    return true;
+}
+
+QImage AppIcon::squared(const QImage &picture, const QVariantMap &options)
+{
+    if (picture.width() == picture.height())
+        return picture;
+
+    // Fitting the picture into side × side keeps its size, since its larger
+    // side already is side; so it goes onto the canvas as it is.
+    const int side = qMax(picture.width(), picture.height());
+    const QColor fill = ImageOptions::colour(options, QStringLiteral("backgroundColor"), QStringLiteral("black"));
+    return PictureCanvas::centred(picture, QSize(side, side), fill);
 }

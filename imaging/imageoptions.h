@@ -11,9 +11,11 @@ class ImageOptions
 {
 public:
     // The colour named by options[key] (#RGB, #RRGGBB, #AARRGGBB or a colour
-    // name), or by defaultName when the key is absent. A value that names no
-    // colour is logged as a warning and the default colour is used instead,
-    // so that a typing error gives a predictable picture.
+    // name in any letter case), or by defaultName when the key is absent. A
+    // value that names no colour is logged as a warning and the default
+    // colour is used instead, so that a typing error gives a predictable
+    // picture. A colour with transparency keeps its alpha: the canvases are
+    // filled with it as it is.
     static QColor colour(const QVariantMap &options, const QString &key, const QString &defaultName);
 
     // options[key] as a file path, expanded through the path variables;

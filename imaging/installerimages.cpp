@@ -1,11 +1,57 @@
 #include "imaging/installerimages.h"
 
-bool InstallerImages::createInstallerImage(const QString &, const QVariantMap &)
+#include "plugin/logging.h"
+
+namespace {
+
+struct InstallerFile
 {
-    return false;
+    const char *name;
+    int width;
+    int height;
+};
+
+const InstallerFile InstallerFiles[] = {
+    { "background.png", 164, 314 },
+    { "watermark.png", 164, 314 },
+};
+
 }
 
-bool InstallerImages::createInstallerImage(const QDir &, const QString &, const QVariantMap &, int, int)
+bool InstallerImages::createInstallerImage(const QString &targetPath, const QVariantMap &options)
 {
-    return false;
+    qCDebug(lcCore) << Q_FUNC_INFO << targetPath << options;
+
+    LaunchImage::Composer composer(options);
+    const QDir targetDir(targetPath);
+    bool anyWritten = false;
+    for (const InstallerFile &file : InstallerFiles) {
+        if (createInstallerImage(composer, targetDir, QString::fromLatin1(file.name), file.width, file.height))
+            anyWritten = true;
+    }
+    return anyWritten;
+}
+
+bool InstallerImages::createInstallerImage(const QDir &targetDir,
+                                           const QString &fileName,
+                                           const QVariantMap &options,
+                                           int width,
+                                           int height)
+{
+    LaunchImage::Composer composer(options);
+    return createInstallerImage(composer, targetDir, fileName, width, height);
+}
+
+bool InstallerImages::createInstallerImage(LaunchImage::Composer &composer,
+                                           const QDir &targetDir,
+                                           const QString &fileName,
+                                           int width,
+                                           int height)
+{
+    const QString path = targetDir.filePath(fileName);
+    if (!composer.createLaunchImage(path, width, height)) {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Error creating installer image" << path;
+        return false;
+    }
+    return true;
 }

@@ -4,19 +4,31 @@
 #include <QImage>
 #include <QString>
 
-// Loads the pictures that the generators start from.
+// Loads the pictures of the generators. Nothing here logs: the callers
+// report a failure in their own words.
 class PictureLoader
 {
 public:
-    // The largest picture accepted: 2^28 pixels (16384 × 16384), which takes
-    // 1 GiB as 32-bit pixels. Larger pictures are refused from their header,
-    // before any pixel memory is allocated.
+    // The largest picture accepted, read or made: 2^28 pixels (16384 × 16384),
+    // which takes 1 GiB as 32-bit pixels. Larger pictures are refused from
+    // their header, before any pixel memory is allocated.
     static constexpr qint64 maxPixels = qint64(1) << 28;
+
+    // Whether a picture of this size may be made: both sides positive and no
+    // more than maxPixels in all.
+    static bool withinLimit(qint64 width, qint64 height);
 
     // The picture at path (used as given, not expanded), its format taken
     // from the file's content. A null image when the file cannot be read, is
-    // not a whole picture, or claims more than maxPixels. Logs nothing: the
-    // callers report the failure in their own words.
+    // not a whole picture, or claims more than maxPixels.
+    //
+    // "Whole" is checked beyond what the decoders check: the JPEG decoder
+    // fills a file cut short with grey and only warns, and the PNG decoder
+    // does not miss the end of a file cut inside its final chunk. So a PNG
+    // must run through a complete IEND chunk, and a JPEG's marker segments
+    // and scans must lead to its end-of-image marker. Damage inside the
+    // compressed data of a JPEG that keeps this structure intact cannot be
+    // told apart from a picture and decodes as whatever it says.
     static QImage load(const QString &path);
 };
 

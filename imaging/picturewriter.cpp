@@ -1,0 +1,31 @@
+#include "imaging/picturewriter.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QSaveFile>
+
+bool PictureWriter::save(const QImage &picture, const QString &path, const QByteArray &format, int quality)
+{
+    const QByteArray bytes = encode(picture, format, quality);
+    return !bytes.isEmpty() && write(bytes, path);
+}
+
+QByteArray PictureWriter::encode(const QImage &picture, const QByteArray &format, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    if (!writer.write(picture))
+        return QByteArray();
+    return bytes;
+}
+
+bool PictureWriter::write(const QByteArray &bytes, const QString &path)
+{
+    // Through a temporary file beside the target: without commit() it goes
+    // away, and a file that was there stays as it was.
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
