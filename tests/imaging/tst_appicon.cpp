@@ -1,27 +1,15 @@
 #include "imaging/appicon.h"
+#include "tests/helpers/logassert.h"
+#include "tests/helpers/pictures.h"
+#include "tests/helpers/testsupport.h"
 #include "utility/fileutility.h"
 
 #include <QImageReader>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
-
-QString str(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-QString quoted(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-// A log line of class::function: its signature, then the items.
-QRegularExpression logLine(const char *function, const QString &items)
-{
-    return QRegularExpression(QStringLiteral("^[^(]*") + str(function) + QStringLiteral("\\(.*\\) ")
-                              + QRegularExpression::escape(items) + QLatin1Char('$'));
-}
 
 QRegularExpression appIconLine(const QString &items)
 {
@@ -33,19 +21,10 @@ QVariantMap backgroundColor(const char *name)
     return { { QStringLiteral("backgroundColor"), str(name) } };
 }
 
-// Opaque pixels that differ from their neighbours, so that any shift or
-// scaling shows.
+// Noise from this test's own seed.
 QImage noise(const QSize &size)
 {
-    QImage picture(size, QImage::Format_RGB32);
-    quint32 state = 987654321;
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            state = state * 1103515245u + 12345u;
-            picture.setPixel(x, y, 0xff000000u | (state >> 8));
-        }
-    }
-    return picture;
+    return ::noise(size, 987654321);
 }
 
 // A transparent picture with an opaque blue square in its middle.
@@ -118,57 +97,37 @@ private Q_SLOTS:
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    QString writePicture(const QString &name, const QImage &picture);
-
-    static void countLine(QtMsgType type, const QMessageLogContext &context, const QString &message);
-    static QtMessageHandler s_testHandler;
-    static int s_lines;
+    // The lines of this project's categories logged in this test.
+    int lines() const { return m_log->countFrom("Varnex."); }
 
     QScopedPointer<QTemporaryDir> m_dir;
+    std::unique_ptr<MessageRecorder> m_log;
 };
 
-QtMessageHandler TestAppIcon::s_testHandler = nullptr;
-int TestAppIcon::s_lines = 0;
-
-// Counts the lines of this project's categories and hands every message on to
-// QtTest, whose ignoreMessage then checks the text: so a test sees both what
-// was logged and that nothing else was.
-void TestAppIcon::countLine(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (context.category && qstrncmp(context.category, "Varnex.", 7) == 0)
-        ++s_lines;
-    s_testHandler(type, context, message);
-}
-
+// Every message is counted and handed on to QtTest, whose ignoreMessage then
+// checks the text: so a test sees both what was logged and that nothing else
+// was.
 void TestAppIcon::initTestCase()
 {
-    s_testHandler = qInstallMessageHandler(countLine);
+    m_log.reset(new MessageRecorder(MessageRecorder::PassOn));
 }
 
 void TestAppIcon::cleanupTestCase()
 {
-    qInstallMessageHandler(s_testHandler);
+    m_log.reset();
 }
 
 void TestAppIcon::init()
 {
     m_dir.reset(new QTemporaryDir);
     QVERIFY(m_dir->isValid());
-    s_lines = 0;
+    m_log->clear();
 }
 
 void TestAppIcon::cleanup()
 {
     QLoggingCategory::setFilterRules(QString());
     FileUtility::setPathVariable(QStringLiteral("LWTEST_ICONS"), QString());
-}
-
-QString TestAppIcon::writePicture(const QString &name, const QImage &picture)
-{
-    const QString file = path(name);
-    if (!picture.save(file, "PNG"))
-        return QString();
-    return file;
 }
 
 void TestAppIcon::squaring_data()
@@ -212,7 +171,7 @@ void TestAppIcon::squaring()
     const QImage square = AppIcon::squared(source, options);
     QVERIFY2(firstDifference(square, source, offset, fill).isEmpty(),
              qPrintable(firstDifference(square, source, offset, fill)));
-    QCOMPARE(s_lines, 0);
+    QCOMPARE(lines(), 0);
 }
 
 void TestAppIcon::unknownColourFallsBackToBlack_data()
@@ -238,7 +197,7 @@ void TestAppIcon::unknownColourFallsBackToBlack()
     const QImage square = AppIcon::squared(source, { { QStringLiteral("backgroundColor"), value } });
     QVERIFY2(firstDifference(square, source, QPoint(0, 50), 0xff000000u).isEmpty(),
              qPrintable(firstDifference(square, source, QPoint(0, 50), 0xff000000u)));
-    QCOMPARE(s_lines, 1);
+    QCOMPARE(lines(), 1);
 }
 
 void TestAppIcon::squareSourceKeepsItsTransparency_data()
@@ -259,7 +218,7 @@ void TestAppIcon::squareSourceKeepsItsTransparency()
     const QImage square = AppIcon::squared(source, options);
     QCOMPARE(square, source);
     QCOMPARE(qAlpha(square.pixel(0, 0)), 0);
-    QCOMPARE(s_lines, 0);
+    QCOMPARE(lines(), 0);
 }
 
 void TestAppIcon::transparentPartsShowTheFill()
@@ -288,11 +247,11 @@ void TestAppIcon::platformNotInThisBuild()
 {
     QFETCH(QString, os);
 
-    const QString source = writePicture(QStringLiteral("source.png"), noise(QSize(30, 20)));
+    const QString source = writePicture(path(QStringLiteral("source.png")), noise(QSize(30, 20)));
     QTest::ignoreMessage(QtCriticalMsg, appIconLine(QStringLiteral("Not available in this build ") + quoted(os)));
     QTest::ignoreMessage(QtWarningMsg, appIconLine(QStringLiteral("Error converting to format ") + quoted(os)));
     QVERIFY(!AppIcon::createAppIcon(os, source, path(QStringLiteral("icons")), QVariantMap()));
-    QCOMPARE(s_lines, 2);
+    QCOMPARE(lines(), 2);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList(str("source.png")));
 }
 
@@ -310,10 +269,10 @@ void TestAppIcon::unknownPlatform()
 {
     QFETCH(QString, os);
 
-    const QString source = writePicture(QStringLiteral("source.png"), noise(QSize(30, 20)));
+    const QString source = writePicture(path(QStringLiteral("source.png")), noise(QSize(30, 20)));
     QTest::ignoreMessage(QtCriticalMsg, appIconLine(QStringLiteral("Unknown format ") + quoted(os)));
     QVERIFY(!AppIcon::createAppIcon(os, source, path(QStringLiteral("icon.ico")), QVariantMap()));
-    QCOMPARE(s_lines, 1);
+    QCOMPARE(lines(), 1);
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("icon.ico"))));
 }
 
@@ -322,12 +281,12 @@ void TestAppIcon::windowsIcon()
 {
     QImage source(300, 200, QImage::Format_RGB32);
     source.fill(Qt::red);
-    const QString sourcePath = writePicture(QStringLiteral("source.png"), source);
+    const QString sourcePath = writePicture(path(QStringLiteral("source.png")), source);
     FileUtility::setPathVariable(QStringLiteral("LWTEST_ICONS"), m_dir->path());
 
     QVERIFY(AppIcon::createAppIcon(QStringLiteral("Windows"), sourcePath, str("$LWTEST_ICONS/app.ico"),
                                    backgroundColor("#ffffff")));
-    QCOMPARE(s_lines, 0);
+    QCOMPARE(lines(), 0);
 
     QImageReader reader(path(QStringLiteral("app.ico")), "ico");
     QVERIFY(reader.imageCount() > 0);
@@ -344,7 +303,7 @@ void TestAppIcon::windowsIcon()
 
 void TestAppIcon::windowsGeneratorFailure()
 {
-    const QString source = writePicture(QStringLiteral("source.png"), noise(QSize(30, 20)));
+    const QString source = writePicture(path(QStringLiteral("source.png")), noise(QSize(30, 20)));
     QFile file(path(QStringLiteral("file.txt")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
@@ -354,12 +313,12 @@ void TestAppIcon::windowsGeneratorFailure()
     QTest::ignoreMessage(QtWarningMsg, appIconLine(QStringLiteral("Error converting to format \"windows\"")));
     QVERIFY(!AppIcon::createAppIcon(QStringLiteral("windows"), source, path(QStringLiteral("file.txt/app.ico")),
                                     QVariantMap()));
-    QCOMPARE(s_lines, 2);
+    QCOMPARE(lines(), 2);
 }
 
 void TestAppIcon::traceShowsExpandedTargetAndOptions()
 {
-    writePicture(QStringLiteral("source.png"), noise(QSize(30, 20)));
+    writePicture(path(QStringLiteral("source.png")), noise(QSize(30, 20)));
     FileUtility::setPathVariable(QStringLiteral("LWTEST_ICONS"), m_dir->path());
     QLoggingCategory::setFilterRules(QStringLiteral("Varnex.Loomwright.Core.debug=true"));
 
@@ -372,7 +331,7 @@ void TestAppIcon::traceShowsExpandedTargetAndOptions()
     QTest::ignoreMessage(QtCriticalMsg, appIconLine(QStringLiteral("Unknown format \"linux\"")));
     QVERIFY(!AppIcon::createAppIcon(QStringLiteral("linux"), str("$LWTEST_ICONS/source.png"),
                                     str("$LWTEST_ICONS/out"), options));
-    QCOMPARE(s_lines, 2);
+    QCOMPARE(lines(), 2);
 }
 
 // A source that cannot be loaded fails before the platform is looked at.
@@ -399,7 +358,7 @@ void TestAppIcon::badSource()
 
     QTest::ignoreMessage(QtCriticalMsg, appIconLine(QStringLiteral("Error loading image ") + quoted(source)));
     QVERIFY(!AppIcon::createAppIcon(QStringLiteral("linux"), source, path(QStringLiteral("icon.ico")), QVariantMap()));
-    QCOMPARE(s_lines, 1);
+    QCOMPARE(lines(), 1);
 }
 
 // A picture within the pixel limit whose square would exceed it.
@@ -407,13 +366,13 @@ void TestAppIcon::sourceTooTallToSquare()
 {
     QImage tall(1, 300000, QImage::Format_RGB32);
     tall.fill(Qt::red);
-    const QString source = writePicture(QStringLiteral("tall.png"), tall);
+    const QString source = writePicture(path(QStringLiteral("tall.png")), tall);
 
     QTest::ignoreMessage(QtCriticalMsg,
                          appIconLine(QStringLiteral("Error transforming image ") + quoted(source) + str(" 300000")));
     QVERIFY(!AppIcon::createAppIcon(QStringLiteral("windows"), source, path(QStringLiteral("icon.ico")),
                                     QVariantMap()));
-    QCOMPARE(s_lines, 1);
+    QCOMPARE(lines(), 1);
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("icon.ico"))));
 }
 

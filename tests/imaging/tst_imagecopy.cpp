@@ -1,8 +1,13 @@
 #include "imaging/imagecopy.h"
+#include "tests/helpers/logassert.h"
+#include "tests/helpers/pictures.h"
+#include "tests/helpers/testsupport.h"
 #include "utility/fileutility.h"
 
 #include <QImageWriter>
 #include <QtTest>
+
+#include <memory>
 
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
@@ -12,21 +17,9 @@ namespace {
 
 using Block = QPair<QRect, QColor>;
 
-QString str(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-// A log line of ImageCopy::copyImage: its signature, then the items.
 QRegularExpression copyLine(const QString &items)
 {
-    return QRegularExpression(QStringLiteral("^[^(]*ImageCopy::copyImage\\(.*\\) ")
-                              + QRegularExpression::escape(items) + QLatin1Char('$'));
-}
-
-QString quoted(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return logLine("ImageCopy::copyImage", items);
 }
 
 // A picture of size in one colour with blocks of other colours on it.
@@ -43,19 +36,10 @@ QImage blocks(const QSize &size, const QColor &colour, const QVector<Block> &blo
     return picture;
 }
 
-// Opaque pixels that differ from their neighbours, so that any shift,
-// scaling or re-quantisation shows.
+// Noise from this test's own seed.
 QImage noise(const QSize &size)
 {
-    QImage picture(size, QImage::Format_RGB32);
-    quint32 state = 12345;
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            state = state * 1103515245u + 12345u;
-            picture.setPixel(x, y, 0xff000000u | (state >> 8));
-        }
-    }
-    return picture;
+    return ::noise(size, 12345);
 }
 
 // Green, red and blue columns, the red ones from x = 50 to x = 149.
@@ -143,12 +127,6 @@ QByteArray damaged(QByteArray bytes, int from, int to)
     return bytes;
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // copyImage with the facade's defaults for what a test leaves out; an
 // invalid box asks for no resizing.
 bool copy(const QString &source,
@@ -162,13 +140,6 @@ bool copy(const QString &source,
 {
     return ImageCopy::copyImage(source, target, box.width(), box.height(), fill, format, quality, aspectRatioMode,
                                 transformationMode);
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
 }
@@ -213,59 +184,39 @@ private Q_SLOTS:
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    QString writePicture(const QString &name, const QImage &picture);
-
-    static void countLine(QtMsgType type, const QMessageLogContext &context, const QString &message);
-    static QtMessageHandler s_testHandler;
-    static int s_lines;
+    // The lines of this project's categories logged in this test.
+    int lines() const { return m_log->countFrom("Varnex."); }
 
     QScopedPointer<QTemporaryDir> m_dir;
     QString m_initialFolder;
+    std::unique_ptr<MessageRecorder> m_log;
 };
 
-QtMessageHandler TestImageCopy::s_testHandler = nullptr;
-int TestImageCopy::s_lines = 0;
-
-// Counts the lines of this project's categories and hands every message on to
-// QtTest, whose ignoreMessage then checks the text: so a test sees both what
-// was logged and that nothing else was.
-void TestImageCopy::countLine(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (context.category && qstrncmp(context.category, "Varnex.", 7) == 0)
-        ++s_lines;
-    s_testHandler(type, context, message);
-}
-
+// Every message is counted and handed on to QtTest, whose ignoreMessage then
+// checks the text: so a test sees both what was logged and that nothing else
+// was.
 void TestImageCopy::initTestCase()
 {
-    s_testHandler = qInstallMessageHandler(countLine);
+    m_log.reset(new MessageRecorder(MessageRecorder::PassOn));
     m_initialFolder = QDir::currentPath();
 }
 
 void TestImageCopy::cleanupTestCase()
 {
-    qInstallMessageHandler(s_testHandler);
+    m_log.reset();
 }
 
 void TestImageCopy::init()
 {
     m_dir.reset(new QTemporaryDir);
     QVERIFY(m_dir->isValid());
-    s_lines = 0;
+    m_log->clear();
 }
 
 void TestImageCopy::cleanup()
 {
     QDir::setCurrent(m_initialFolder);
     FileUtility::setPathVariable(QStringLiteral("LWTEST_PICS"), QString());
-}
-
-QString TestImageCopy::writePicture(const QString &name, const QImage &picture)
-{
-    const QString file = path(name);
-    if (!picture.save(file, "PNG"))
-        return QString();
-    return file;
 }
 
 void TestImageCopy::fitAndCentre_data()
@@ -327,14 +278,14 @@ void TestImageCopy::fitAndCentre()
     QFETCH(QColor, fill);
     QFETCH(QImage, expected);
 
-    const QString sourcePath = writePicture(QStringLiteral("source.png"), source);
+    const QString sourcePath = writePicture(path(QStringLiteral("source.png")), source);
     const QString targetPath = path(QStringLiteral("copy.png"));
     QVERIFY(copy(sourcePath, targetPath, box, fill, QString(), -1, Qt::AspectRatioMode(aspectRatioMode),
                  Qt::TransformationMode(transformationMode)));
 
     const QImage written(targetPath);
     QVERIFY2(firstDifference(written, expected).isEmpty(), qPrintable(firstDifference(written, expected)));
-    QCOMPARE(s_lines, 0);
+    QCOMPARE(lines(), 0);
 }
 
 void TestImageCopy::keptAtOwnSize_data()
@@ -353,7 +304,7 @@ void TestImageCopy::keptAtOwnSize()
     QFETCH(QSize, box);
 
     const QImage source = noise(QSize(200, 100));
-    const QString sourcePath = writePicture(QStringLiteral("source.png"), source);
+    const QString sourcePath = writePicture(path(QStringLiteral("source.png")), source);
     const QString targetPath = path(QStringLiteral("copy.png"));
     QVERIFY(copy(sourcePath, targetPath, box, Qt::red));
 
@@ -384,18 +335,18 @@ void TestImageCopy::fileFormat()
     QFETCH(QString, format);
     QFETCH(QByteArray, magic);
 
-    const QString sourcePath = writePicture(QStringLiteral("source.png"), noise(QSize(20, 10)));
+    const QString sourcePath = writePicture(path(QStringLiteral("source.png")), noise(QSize(20, 10)));
     QVERIFY(copy(sourcePath, path(target), QSize(), Qt::white, format));
 
-    const QByteArray written = readFile(path(target));
+    const QByteArray written = fileContents(path(target));
     QCOMPARE(written.left(magic.size()), magic);
     QCOMPARE(QImage::fromData(written).size(), QSize(20, 10));
-    QCOMPARE(s_lines, 0);
+    QCOMPARE(lines(), 0);
 }
 
 void TestImageCopy::qualityReachesTheWriter()
 {
-    const QString sourcePath = writePicture(QStringLiteral("source.png"), noise(QSize(100, 100)));
+    const QString sourcePath = writePicture(path(QStringLiteral("source.png")), noise(QSize(100, 100)));
     QVERIFY(copy(sourcePath, path(QStringLiteral("low.jpg")), QSize(), Qt::white, QString(), 5));
     QVERIFY(copy(sourcePath, path(QStringLiteral("high.jpg")), QSize(), Qt::white, QString(), 95));
 
@@ -435,13 +386,13 @@ void TestImageCopy::badSource()
     QFETCH(QByteArray, content);
 
     if (!content.isNull())
-        writeFile(path(name), content);
+        QVERIFY(writeFile(path(name), content));
     const QString targetPath = path(QStringLiteral("copy.png"));
 
     QTest::ignoreMessage(QtCriticalMsg, copyLine(QStringLiteral("Error loading image ") + quoted(path(name))));
     QVERIFY(!copy(path(name), targetPath, QSize(100, 100)));
     QVERIFY(!QFileInfo::exists(targetPath));
-    QCOMPARE(s_lines, 1);
+    QCOMPARE(lines(), 1);
 }
 
 // The decoder would take the claimed 1.6 GB and fill it with grey: the peak
@@ -450,7 +401,7 @@ void TestImageCopy::badSource()
 void TestImageCopy::overLimitClaimAllocatesNothing()
 {
 #ifdef Q_OS_LINUX
-    writeFile(path(QStringLiteral("source.jpg")), jpegClaiming(20000, 20000));
+    QVERIFY(writeFile(path(QStringLiteral("source.jpg")), jpegClaiming(20000, 20000)));
     rusage before;
     getrusage(RUSAGE_SELF, &before);
 
@@ -487,7 +438,7 @@ void TestImageCopy::wholeSourceLoads()
 {
     QFETCH(QByteArray, content);
 
-    writeFile(path(QStringLiteral("source")), content);
+    QVERIFY(writeFile(path(QStringLiteral("source")), content));
     QVERIFY(copy(path(QStringLiteral("source")), path(QStringLiteral("copy.png"))));
     QCOMPARE(QImage(path(QStringLiteral("copy.png"))).size(), QSize(64, 48));
 }
@@ -511,13 +462,13 @@ void TestImageCopy::boxTooLarge()
     QFETCH(QSize, box);
     QFETCH(int, aspectRatioMode);
 
-    const QString sourcePath = writePicture(QStringLiteral("source.png"), blocks(source, Qt::red));
+    const QString sourcePath = writePicture(path(QStringLiteral("source.png")), blocks(source, Qt::red));
     const QString targetPath = path(QStringLiteral("copy.png"));
     QTest::ignoreMessage(QtCriticalMsg, copyLine(QStringLiteral("Error transforming image %1 %2 %3")
                                                      .arg(quoted(sourcePath)).arg(box.width()).arg(box.height())));
     QVERIFY(!copy(sourcePath, targetPath, box, Qt::white, QString(), -1, Qt::AspectRatioMode(aspectRatioMode)));
     QVERIFY(!QFileInfo::exists(targetPath));
-    QCOMPARE(s_lines, 1);
+    QCOMPARE(lines(), 1);
 }
 
 void TestImageCopy::badTarget_data()
@@ -537,8 +488,8 @@ void TestImageCopy::badTarget()
     QFETCH(QString, format);
 
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
-    writeFile(path(QStringLiteral("file.txt")), QByteArrayLiteral("text"));
-    const QString sourcePath = writePicture(QStringLiteral("source.png"), noise(QSize(20, 10)));
+    QVERIFY(writeFile(path(QStringLiteral("file.txt")), QByteArrayLiteral("text")));
+    const QString sourcePath = writePicture(path(QStringLiteral("source.png")), noise(QSize(20, 10)));
     const QStringList before = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     const QString formatUsed = format.isEmpty() ? str("PNG") : format;
@@ -547,19 +498,19 @@ void TestImageCopy::badTarget()
     QVERIFY(!copy(sourcePath, path(target), QSize(), Qt::white, format));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     QVERIFY(QFileInfo(path(QStringLiteral("folder"))).isDir());
-    QCOMPARE(s_lines, 1);
+    QCOMPARE(lines(), 1);
 }
 
 void TestImageCopy::failedSaveKeepsTheOldFile()
 {
-    const QString sourcePath = writePicture(QStringLiteral("source.png"), noise(QSize(20, 10)));
+    const QString sourcePath = writePicture(path(QStringLiteral("source.png")), noise(QSize(20, 10)));
     const QString targetPath = path(QStringLiteral("copy.png"));
-    writeFile(targetPath, QByteArrayLiteral("the previous copy"));
+    QVERIFY(writeFile(targetPath, QByteArrayLiteral("the previous copy")));
 
     QTest::ignoreMessage(QtCriticalMsg, copyLine(QStringLiteral("Error saving image ") + quoted(targetPath)
                                                  + QStringLiteral(" \"NOPE\"")));
     QVERIFY(!copy(sourcePath, targetPath, QSize(), Qt::white, QStringLiteral("NOPE")));
-    QCOMPARE(readFile(targetPath), QByteArrayLiteral("the previous copy"));
+    QCOMPARE(fileContents(targetPath), QByteArrayLiteral("the previous copy"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({ str("copy.png"), str("source.png") }));
 }
 
@@ -579,7 +530,7 @@ void TestImageCopy::relativePaths()
     QFETCH(QString, target);
 
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("sub")));
-    QVERIFY(!writePicture(source, noise(QSize(20, 10))).isEmpty());
+    QVERIFY(!writePicture(path(source), noise(QSize(20, 10))).isEmpty());
     QVERIFY(QDir::setCurrent(m_dir->path()));
 
     QVERIFY(copy(source, target, QSize(10, 10)));
@@ -590,7 +541,7 @@ void TestImageCopy::relativePaths()
 void TestImageCopy::pathVariables()
 {
     FileUtility::setPathVariable(QStringLiteral("LWTEST_PICS"), m_dir->path());
-    writePicture(QStringLiteral("source.png"), noise(QSize(20, 10)));
+    writePicture(path(QStringLiteral("source.png")), noise(QSize(20, 10)));
     const QString source = str("$LWTEST_PICS/source.png");
     QVERIFY(QDir::setCurrent(m_dir->path()));
 
@@ -602,7 +553,7 @@ void TestImageCopy::pathVariables()
 
     QTest::ignoreMessage(QtCriticalMsg, copyLine(str("Error saving image \"$LWTEST_PICS/copy.png\" \"PNG\"")));
     QVERIFY(!copy(source, str("$LWTEST_PICS/copy.png")));
-    QCOMPARE(s_lines, 2);
+    QCOMPARE(lines(), 2);
 
     // A folder of that literal name in the working folder takes the file.
     QVERIFY(QDir(m_dir->path()).mkdir(str("$LWTEST_PICS")));

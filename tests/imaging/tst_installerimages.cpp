@@ -1,17 +1,14 @@
 #include "imaging/installerimages.h"
 #include "imaging/launchimage.h"
+#include "tests/helpers/logassert.h"
+#include "tests/helpers/pictures.h"
+#include "tests/helpers/testsupport.h"
 
-#include <QPainter>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-
-QString str(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 QImage pattern(int width, int height)
 {
@@ -30,19 +27,6 @@ QImage white()
     return image;
 }
 
-QImage drawn(QImage image, const QString &picture, const QSize &size, const QPoint &position)
-{
-    QPainter painter(&image);
-    painter.drawImage(position, QImage(picture).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    return image;
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The two lines of a picture that could not be written, in order.
 QStringList failedFile(const QString &path)
 {
@@ -50,28 +34,6 @@ QStringList failedFile(const QString &path)
              str("critical InstallerImages::createInstallerImage: Error creating installer image \"%1\"")
                      .arg(path) };
 }
-
-// Every line logged while it lives, as "level Class::function: items".
-class MessageRecorder
-{
-public:
-    MessageRecorder() : m_previous(qInstallMessageHandler(record)) { s_lines.clear(); }
-    ~MessageRecorder() { qInstallMessageHandler(m_previous); }
-    QStringList lines() const { return s_lines; }
-
-private:
-    static void record(QtMsgType type, const QMessageLogContext &, const QString &message)
-    {
-        static const QRegularExpression signature(QStringLiteral("^[^(]*?([\\w:]+)\\([^)]*\\) "));
-        const QRegularExpressionMatch match = signature.match(message);
-        const char *level = type == QtCriticalMsg ? "critical" : type == QtWarningMsg ? "warning" : "other";
-        s_lines.append(str(level) + QLatin1Char(' ') + match.captured(1) + QStringLiteral(": ")
-                       + message.mid(match.capturedLength()));
-    }
-    static QStringList s_lines;
-    QtMessageHandler m_previous;
-};
-QStringList MessageRecorder::s_lines;
 
 }
 
@@ -137,7 +99,7 @@ void TestInstallerImages::pictures()
     QCOMPARE(QDir(m_out->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList({ str("background.png"), str("watermark.png") }));
     QCOMPARE(QImage(target("background.png")), expected);
-    QCOMPARE(contents(target("watermark.png")), contents(target("background.png")));
+    QCOMPARE(fileContents(target("watermark.png")), fileContents(target("background.png")));
 }
 
 void TestInstallerImages::perFileOverload()

@@ -1,17 +1,14 @@
 #include "imaging/launchimage.h"
+#include "tests/helpers/logassert.h"
+#include "tests/helpers/pictures.h"
+#include "tests/helpers/testsupport.h"
 #include "utility/fileutility.h"
 
-#include <QPainter>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-
-QString str(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 // Opaque, with every pixel different, so that a picture drawn at the wrong
 // place or scale changes the result.
@@ -32,46 +29,16 @@ QImage canvas(const QSize &size, const QColor &colour)
     return image;
 }
 
-// What a worked example says: picture scaled to size, drawn at position.
-QImage drawn(QImage image, const QString &picture, const QSize &size, const QPoint &position)
+// A log line of the overload with this whole signature, then the items (a
+// pattern).
+QRegularExpression callLine(const char *signature, const QString &items)
 {
-    QPainter painter(&image);
-    painter.drawImage(position, QImage(picture).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    return image;
-}
-
-QRegularExpression logLine(const char *signature, const QString &itemsPattern)
-{
-    return QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(str(signature)) + QLatin1Char(' ')
-                              + itemsPattern + QLatin1Char('$'));
+    return logLinePattern(QRegularExpression::escape(str(signature)), items);
 }
 
 const char *const SingleCall =
         "static bool LaunchImage::createLaunchImage(const QString&, const QVariantMap&, int, int)";
 const char *const ComposerCall = "bool LaunchImage::Composer::createLaunchImage(const QString&, int, int)";
-
-// Every line logged while it lives, as "level Class::function: items", so
-// that a test sees lines that should not be there too.
-class MessageRecorder
-{
-public:
-    MessageRecorder() : m_previous(qInstallMessageHandler(record)) { s_lines.clear(); }
-    ~MessageRecorder() { qInstallMessageHandler(m_previous); }
-    QStringList lines() const { return s_lines; }
-
-private:
-    static void record(QtMsgType type, const QMessageLogContext &, const QString &message)
-    {
-        static const QRegularExpression signature(QStringLiteral("^[^(]*?([\\w:]+)\\([^)]*\\) "));
-        const QRegularExpressionMatch match = signature.match(message);
-        const char *level = type == QtCriticalMsg ? "critical" : type == QtWarningMsg ? "warning" : "other";
-        s_lines.append(str(level) + QLatin1Char(' ') + match.captured(1) + QStringLiteral(": ")
-                       + message.mid(match.capturedLength()));
-    }
-    static QStringList s_lines;
-    QtMessageHandler m_previous;
-};
-QStringList MessageRecorder::s_lines;
 
 // Portrait and landscape sizes share scaled pictures; the installer's two
 // files share the whole image.
@@ -335,7 +302,7 @@ void TestLaunchImage::failures()
     const QString path = m_out->filePath(fileName);
     const QString items =
             message.contains(QLatin1String("%1")) ? message.arg(QRegularExpression::escape(path)) : message;
-    QTest::ignoreMessage(QtCriticalMsg, logLine(SingleCall, items));
+    QTest::ignoreMessage(QtCriticalMsg, callLine(SingleCall, items));
     QVERIFY(!LaunchImage::createLaunchImage(path, options, size.width(), size.height()));
     // Nothing half-written is left behind, not even a temporary file.
     QCOMPARE(QDir(m_out->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{ str("folder") });
@@ -378,7 +345,7 @@ void TestLaunchImage::composerReportsEachFailedWrite()
     LaunchImage::Composer composer({ { str("iconImage"), picture("icon.png") } });
     for (const char *name : { "missing/a.png", "missing/b.png" }) {
         const QString items = str("Error saving image \"%1\"").arg(target(name));
-        QTest::ignoreMessage(QtCriticalMsg, logLine(ComposerCall, QRegularExpression::escape(items)));
+        QTest::ignoreMessage(QtCriticalMsg, callLine(ComposerCall, QRegularExpression::escape(items)));
         QVERIFY(!composer.createLaunchImage(target(name), 620, 300));
     }
     QVERIFY(composer.createLaunchImage(target("launch.png"), 620, 300));

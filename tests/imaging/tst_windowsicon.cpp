@@ -1,4 +1,6 @@
 #include "imaging/windowsicon.h"
+#include "tests/helpers/logassert.h"
+#include "tests/helpers/testsupport.h"
 
 #include <QtTest>
 #include <QImageReader>
@@ -14,28 +16,11 @@ namespace {
 
 const QList<QSize> IconSizes = { { 16, 16 }, { 32, 32 }, { 64, 64 }, { 96, 96 } };
 
-QString str(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-// A log line of WindowsIcon::<function>: the signature, then the items.
-QRegularExpression logLine(const char *function, const QString &items)
-{
-    return QRegularExpression(QStringLiteral("^[^()]*WindowsIcon::") + str(function) + QStringLiteral("\\([^()]*\\) ")
-                              + QRegularExpression::escape(items) + QLatin1Char('$'));
-}
-
 QString debugForm(const QImage &image)
 {
     QString text;
     QDebug(&text) << image;
     return text.trimmed();
-}
-
-QString quoted(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
 // Every pixel differs, the alpha runs from 0 to 255 and colour sits under
@@ -48,18 +33,6 @@ QImage picture(int side, QImage::Format format = QImage::Format_ARGB32)
             image.setPixel(x, y, qRgba(x * 255 / side, y * 255 / side, (x * 7 + y * 3) & 0xff, (x + y) * 255 / (2 * side - 2)));
     }
     return image.convertToFormat(format);
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // The entries' colour rows read straight from the file, bottom row first,
@@ -156,7 +129,7 @@ void TestWindowsIcon::entries()
     const QString target = path(str("entries/%1.ico").arg(str(QTest::currentDataTag())));
 
     QVERIFY(WindowsIcon::createWindowsIcon(source, target, QVariantMap()));
-    const QByteArray file = contents(target);
+    const QByteArray file = fileContents(target);
     QCOMPARE(file.size(), 60454);
     QCOMPARE(sizesReadByQt(target), IconSizes);
 
@@ -221,7 +194,7 @@ void TestWindowsIcon::optionsHaveNoEffect()
 
     QVERIFY(WindowsIcon::createWindowsIcon(picture(100), plain, QVariantMap()));
     QVERIFY(WindowsIcon::createWindowsIcon(picture(100), optioned, options));
-    QCOMPARE(contents(optioned), contents(plain));
+    QCOMPARE(fileContents(optioned), fileContents(plain));
 }
 
 void TestWindowsIcon::tracesItsArguments()
@@ -231,8 +204,10 @@ void TestWindowsIcon::tracesItsArguments()
     const QString target = path(str("trace/icon.ico"));
     const QVariantMap options = { { str("backgroundColor"), str("#ff0000") } };
 
-    QTest::ignoreMessage(QtDebugMsg, logLine("createWindowsIcon", debugForm(source) + QLatin1Char(' ') + quoted(target)
-                                                                      + str(" QMap((\"backgroundColor\", QVariant(QString, \"#ff0000\")))")));
+    QTest::ignoreMessage(QtDebugMsg,
+                         logLine("WindowsIcon::createWindowsIcon",
+                                 debugForm(source) + QLatin1Char(' ') + quoted(target)
+                                         + str(" QMap((\"backgroundColor\", QVariant(QString, \"#ff0000\")))")));
     const bool written = WindowsIcon::createWindowsIcon(source, target, options);
     QLoggingCategory::setFilterRules(QString());
     QVERIFY(written);
@@ -242,10 +217,10 @@ void TestWindowsIcon::replacesExistingIcon()
 {
     const QString target = path(str("replace/icon.ico"));
     QVERIFY(WindowsIcon::createWindowsIcon(picture(48), target, QVariantMap()));
-    QVERIFY(writeFile(target, contents(target) + QByteArray(100000, 'x')));
+    QVERIFY(writeFile(target, fileContents(target) + QByteArray(100000, 'x')));
 
     QVERIFY(WindowsIcon::createWindowsIcon(picture(512), target, QVariantMap()));
-    QCOMPARE(contents(target).size(), 60454);
+    QCOMPARE(fileContents(target).size(), 60454);
     QCOMPARE(sizesReadByQt(target), IconSizes);
     QCOMPARE(QDir(path(str("replace"))).entryList(QDir::Files), QStringList{ str("icon.ico") });
 }
@@ -319,12 +294,12 @@ void TestWindowsIcon::refusedTargets()
         QSKIP("No /proc on this system");
 
     const QFileInfo before(target);
-    const QByteArray content = before.isFile() ? contents(target) : QByteArray();
-    QTest::ignoreMessage(QtCriticalMsg, logLine("createWindowsIcon", expectedLine));
+    const QByteArray content = before.isFile() ? fileContents(target) : QByteArray();
+    QTest::ignoreMessage(QtCriticalMsg, logLine("WindowsIcon::createWindowsIcon", expectedLine));
     QVERIFY(!WindowsIcon::createWindowsIcon(picture(64), target, QVariantMap()));
     QCOMPARE(QFileInfo(target).isDir(), before.isDir());
     if (before.isFile())
-        QCOMPARE(contents(target), content);
+        QCOMPARE(fileContents(target), content);
     QCOMPARE(QDir(path(str("refused"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 4);
 }
 
@@ -347,12 +322,13 @@ void TestWindowsIcon::failedWriteKeepsPreviousIcon()
     const QString folder = path(str("kept/%1").arg(str(QTest::currentDataTag())));
     const QString target = folder + str("/icon.ico");
     QVERIFY(WindowsIcon::createWindowsIcon(picture(20), target, QVariantMap()));
-    const QByteArray previous = contents(target);
+    const QByteArray previous = fileContents(target);
     QCOMPARE(previous.size(), 60454);
 
     if (source.isNull()) {
         for (int i = 0; i < IconSizes.size(); ++i)
-            QTest::ignoreMessage(QtCriticalMsg, logLine("createWindowsImage", str("Error scaling image QImage(null)")));
+            QTest::ignoreMessage(QtCriticalMsg, logLine("WindowsIcon::createWindowsImage",
+                                                        str("Error scaling image QImage(null)")));
     }
 
     bool written = true;
@@ -375,7 +351,7 @@ void TestWindowsIcon::failedWriteKeepsPreviousIcon()
 #endif
 
     QVERIFY(!written);
-    QCOMPARE(contents(target), previous);
+    QCOMPARE(fileContents(target), previous);
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{ str("icon.ico") });
 }
 
@@ -401,7 +377,8 @@ void TestWindowsIcon::createWindowsImage()
 
     QList<QImage> images = { QImage(1, 1, QImage::Format_ARGB32) };
     if (!expected.isValid())
-        QTest::ignoreMessage(QtCriticalMsg, logLine("createWindowsImage", str("Error scaling image ") + debugForm(source)));
+        QTest::ignoreMessage(QtCriticalMsg, logLine("WindowsIcon::createWindowsImage",
+                                                    str("Error scaling image ") + debugForm(source)));
     QCOMPARE(WindowsIcon::createWindowsImage(source, &images, size), expected.isValid());
     QCOMPARE(images.size(), expected.isValid() ? 2 : 1);
     if (expected.isValid()) {

@@ -1,9 +1,10 @@
 #include "plugin/loomwright.h"
 #include "process/appprocess.h"
 #include "process/synchronousprocess.h"
+#include "tests/helpers/testchild.h"
+#include "tests/helpers/testsupport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QPointer>
@@ -16,23 +17,6 @@
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-const int waitMs = 30000;
-
-QString testChild()
-{
-    return QStringLiteral(LOOMWRIGHT_TESTCHILD);
-}
-
-QString readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-}
 
 class TestLoomwright : public QObject
 {
@@ -133,8 +117,8 @@ void TestLoomwright::runDetachedInWorkingDirectory()
             testChild(), { QStringLiteral("cwd:") + cwdFile, QStringLiteral("pid:") + pidFile }, dir.path());
     QVERIFY(pid > 0);
 
-    QTRY_COMPARE_WITH_TIMEOUT(readFile(pidFile), QString::number(pid), waitMs);
-    QCOMPARE(QFileInfo(readFile(cwdFile)).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
+    QTRY_COMPARE_WITH_TIMEOUT(fileText(pidFile), QString::number(pid), waitMs);
+    QCOMPARE(QFileInfo(fileText(cwdFile)).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
 }
 
 void TestLoomwright::processFromQmlIsCollected()

@@ -1,4 +1,5 @@
 #include "process/appprocess.h"
+#include "tests/helpers/testchild.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -11,13 +12,6 @@
 #endif
 
 namespace {
-
-const int waitMs = 30000;
-
-QString testChild()
-{
-    return QStringLiteral(LOOMWRIGHT_TESTCHILD);
-}
 
 // Every signal of an AppProcess in the order it arrives; the text signals
 // carry their text as "out:TEXT" and "err:TEXT".

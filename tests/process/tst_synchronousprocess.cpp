@@ -1,6 +1,8 @@
 #include "process/synchronousprocess.h"
+#include "tests/helpers/logassert.h"
+#include "tests/helpers/testchild.h"
+#include "tests/helpers/testsupport.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -17,13 +19,6 @@
 #endif
 
 namespace {
-
-const int waitMs = 30000;
-
-QString testChild()
-{
-    return QStringLiteral(LOOMWRIGHT_TESTCHILD);
-}
 
 // Counts the emissions of every signal of an object.
 class AllSignals
@@ -50,18 +45,10 @@ private:
     std::vector<std::unique_ptr<QSignalSpy>> m_spies;
 };
 
-// A log line of this class: the signature of function (a pattern), then text.
-QRegularExpression logLine(const char *function, const char *text)
+// A log line of a void function of this class (a pattern), then text.
+QRegularExpression processLine(const char *function, const char *text)
 {
-    return QRegularExpression(QStringLiteral("^void SynchronousProcess::") + QLatin1String(function)
-                              + QStringLiteral("\\(.*\\) ") + QRegularExpression::escape(QLatin1String(text))
-                              + QLatin1Char('$'));
-}
-
-QString readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return logLine(QStringLiteral("void SynchronousProcess::") + QLatin1String(function), QLatin1String(text));
 }
 
 }
@@ -248,16 +235,16 @@ void TestSynchronousProcess::timeoutLeavesChildRunning()
     SynchronousProcess process;
     QSignalSpy outputChanged(&process, &SynchronousProcess::standardOutputChanged);
     process.setTimeout(300);
-    QTest::ignoreMessage(QtWarningMsg, logLine("\\w+", "waitForFinished error"));
+    QTest::ignoreMessage(QtWarningMsg, processLine("\\w+", "waitForFinished error"));
     process.start(testChild(),
                   { QStringLiteral("pid:") + pidFile, QStringLiteral("out:x"), QStringLiteral("sleep:5000") });
 
-    QTRY_VERIFY_WITH_TIMEOUT(!readFile(pidFile).isEmpty(), waitMs);
-    const qint64 pid = readFile(pidFile).toLongLong();
+    QTRY_VERIFY_WITH_TIMEOUT(!fileText(pidFile).isEmpty(), waitMs);
+    const qint64 pid = fileText(pidFile).toLongLong();
     QVERIFY(pid > 0);
     const auto killChild = qScopeGuard([&] {
 #ifdef Q_OS_UNIX
-        QTest::ignoreMessage(QtCriticalMsg, logLine("onError", "1"));
+        QTest::ignoreMessage(QtCriticalMsg, processLine("onError", "1"));
         ::kill(pid_t(pid), SIGKILL);
 #endif
         QTRY_COMPARE_WITH_TIMEOUT(process.state(), SynchronousProcess::NotRunning, waitMs);
@@ -303,8 +290,8 @@ void TestSynchronousProcess::missingProgram()
     QSignalSpy started(&process, &SynchronousProcess::started);
     QSignalSpy outputChanged(&process, &SynchronousProcess::standardOutputChanged);
 
-    QTest::ignoreMessage(QtCriticalMsg, logLine("onError", "0"));
-    QTest::ignoreMessage(QtWarningMsg, logLine("\\w+", "waitForStarted error"));
+    QTest::ignoreMessage(QtCriticalMsg, processLine("onError", "0"));
+    QTest::ignoreMessage(QtWarningMsg, processLine("\\w+", "waitForStarted error"));
     process.start(QStringLiteral("/nonexistent/loomwright-no-such-program"));
 
     QCOMPARE(process.error(), SynchronousProcess::FailedToStart);
@@ -316,7 +303,7 @@ void TestSynchronousProcess::missingProgram()
 void TestSynchronousProcess::crash()
 {
     SynchronousProcess process;
-    QTest::ignoreMessage(QtCriticalMsg, logLine("onError", "1"));
+    QTest::ignoreMessage(QtCriticalMsg, processLine("onError", "1"));
     process.start(testChild(),
                   { QStringLiteral("out:before"), QStringLiteral("err:oops\\n"), QStringLiteral("crash") });
 

@@ -1,5 +1,6 @@
 #include "shared/shareddata.h"
 #include "shared/systemvipc_p.h"
+#include "tests/helpers/logassert.h"
 #include "utility/jsonutility.h"
 
 #include <QDeadlineTimer>
@@ -7,6 +8,7 @@
 #include <QLoggingCategory>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSharedMemory>
 #include <QSignalSpy>
 #include <QSystemSemaphore>
@@ -105,43 +107,10 @@ private:
     QStringList m_lines;
 };
 
-// A line of SharedData: Q_FUNC_INFO of function, then tail (a pattern).
-QRegularExpression logLine(const QString &function, const QString &tail)
-{
-    return QRegularExpression(QStringLiteral("^(\\S+ )?SharedData::%1\\(.*\\)[^)]* %2").arg(function, tail));
-}
-
 QVariantMap json(const QString &text)
 {
     return JsonUtility::toVariantMap(text);
 }
-
-// Collects every message while debug tracing of the core is on.
-class DebugCapture
-{
-public:
-    explicit DebugCapture(QStringList *messages)
-    {
-        s_messages = messages;
-        m_previous = qInstallMessageHandler(&DebugCapture::handle);
-        QLoggingCategory::setFilterRules(QStringLiteral("Varnex.Loomwright.Core.debug=true"));
-    }
-
-    ~DebugCapture()
-    {
-        QLoggingCategory::setFilterRules(QString());
-        qInstallMessageHandler(m_previous);
-        s_messages = nullptr;
-    }
-
-private:
-    static void handle(QtMsgType, const QMessageLogContext &, const QString &message) { s_messages->append(message); }
-
-    static QStringList *s_messages;
-    QtMessageHandler m_previous = nullptr;
-};
-
-QStringList *DebugCapture::s_messages = nullptr;
 
 // One past the largest segment the system allows, or -1 when every int size is allowed.
 int beyondSystemLimit()
@@ -291,8 +260,8 @@ void TestSharedData::payloadsAtCapacity()
 
     const QString payload = QStringLiteral("{\"p\":\"%1\"}").arg(pad);
     if (!accepted) {
-        QTest::ignoreMessage(QtCriticalMsg, logLine(QStringLiteral("setStringData"),
-                                                    QStringLiteral("Object data too large %1 > 248$")
+        QTest::ignoreMessage(QtCriticalMsg, logLine("SharedData::setStringData",
+                                                    QStringLiteral("Object data too large %1 > 248")
                                                             .arg(payload.toUtf8().size())));
     }
     data.setObject({ { QStringLiteral("p"), pad } });
@@ -338,8 +307,8 @@ void TestSharedData::foreignLength()
     Peer *foreign = startPeer(key, 4096, { QStringLiteral("raw-length:%1").arg(length) });
     QVERIFY2(foreign->finish(), foreign->describe());
 
-    QTest::ignoreMessage(QtCriticalMsg, logLine(QStringLiteral("stringData"),
-                                                QStringLiteral("Invalid data size %1 capacity 4088$").arg(length)));
+    QTest::ignoreMessage(QtCriticalMsg, logLine("SharedData::stringData",
+                                                QStringLiteral("Invalid data size %1 capacity 4088").arg(length)));
     QVERIFY(data.object().isEmpty());
 
     // The next write repairs the header.
@@ -352,7 +321,7 @@ void TestSharedData::withoutSegment_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<bool>("foreignOwner");
     QTest::addColumn<QString>("logFunction");
-    QTest::addColumn<QString>("constructorLog"); // the tail of a critical line, if any
+    QTest::addColumn<QString>("constructorLog"); // how the items of a critical line begin, if there is one
 
     const QString attachOrCreate = QStringLiteral("attachOrCreate");
     const QString unableToCreate = QStringLiteral("Unable to create: ");
@@ -390,7 +359,9 @@ void TestSharedData::withoutSegment()
     }
 
     if (!constructorLog.isEmpty())
-        QTest::ignoreMessage(QtCriticalMsg, logLine(logFunction, constructorLog));
+        QTest::ignoreMessage(QtCriticalMsg,
+                             logLinePattern(signatureOf(QStringLiteral("SharedData::") + logFunction),
+                                            QRegularExpression::escape(constructorLog) + QStringLiteral(".*")));
     {
         SharedData data(key, size, interval);
         QSignalSpy changed(&data, &SharedData::dataChanged);
@@ -401,8 +372,8 @@ void TestSharedData::withoutSegment()
         QTest::qWait(4 * interval);
         QCOMPARE(changed.count(), 0);
 
-        QTest::ignoreMessage(QtCriticalMsg, logLine(QStringLiteral("setStringData"),
-                                                    QStringLiteral("Object data too large 7 > -8$")));
+        QTest::ignoreMessage(QtCriticalMsg,
+                             logLine("SharedData::setStringData", QStringLiteral("Object data too large 7 > -8")));
         data.setObject({ { QStringLiteral("a"), 1 } });
         QCOMPARE(changed.count(), 0);
     }
@@ -557,9 +528,10 @@ void TestSharedData::debugTraceHidesPayload()
     const QString payload = JsonUtility::toCompactJson(object);
 
     const QString key = newKey();
-    QStringList messages;
+    MessageRecorder recorder;
     {
-        DebugCapture capture(&messages);
+        QLoggingCategory::setFilterRules(QStringLiteral("Varnex.Loomwright.Core.debug=true"));
+        const auto tracingOff = qScopeGuard([] { QLoggingCategory::setFilterRules(QString()); });
         SharedData data(key, 1024, interval);
         data.setObject(object);
         QCOMPARE(data.object(), object);
@@ -573,7 +545,8 @@ void TestSharedData::debugTraceHidesPayload()
         QCOMPARE(data.stringData(), payload);
     }
 
-    for (const QString &message : qAsConst(messages)) {
+    const QStringList messages = recorder.messages();
+    for (const QString &message : messages) {
         QVERIFY2(!message.contains(token) && !message.contains(secret), "the payload reached a log line");
     }
     const QRegularExpression sizeLine(QStringLiteral("setStringData.* size: %1 string %2$")

@@ -1,3 +1,5 @@
+#include "tests/helpers/logassert.h"
+#include "tests/helpers/testsupport.h"
 #include "utility/fileutility.h"
 
 #include <QtTest>
@@ -15,11 +17,6 @@ QByteArray tableProperty(const QString &name)
     return TablePrefix + name.toUtf8();
 }
 
-QString str(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 QVariantMap vars(std::initializer_list<std::pair<const char *, QString>> entries)
 {
     QVariantMap map;
@@ -27,28 +24,6 @@ QVariantMap vars(std::initializer_list<std::pair<const char *, QString>> entries
         map.insert(str(entry.first), entry.second);
     return map;
 }
-
-// A log line of FileUtility::<function>: the signature, then the items.
-QRegularExpression logLine(const char *function, const QString &items)
-{
-    return QRegularExpression(QStringLiteral("^[^()]*FileUtility::") + str(function) + QStringLiteral("\\([^()]*\\) ")
-                              + QRegularExpression::escape(items) + QLatin1Char('$'));
-}
-
-// Takes over message handling for its lifetime, to show that nothing is logged.
-class MessageRecorder
-{
-public:
-    MessageRecorder() : m_previous(qInstallMessageHandler(record)) { s_messages.clear(); }
-    ~MessageRecorder() { qInstallMessageHandler(m_previous); }
-    QStringList messages() const { return s_messages; }
-
-private:
-    static void record(QtMsgType, const QMessageLogContext &, const QString &message) { s_messages.append(message); }
-    static QStringList s_messages;
-    QtMessageHandler m_previous;
-};
-QStringList MessageRecorder::s_messages;
 
 }
 
@@ -206,7 +181,7 @@ void TestFileUtility::resolvedPath()
         for (const QString &message : recorder.messages())
             QVERIFY2(message.contains(QLatin1String("Setting default")), qPrintable(message));
     } else {
-        QTest::ignoreMessage(QtWarningMsg, logLine("resolvedPath", warning));
+        QTest::ignoreMessage(QtWarningMsg, logLine("FileUtility::resolvedPath", warning));
         QCOMPARE(FileUtility::resolvedPath(path, useStore), expected);
     }
 }
@@ -309,7 +284,8 @@ void TestFileUtility::builtInDefaultIsStoredOnce()
     QFETCH(QString, value);
 
     QCOMPARE(FileUtility::pathVariableSource(name, useStore), int(FileUtility::NotDefined));
-    QTest::ignoreMessage(QtDebugMsg, logLine("pathVariable", QStringLiteral("Setting default \"%1\" = \"%2\"").arg(name, value)));
+    QTest::ignoreMessage(QtDebugMsg, logLine("FileUtility::pathVariable",
+                                             QStringLiteral("Setting default \"%1\" = \"%2\"").arg(name, value)));
     QCOMPARE(FileUtility::pathVariable(name, QString(), useStore), value);
     QCOMPARE(FileUtility::pathVariableSource(name, false), int(FileUtility::RuntimeTable));
 
@@ -334,11 +310,12 @@ void TestFileUtility::emptyValueRemovesTableEntry()
 void TestFileUtility::emptyNameIsRefused()
 {
     const QList<QByteArray> before = QCoreApplication::instance()->dynamicPropertyNames();
-    QTest::ignoreMessage(QtWarningMsg, logLine("setPathVariable", str("Empty name, value= \"/x\"")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         logLine("FileUtility::setPathVariable", str("Empty name, value= \"/x\"")));
     FileUtility::setPathVariable(QString(), str("/x"));
     QCOMPARE(QCoreApplication::instance()->dynamicPropertyNames(), before);
 
-    QTest::ignoreMessage(QtWarningMsg, logLine("pathVariable", str("Empty name")));
+    QTest::ignoreMessage(QtWarningMsg, logLine("FileUtility::pathVariable", str("Empty name")));
     QCOMPARE(FileUtility::pathVariable(QString(), str("/fallback"), true), str("/fallback"));
 }
 

@@ -1,14 +1,11 @@
+#include "tests/helpers/logassert.h"
+#include "tests/helpers/testsupport.h"
 #include "utility/jsonutility.h"
 
 #include <QJSEngine>
 #include <QtTest>
 
 namespace {
-
-QString str(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 // What QML sees at the end of a path of keys and list indices.
 QJSValue qmlValueAt(QJSEngine &engine, const QVariantMap &map, const QStringList &path)
@@ -37,21 +34,6 @@ bool isRestoredNull(const QVariant &value)
 {
     return value.userType() == QMetaType::VoidStar && value.isNull();
 }
-
-// Takes over message handling for its lifetime, to show that nothing is logged.
-class MessageRecorder
-{
-public:
-    MessageRecorder() : m_previous(qInstallMessageHandler(record)) { s_messages.clear(); }
-    ~MessageRecorder() { qInstallMessageHandler(m_previous); }
-    QStringList messages() const { return s_messages; }
-
-private:
-    static void record(QtMsgType, const QMessageLogContext &, const QString &message) { s_messages.append(message); }
-    static QStringList s_messages;
-    QtMessageHandler m_previous;
-};
-QStringList MessageRecorder::s_messages;
 
 }
 
@@ -143,12 +125,11 @@ void TestJsonUtility::unreadableInput()
     // The parser's own code and offset (an array parses without error: code 0).
     QJsonParseError error;
     QJsonDocument::fromJson(json, &error);
-    const QRegularExpression line(QStringLiteral("^[^()]*JsonUtility::toVariantMap\\([^()]*\\) ")
-                                  + QRegularExpression::escape(QStringLiteral("Error %1 Offset %2 \"%3\"")
-                                                                       .arg(int(error.error))
-                                                                       .arg(error.offset)
-                                                                       .arg(error.errorString()))
-                                  + QLatin1Char('$'));
+    const QRegularExpression line = logLine("JsonUtility::toVariantMap",
+                                            QStringLiteral("Error %1 Offset %2 \"%3\"")
+                                                    .arg(int(error.error))
+                                                    .arg(error.offset)
+                                                    .arg(error.errorString()));
     QTest::ignoreMessage(QtDebugMsg, line);
     QCOMPARE(JsonUtility::toVariantMap(json, true), QVariantMap());
     QTest::ignoreMessage(QtDebugMsg, line);
