@@ -1,9 +1,13 @@
 #include "imaging/appicon.h"
 
+#include "imaging/androidicon.h"
 #include "imaging/imageoptions.h"
+#include "imaging/iosicon.h"
+#include "imaging/macosicon.h"
 #include "imaging/picturecanvas.h"
 #include "imaging/pictureloader.h"
 #include "imaging/windowsicon.h"
+#include "imaging/winrticon.h"
 #include "plugin/logging.h"
 #include "utility/fileutility.h"
 
@@ -19,16 +23,16 @@ using Generator = bool (*)(const QImage &, const QString &, const QVariantMap &)
 struct Platform
 {
     QLatin1String os;
-    Generator generate; // null: this build cannot make the platform's icons yet
+    Generator generate;
 };
 
 // Compared in this order, without regard to letter case; the first match decides.
 const Platform platforms[] = {
     { QLatin1String("windows"), &WindowsIcon::createWindowsIcon },
-    { QLatin1String("android"), nullptr },
-    { QLatin1String("macos"), nullptr },
-    { QLatin1String("ios"), nullptr },
-    { QLatin1String("winrt"), nullptr },
+    { QLatin1String("android"), &AndroidIcon::createAndroidIcon },
+    { QLatin1String("macos"), &MacOSIcon::createMacOSIcon },
+    { QLatin1String("ios"), &IOSIcon::createiOSIcon },
+    { QLatin1String("winrt"), &WinRTIcon::createWinRTIcon },
 };
 
 }
@@ -62,13 +66,7 @@ bool AppIcon::createAppIcon(const QString &os,
         return false;
     }
 
-    bool created = false;
-    if (platform->generate)
-        created = platform->generate(square, expandedTarget, options);
-    else
-        qCCritical(lcCore) << Q_FUNC_INFO << "Not available in this build" << os;
-
-    if (!created) {
+    if (!platform->generate(square, expandedTarget, options)) {
         qCWarning(lcCore) << Q_FUNC_INFO << "Error converting to format" << os;
         return false;
     }

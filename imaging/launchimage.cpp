@@ -1,10 +1,13 @@
 #include "imaging/launchimage.h"
 
+#include "imaging/androidlaunchimage.h"
 #include "imaging/imageoptions.h"
 #include "imaging/installerimages.h"
+#include "imaging/ioslaunchimage.h"
 #include "imaging/picturecanvas.h"
 #include "imaging/pictureloader.h"
 #include "imaging/picturewriter.h"
+#include "imaging/winrtlaunchimage.h"
 #include "plugin/logging.h"
 #include "utility/fileutility.h"
 
@@ -49,12 +52,12 @@ bool LaunchImage::createLaunchImage(const QString &os, const QString &targetPath
     bool created = false;
     if (isOs(os, QLatin1String("windows")) || isOs(os, QLatin1String("macos"))) {
         created = false;
-    } else if (isOs(os, QLatin1String("android")) || isOs(os, QLatin1String("ios"))
-               || isOs(os, QLatin1String("winrt"))) {
-        // These sets arrive with their platforms' generators; until then the
-        // call fails visibly rather than writing nothing in silence.
-        qCCritical(lcCore) << Q_FUNC_INFO << "Not available in this build" << os;
-        created = false;
+    } else if (isOs(os, QLatin1String("android"))) {
+        created = AndroidLaunchImage::createAndroidLaunchImage(path, options);
+    } else if (isOs(os, QLatin1String("ios"))) {
+        created = IOSLaunchImage::createiOSLaunchImage(path, options);
+    } else if (isOs(os, QLatin1String("winrt"))) {
+        created = WinRTLaunchImage::createWinRTLaunchImage(path, options);
     } else if (isOs(os, QLatin1String("installer"))) {
         created = InstallerImages::createInstallerImage(path, options);
     } else {

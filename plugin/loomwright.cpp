@@ -1,5 +1,6 @@
 #include "plugin/loomwright.h"
 
+#include "imaging/androidicon.h"
 #include "imaging/appicon.h"
 #include "imaging/imagecopy.h"
 #include "imaging/launchimage.h"
@@ -97,13 +98,9 @@ bool Loomwright::copyImage(const QString &sourcePath,
                                 Qt::AspectRatioMode(aspectRatioMode), Qt::TransformationMode(transformationMode));
 }
 
-// The Android adaptive background arrives with the Android icon set; until
-// then QML can call it and gets its failure result.
 bool Loomwright::createAdaptiveIconBackgroundMipMapAsset(const QString &sourcePath, const QString &targetPath)
 {
-    qCDebug(lcCore) << Q_FUNC_INFO << sourcePath << targetPath;
-    qCCritical(lcCore) << Q_FUNC_INFO << "Not available in this build";
-    return false;
+    return AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(sourcePath, targetPath);
 }
 
 bool Loomwright::createAppIcon(const QString &os,

@@ -14,7 +14,7 @@ packages=(
     qtbase5-dev qtbase5-dev-tools
     qtdeclarative5-dev qtdeclarative5-dev-tools
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qttest
-    imagemagick python3-pil
+    imagemagick python3-pil qt5-image-formats-plugins icnsutils
 )
 
 missing=()

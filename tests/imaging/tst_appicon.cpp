@@ -82,8 +82,6 @@ private Q_SLOTS:
     void transparentPartsShowTheFill();
 
     // Dispatch
-    void platformNotInThisBuild_data();
-    void platformNotInThisBuild();
     void unknownPlatform_data();
     void unknownPlatform();
     void windowsIcon();
@@ -230,29 +228,6 @@ void TestAppIcon::transparentPartsShowTheFill()
     QCOMPARE(square.pixel(0, 0), 0xffff0000u);   // band
     QCOMPARE(square.pixel(0, 150), 0xffff0000u); // transparent part of the picture
     QCOMPARE(square.pixel(150, 150), 0xff0000ffu);
-}
-
-void TestAppIcon::platformNotInThisBuild_data()
-{
-    QTest::addColumn<QString>("os");
-
-    QTest::newRow("android") << str("android");
-    QTest::newRow("macos") << str("macos");
-    QTest::newRow("ios") << str("ios");
-    QTest::newRow("IOS") << str("IOS");
-    QTest::newRow("WinRT") << str("WinRT");
-}
-
-void TestAppIcon::platformNotInThisBuild()
-{
-    QFETCH(QString, os);
-
-    const QString source = writePicture(path(QStringLiteral("source.png")), noise(QSize(30, 20)));
-    QTest::ignoreMessage(QtCriticalMsg, appIconLine(QStringLiteral("Not available in this build ") + quoted(os)));
-    QTest::ignoreMessage(QtWarningMsg, appIconLine(QStringLiteral("Error converting to format ") + quoted(os)));
-    QVERIFY(!AppIcon::createAppIcon(os, source, path(QStringLiteral("icons")), QVariantMap()));
-    QCOMPARE(lines(), 2);
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList(str("source.png")));
 }
 
 void TestAppIcon::unknownPlatform_data()

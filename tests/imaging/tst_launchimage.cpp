@@ -122,10 +122,6 @@ void TestLaunchImage::dispatch_data()
     const auto refused = [&](const char *os) {
         return QStringList{ str("warning ") + dispatcher + str("Error creating for \"%1\"").arg(str(os)) };
     };
-    const auto notBuilt = [&](const char *os) {
-        return QStringList{ str("critical ") + dispatcher + str("Not available in this build \"%1\"").arg(str(os)) }
-               + refused(os);
-    };
     const QString unknownLinux = str("critical ") + dispatcher + str("Unknown OS \"linux\"");
 
     QTest::newRow("windows has no launch images") << str("windows") << out << false << refused("windows") << none;
@@ -138,9 +134,6 @@ void TestLaunchImage::dispatch_data()
             << none;
     QTest::newRow("installer") << str("installer") << out << true << none << installer;
     QTest::newRow("INSTALLER in other letter case") << str("INSTALLER") << out << true << none << installer;
-    QTest::newRow("android not built yet") << str("Android") << out << false << notBuilt("Android") << none;
-    QTest::newRow("ios not built yet") << str("iOS") << out << false << notBuilt("iOS") << none;
-    QTest::newRow("winrt not built yet") << str("WinRT") << out << false << notBuilt("WinRT") << none;
 }
 
 void TestLaunchImage::dispatch()

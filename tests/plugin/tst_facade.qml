@@ -33,7 +33,7 @@ TestCase {
                                             Loomwright.FastTransformation) } },
             { tag: "createAppIcon 3", call: function() { return Loomwright.createAppIcon("windows", "a.png", "b") } },
             { tag: "createAppIcon 4", call: function() { return Loomwright.createAppIcon("windows", "a.png", "b", {}) } },
-            { tag: "createLaunchImage 3", call: function() { return Loomwright.createLaunchImage("android", "b", {}) } },
+            { tag: "createLaunchImage 3", call: function() { return Loomwright.createLaunchImage("no-such-os", "b", {}) } },
             { tag: "createAdaptiveIconBackgroundMipMapAsset", call: function() {
                 return Loomwright.createAdaptiveIconBackgroundMipMapAsset("a.png", "b") } },
         ]
@@ -46,7 +46,7 @@ TestCase {
     function test_createLaunchImageNeedsAllArguments() {
         var refused = false
         try {
-            Loomwright.createLaunchImage("android", "b")
+            Loomwright.createLaunchImage("no-such-os", "b")
         } catch (error) {
             refused = true
         }

@@ -1,0 +1,9 @@
+#include <QtTest>
+
+class tst_placeholder : public QObject
+{
+    Q_OBJECT
+};
+
+QTEST_MAIN(tst_placeholder)
+#include "tst_winrtlaunchimage.moc"
