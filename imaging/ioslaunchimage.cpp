@@ -1,9 +1,92 @@
 #include "imaging/ioslaunchimage.h"
 
+#include "imaging/imageoptions.h"
+#include "imaging/picturecanvas.h"
+#include "imaging/pictureloader.h"
+#include "imaging/picturewriter.h"
 #include "plugin/logging.h"
 
-bool IOSLaunchImage::createiOSLaunchImage(const QString &, const QVariantMap &)
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+QImage loadOption(const QVariantMap &options, const char *key)
 {
-    qCCritical(lcCore) << Q_FUNC_INFO << "Not available in this build";
-    return false;
+    return PictureLoader::load(ImageOptions::picturePath(options, QLatin1String(key)));
+}
+
+}
+
+bool IOSLaunchImage::createiOSLaunchImage(const QString &targetPath, const QVariantMap &options)
+{
+    qCDebug(lcCore) << Q_FUNC_INFO << targetPath << options;
+
+    // Resolved once, so that a relative path names the same folder for the
+    // folder made and for the pictures deleted and written.
+    const QString launchPath = QDir(QDir::current().absoluteFilePath(targetPath))
+                                       .filePath(QStringLiteral("LaunchImages"));
+    if (!QDir().mkpath(launchPath)) {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Error creating" << launchPath;
+        return false;
+    }
+    const QDir launchFolder(launchPath);
+
+    // An absent key, an empty value and an unreadable file are all "not given".
+    const QImage background = loadOption(options, "backgroundImage");
+    const QImage overlay = loadOption(options, "overlayImage");
+    const QImage icon = loadOption(options, "iconImage");
+
+    if (!background.isNull()) {
+        if (!replaceDefaultImage(Q_FUNC_INFO, background, launchFolder.filePath(QStringLiteral("BackgroundImage.png"))))
+            return false;
+    }
+
+    // Each picture is scaled before its default is touched: a failed scaling
+    // leaves the default in place.
+    if (!overlay.isNull()) {
+        const QImage scaled = fitted(overlay);
+        if (scaled.isNull()) {
+            qCCritical(lcCore) << Q_FUNC_INFO << "Error transforming overlay " << overlay;
+            return false;
+        }
+        if (!replaceDefaultImage(Q_FUNC_INFO, scaled, launchFolder.filePath(QStringLiteral("OverlayImage.png"))))
+            return false;
+    }
+
+    if (background.isNull() && overlay.isNull() && !icon.isNull()) {
+        const QImage scaled = fitted(icon);
+        if (scaled.isNull()) {
+            qCCritical(lcCore) << Q_FUNC_INFO << "Error transforming icon " << icon;
+            return false;
+        }
+        if (!replaceDefaultImage(Q_FUNC_INFO, scaled, launchFolder.filePath(QStringLiteral("AppIconOverlay.png"))))
+            return false;
+    }
+
+    return true;
+}
+
+QImage IOSLaunchImage::fitted(const QImage &picture)
+{
+    return PictureCanvas::scaled(picture, QSize(FittedSide, FittedSide), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+bool IOSLaunchImage::replaceDefaultImage(const char *function, const QImage &replacement, const QString &path)
+{
+    // The replacement exists, encoded in memory, before the default goes.
+    const QByteArray bytes = PictureWriter::encode(replacement, QByteArrayLiteral("PNG"), -1);
+    if (bytes.isEmpty()) {
+        qCCritical(lcCore) << function << "Error copying " << replacement << " to " << path;
+        return false;
+    }
+
+    if (!QFile::remove(path))
+        qCCritical(lcCore) << function << "Error deleting the default image " << path;
+
+    if (!PictureWriter::write(bytes, path)) {
+        qCCritical(lcCore) << function << "Error copying " << replacement << " to " << path;
+        return false;
+    }
+    return true;
 }

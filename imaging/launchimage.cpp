@@ -25,16 +25,6 @@ bool isOs(const QString &os, QLatin1String name)
     return os.compare(name, Qt::CaseInsensitive) == 0;
 }
 
-// Smooth scaling works on RGB32 or premultiplied ARGB32 and converts any
-// other picture first; converted once here, no scaled size pays for it again.
-QImage inPaintingFormat(const QImage &picture)
-{
-    if (picture.isNull())
-        return picture;
-    return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                             : QImage::Format_RGB32);
-}
-
 // The size QImage::scaled gives a picture of pictureSize for box.
 QSize scaledSize(const QSize &pictureSize, const QSize &box, Qt::AspectRatioMode aspectRatioMode)
 {
@@ -84,7 +74,7 @@ LaunchImage::Composer::Composer(const QVariantMap &options)
         QStringLiteral("iconImage"),
     };
     for (int role = 0; role < PictureRoleCount; ++role)
-        m_pictures[role] = inPaintingFormat(PictureLoader::load(ImageOptions::picturePath(options, keys[role])));
+        m_pictures[role] = PictureCanvas::scalable(PictureLoader::load(ImageOptions::picturePath(options, keys[role])));
 
     m_colour = ImageOptions::colour(options, QStringLiteral("backgroundColor"), QStringLiteral("white"));
 }

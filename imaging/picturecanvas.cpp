@@ -4,6 +4,15 @@
 
 #include <QPainter>
 
+QImage PictureCanvas::scalable(const QImage &picture)
+{
+    const QImage::Format format = picture.format();
+    if (picture.isNull() || format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied)
+        return picture;
+    return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
+}
+
 QImage PictureCanvas::scaled(const QImage &picture,
                              const QSize &box,
                              Qt::AspectRatioMode aspectRatioMode,
@@ -37,7 +46,9 @@ QImage PictureCanvas::centred(const QImage &picture, const QSize &size, const QC
     if (!PictureLoader::withinLimit(size.width(), size.height()))
         return QImage();
 
-    QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
+    // An opaque fill leaves nothing transparent: such a canvas carries no alpha
+    // channel, as a pixmap would not, and the file gets none either.
+    QImage canvas(size, fill.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     if (canvas.isNull())
         return canvas;
     canvas.fill(fill);

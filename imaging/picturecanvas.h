@@ -15,13 +15,19 @@ public:
     // box is empty or the result would exceed maxPixels: Qt's smooth scaling
     // crashes on a target it cannot allocate instead of returning a null
     // image, and its size arithmetic overflows for extreme proportions.
+    // picture in the format smooth scaling works on (RGB32, or premultiplied
+    // ARGB32 when it has alpha); scaling converts any other picture on every
+    // call, so a set that scales one picture to many sizes converts it once
+    // with this. A picture already in such a format comes back unchanged.
+    static QImage scalable(const QImage &picture);
+
     static QImage scaled(const QImage &picture,
                          const QSize &box,
                          Qt::AspectRatioMode aspectRatioMode,
                          Qt::TransformationMode transformationMode);
 
-    // Fit and centre: a premultiplied ARGB32 canvas of size, filled with fill
-    // (alpha included), with picture drawn over it at ((canvas width −
+    // Fit and centre: a canvas of size (RGB32 for an opaque fill, else
+    // premultiplied ARGB32), filled with fill (alpha included), with picture drawn over it at ((canvas width −
     // picture width) / 2, (canvas height − picture height) / 2), truncating
     // toward zero. A null image when the canvas exceeds maxPixels.
     static QImage centred(const QImage &picture, const QSize &size, const QColor &fill);

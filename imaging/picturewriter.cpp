@@ -25,7 +25,9 @@ QByteArray PictureWriter::encode(const QImage &picture, const QByteArray &format
 bool PictureWriter::write(const QByteArray &bytes, const QString &path)
 {
     // Through a temporary file beside the target: without commit() it goes
-    // away, and a file that was there stays as it was.
+    // away, and a file that was there stays as it was. The explicit flush
+    // matters: commit() does not notice that buffered bytes failed to reach
+    // a full disk.
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit();
 }

@@ -2,7 +2,7 @@
 
 #include "plugin/logging.h"
 
-#include <QFile>
+#include <QSaveFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -64,14 +64,20 @@ bool JsonUtility::writeJsonFile(const QString &path, const QVariantMap &map)
 {
     const QByteArray bytes = toIndentedJson(map);
 
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Through a temporary file beside the target, which replaces it only once
+    // the whole document is on disk: on any failure a file that was there
+    // stays as it was, and no partial file is left behind.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return false;
-    const qint64 written = file.write(bytes);
-    // A full disk may only show when the buffered bytes reach the file.
-    const bool flushed = file.flush();
-    file.close();
-    return flushed && written >= bytes.size();
+    // A full disk may only show when the buffered bytes reach the file, and
+    // commit() does not notice a short write there (its flush error is not
+    // checked), so the flush is made and checked first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 QVariantMap JsonUtility::withoutInvalidValues(const QVariantMap &map)

@@ -5,6 +5,11 @@
 #include <QJSEngine>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace {
 
 // What QML sees at the end of a path of keys and list indices.
@@ -61,6 +66,8 @@ private Q_SLOTS:
     void writeJsonFile();
     void writeJsonFileFails_data();
     void writeJsonFileFails();
+    void failedWriteKeepsPreviousFile();
+    void replacementKeepsPermissions();
 };
 
 void TestJsonUtility::initTestCase()
@@ -286,6 +293,56 @@ void TestJsonUtility::writeJsonFileFails()
                                         QVariantMap{ { str("a"), 1 } }));
     if (!mustNotExist.isEmpty())
         QVERIFY(!QFileInfo::exists(dir.filePath(mustNotExist)));
+}
+
+void TestJsonUtility::failedWriteKeepsPreviousFile()
+{
+#ifdef Q_OS_UNIX
+    // The document goes through a temporary file that replaces the old one
+    // only when it is whole. Writes past a file size limit fail with EFBIG,
+    // as on a full disk; the signal that would end the process is ignored
+    // meanwhile. The limit bites only when the buffered bytes are flushed.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(str("out.json"));
+    const QVariantMap small{ { str("a"), 1 } };
+    QVERIFY(JsonUtility::writeJsonFile(path, small));
+    const QByteArray previous = fileContents(path);
+
+    const QVariantMap large{ { str("text"), QString(4096, QLatin1Char('x')) } };
+    rlimit limit = {};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
+    const rlimit previousLimit = limit;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = 1024;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+    const bool written = JsonUtility::writeJsonFile(path, large);
+    const bool writtenAnew = JsonUtility::writeJsonFile(dir.filePath(str("new.json")), large);
+    setrlimit(RLIMIT_FSIZE, &previousLimit);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!written);
+    QVERIFY(!writtenAnew);
+    QCOMPARE(fileContents(path), previous);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{ str("out.json") });
+#else
+    QSKIP("Needs a file size limit");
+#endif
+}
+
+void TestJsonUtility::replacementKeepsPermissions()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(str("out.json"));
+    QVERIFY(writeFile(path, "{}"));
+    const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(path, permissions));
+
+    QVERIFY(JsonUtility::writeJsonFile(path, QVariantMap{ { str("a"), 1 } }));
+    QCOMPARE(fileContents(path), JsonUtility::toIndentedJson(QVariantMap{ { str("a"), 1 } }));
+    QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), permissions);
 }
 
 QTEST_GUILESS_MAIN(TestJsonUtility)
