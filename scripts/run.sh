@@ -1,15 +1,43 @@
 #!/usr/bin/env bash
 # Sets the machine up, builds, then runs the main job: a QML program that
-# starts a program through the Loomwright plugin, streams its output line by
-# line to the terminal and ends with its exit code.
+# paints the project's sample picture and makes every platform's icon and
+# launch-image set from it through the Loomwright plugin, printing per
+# platform what each call returned, the number of files and the time taken.
 #
-#   scripts/run.sh [PROGRAM [ARGUMENTS...]]
-#
-# Without a program it lists the plugin it has just built.
+#   scripts/run.sh [OUTPUT_FOLDER]            the sets into OUTPUT_FOLDER
+#                                             (default: build/sample-output,
+#                                             emptied first)
+#   scripts/run.sh --run PROGRAM [ARGUMENTS...]
+#                                             starts PROGRAM through the plugin
+#                                             and streams its output
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$top/scripts/setup.sh"
-[ $# -gt 0 ] || set -- ls -l "$top/build/qml/Varnex/Loomwright"
-exec "$top/build/examples/processrunner/loomwright-processrunner" \
-    "$top/examples/processrunner/main.qml" "$@"
+
+# The plugin's picture operations need a GUI application, which needs no
+# display on this platform.
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+# Qt wants a private runtime folder; a root shell on a server has none.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR="/tmp/runtime-$(id -u)"
+    mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
+fi
+host="$top/build/examples/processrunner/loomwright-processrunner"
+
+if [ "${1:-}" = "--run" ]; then
+    shift
+    [ $# -gt 0 ] || { echo "usage: scripts/run.sh --run PROGRAM [ARGUMENTS...]" >&2; exit 2; }
+    exec "$host" "$top/examples/processrunner/main.qml" "$@"
+fi
+
+if [ $# -gt 0 ]; then
+    output=$(realpath -m -- "$1")
+else
+    # The default folder belongs to the build, so a run starts from nothing
+    # and the counts show this run's files only.
+    output="$top/build/sample-output"
+    rm -rf -- "$output"
+fi
+exec "$host" "$top/examples/sampleset/main.qml" \
+    "$top/build/examples/sampleset/loomwright-samplepicture" "$output"

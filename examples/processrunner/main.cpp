@@ -2,10 +2,11 @@
 //
 // Runs a console QML program with the build tree's Loomwright module on the
 // import path. The program reaches its arguments and the terminal through the
-// context object "terminal".
+// context object "terminal". It is a GUI application, as the plugin's picture
+// operations need one; without a display, QT_QPA_PLATFORM=offscreen serves.
 #include "terminal.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -16,7 +17,7 @@
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
 
     QStringList arguments = app.arguments();
     if (arguments.size() < 2) {

@@ -1,9 +1,343 @@
-#include <QtTest>
+#include "imaging/appicon.h"
+#include "imaging/macosicon.h"
+#include "tests/helpers/logassert.h"
+#include "tests/helpers/pictures.h"
+#include "tests/helpers/testsupport.h"
 
-class tst_placeholder : public QObject
+#include <QtTest>
+#include <QImageReader>
+#include <QProcess>
+
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+QString debugForm(const QImage &image)
+{
+    QString text;
+    QDebug(&text) << image;
+    return text.trimmed();
+}
+
+// Every pixel differs, the alpha runs from 0 to 255 and colour sits under
+// transparent pixels too.
+QImage picture(int side, QImage::Format format = QImage::Format_ARGB32)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x)
+            image.setPixel(x, y, qRgba(x * 255 / side, y * 255 / side, (x * 7 + y * 3) & 0xff, (x + y) * 255 / (2 * side - 2)));
+    }
+    return image.convertToFormat(format);
+}
+
+// The pictures of an .icns file as Qt's reader sees them.
+QList<QImage> readByQt(const QString &path)
+{
+    QList<QImage> images;
+    QImageReader reader(path);
+    if (reader.format() != "icns")
+        return images;
+    for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i)
+        images.append(reader.read());
+    return images;
+}
+
+// The icon elements that icns2png lists as "type WxH", the table of contents
+// left out; this libicns does not know the small PNG-only types and shows
+// them as 0x0.
+QStringList elementsByIcns2png(const QString &executable, const QString &path)
+{
+    QProcess process;
+    process.start(executable, { QStringLiteral("-l"), path });
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return { QStringLiteral("icns2png failed") };
+    static const QRegularExpression element(QStringLiteral("^\\s+'(\\w{4})' (\\d+x\\d+)"),
+                                            QRegularExpression::MultilineOption);
+    QStringList elements;
+    QRegularExpressionMatchIterator matches = element.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        elements.append(match.captured(1) + QLatin1Char(' ') + match.captured(2));
+    }
+    return elements;
+}
+
+}
+
+class TestMacOSIcon : public QObject
 {
     Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    // What the file holds
+    void contents_data();
+    void contents();
+    void optionsHaveNoEffect();
+    void tracesItsArguments();
+    void nonSquareSourceArrivesSquared();
+
+    // Where the file goes
+    void replacesExistingIcon();
+    void makesMissingFolders();
+    void relativePathFromWorkingFolder();
+    void refusedTargets_data();
+    void refusedTargets();
+    void failedWriteKeepsPreviousIcon_data();
+    void failedWriteKeepsPreviousIcon();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    int lines() const { return m_log->countFrom("Varnex."); }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<MessageRecorder> m_log;
 };
 
-QTEST_MAIN(tst_placeholder)
+// Messages are counted and handed on to QtTest, whose ignoreMessage checks
+// the text: a test sees both what was logged and that nothing else was.
+void TestMacOSIcon::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_log.reset(new MessageRecorder(MessageRecorder::PassOn));
+}
+
+void TestMacOSIcon::cleanupTestCase()
+{
+    m_log.reset();
+}
+
+void TestMacOSIcon::init()
+{
+    m_log->clear();
+}
+
+void TestMacOSIcon::contents_data()
+{
+    QTest::addColumn<QImage>("source");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QSize>("size");
+
+    // The handler keeps a side that is a power of two up to 1024 and scales
+    // any other down to the power of two below it, 1024 at most.
+    QTest::newRow("1024") << picture(1024) << str("ic10 1024x1024") << QSize(1024, 1024);
+    QTest::newRow("512, premultiplied") << picture(512, QImage::Format_ARGB32_Premultiplied)
+                                        << str("ic09 512x512") << QSize(512, 512);
+    QTest::newRow("32, opaque") << picture(32, QImage::Format_RGB32) << str("icp5 0x0") << QSize(32, 32);
+    QTest::newRow("2048, reduced to 1024") << picture(2048) << str("ic10 1024x1024") << QSize(1024, 1024);
+    QTest::newRow("300, reduced to 256") << picture(300) << str("ic08 256x256") << QSize(256, 256);
+    QTest::newRow("100, reduced to 64") << picture(100) << str("icp6 0x0") << QSize(64, 64);
+}
+
+void TestMacOSIcon::contents()
+{
+    QFETCH(QImage, source);
+    QFETCH(QString, element);
+    QFETCH(QSize, size);
+    const QString target = path(str("contents/%1.icns").arg(str(QTest::currentDataTag())));
+
+    QVERIFY(MacOSIcon::createMacOSIcon(source, target, QVariantMap()));
+    QCOMPARE(lines(), 0);
+    const QList<QImage> images = readByQt(target);
+    QCOMPARE(images.size(), 1);
+    QCOMPARE(images.first().size(), size);
+    if (source.size() == size)
+        QCOMPARE(images.first().convertToFormat(QImage::Format_ARGB32), source.convertToFormat(QImage::Format_ARGB32));
+
+    const QString icns2png = QStandardPaths::findExecutable(str("icns2png"));
+    if (icns2png.isEmpty())
+        QSKIP("icns2png is not installed");
+    QCOMPARE(elementsByIcns2png(icns2png, target), QStringList{ element });
+}
+
+void TestMacOSIcon::optionsHaveNoEffect()
+{
+    const QString plain = path(str("options/plain.icns"));
+    const QString optioned = path(str("options/optioned.icns"));
+    const QVariantMap options = { { str("backgroundColor"), str("red") },
+                                  { str("iconImage"), path(str("nowhere.png")) },
+                                  { str("overlayImage"), path(str("nowhere.png")) } };
+
+    QVERIFY(MacOSIcon::createMacOSIcon(picture(128), plain, QVariantMap()));
+    QVERIFY(MacOSIcon::createMacOSIcon(picture(128), optioned, options));
+    QCOMPARE(fileContents(optioned), fileContents(plain));
+}
+
+void TestMacOSIcon::tracesItsArguments()
+{
+    QLoggingCategory::setFilterRules(str("Varnex.Loomwright.Core.debug=true"));
+    const QImage source = picture(32);
+    const QString target = path(str("trace/icon.icns"));
+    const QVariantMap options = { { str("backgroundColor"), str("#ff0000") } };
+
+    QTest::ignoreMessage(QtDebugMsg,
+                         logLine("MacOSIcon::createMacOSIcon",
+                                 debugForm(source) + QLatin1Char(' ') + quoted(target)
+                                         + str(" QMap((\"backgroundColor\", QVariant(QString, \"#ff0000\")))")));
+    const bool written = MacOSIcon::createMacOSIcon(source, target, options);
+    QLoggingCategory::setFilterRules(QString());
+    QVERIFY(written);
+}
+
+// Through the dispatcher, a 256 × 128 source becomes 256 × 256 with bands of
+// 64 rows, which the handler keeps at that size.
+void TestMacOSIcon::nonSquareSourceArrivesSquared()
+{
+    const QImage source = noise(QSize(256, 128), 24680);
+    QVERIFY(QDir().mkpath(path(str("dispatch"))));
+    const QString sourceFile = writePicture(path(str("dispatch/wide.png")), source);
+    QVERIFY(!sourceFile.isEmpty());
+    const QString target = path(str("dispatch/icon.icns"));
+
+    QVERIFY(AppIcon::createAppIcon(str("MacOS"), sourceFile, target, { { str("backgroundColor"), str("red") } }));
+    const QList<QImage> images = readByQt(target);
+    QCOMPARE(images.size(), 1);
+    QImage expected(256, 256, QImage::Format_ARGB32);
+    expected.fill(Qt::red);
+    QCOMPARE(images.first().convertToFormat(QImage::Format_ARGB32), drawn(expected, sourceFile, source.size(), QPoint(0, 64)));
+}
+
+void TestMacOSIcon::replacesExistingIcon()
+{
+    const QString target = path(str("replace/icon.icns"));
+    QVERIFY(MacOSIcon::createMacOSIcon(picture(1024), target, QVariantMap()));
+    QVERIFY(MacOSIcon::createMacOSIcon(picture(16), target, QVariantMap()));
+
+    const QList<QImage> images = readByQt(target);
+    QCOMPARE(images.size(), 1);
+    QCOMPARE(images.first(), picture(16));
+    QCOMPARE(QDir(path(str("replace"))).entryList(QDir::Files), QStringList{ str("icon.icns") });
+}
+
+// The file name has no suffix: the container is .icns whatever the name says.
+void TestMacOSIcon::makesMissingFolders()
+{
+    const QString target = path(str("missing/a/b/c/AppIcon"));
+    QVERIFY(!QFileInfo::exists(path(str("missing"))));
+    QVERIFY(MacOSIcon::createMacOSIcon(picture(64), target, QVariantMap()));
+    QCOMPARE(readByQt(target).size(), 1);
+}
+
+// The folders and the file both follow the working folder, never the home
+// folder.
+void TestMacOSIcon::relativePathFromWorkingFolder()
+{
+    const QString working = path(str("relative/working"));
+    const QString home = path(str("relative/home"));
+    QVERIFY(QDir().mkpath(working) && QDir().mkpath(home));
+
+    const QString previousWorking = QDir::currentPath();
+    const QByteArray previousHome = qgetenv("HOME");
+    QVERIFY(QDir::setCurrent(working));
+    qputenv("HOME", QFile::encodeName(home));
+    const bool written = MacOSIcon::createMacOSIcon(picture(64), str("sub/dir/icon.icns"), QVariantMap());
+    qputenv("HOME", previousHome);
+    QVERIFY(QDir::setCurrent(previousWorking));
+
+    QVERIFY(written);
+    QCOMPARE(readByQt(working + str("/sub/dir/icon.icns")).size(), 1);
+    QVERIFY(QDir(home).isEmpty());
+}
+
+void TestMacOSIcon::refusedTargets_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("expectedLine");
+
+    // A regular file in the way stops even root, where permission bits do not.
+    const QString file = path(str("refused/file.txt"));
+    QVERIFY(QDir().mkpath(path(str("refused/folder.icns"))));
+    QVERIFY(writeFile(file, "plain text"));
+    QTest::newRow("folder under a file") << file + str("/sub/icon.icns")
+                                         << str("Error creating path ") + quoted(file + str("/sub"));
+    QTest::newRow("file under a file") << file + str("/icon.icns") << str("Error creating path ") + quoted(file);
+    QTest::newRow("existing folder") << path(str("refused/folder.icns"))
+                                     << str("Error opening ") + quoted(path(str("refused/folder.icns")));
+    QTest::newRow("empty path") << QString() << str("Error opening \"\"");
+    QTest::newRow("folder that takes no files") << str("/proc/loomwright.icns")
+                                                << str("Error opening \"/proc/loomwright.icns\"");
+}
+
+void TestMacOSIcon::refusedTargets()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, expectedLine);
+
+    if (target.startsWith(str("/proc/")) && !QFileInfo(str("/proc/version")).exists())
+        QSKIP("No /proc on this system");
+
+    QTest::ignoreMessage(QtCriticalMsg, logLine("MacOSIcon::createMacOSIcon", expectedLine));
+    QVERIFY(!MacOSIcon::createMacOSIcon(picture(64), target, QVariantMap()));
+    QCOMPARE(lines(), 1);
+    QCOMPARE(fileContents(path(str("refused/file.txt"))), QByteArray("plain text"));
+    QVERIFY(QFileInfo(path(str("refused/folder.icns"))).isDir());
+    QCOMPARE(QDir(path(str("refused"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
+
+    // The dispatcher adds its warning after the generator's line.
+    const QString source = writePicture(path(str("source.png")), picture(64));
+    QVERIFY(!source.isEmpty());
+    QTest::ignoreMessage(QtCriticalMsg, logLine("MacOSIcon::createMacOSIcon", expectedLine));
+    QTest::ignoreMessage(QtWarningMsg, logLine("AppIcon::createAppIcon", str("Error converting to format \"macos\"")));
+    QVERIFY(!AppIcon::createAppIcon(str("macos"), source, target, QVariantMap()));
+}
+
+void TestMacOSIcon::failedWriteKeepsPreviousIcon_data()
+{
+    QTest::addColumn<QImage>("source");
+    QTest::addColumn<qint64>("fileSizeLimit");
+
+    QTest::newRow("null picture") << QImage() << qint64(0);
+#ifdef Q_OS_UNIX
+    QTest::newRow("disk full") << noise(QSize(1024, 1024), 13579).convertToFormat(QImage::Format_ARGB32) << qint64(8192);
+#endif
+}
+
+// A write the handler rejects, or that the disk does not take, logs nothing
+// here and leaves the icon that was there, and no temporary file.
+void TestMacOSIcon::failedWriteKeepsPreviousIcon()
+{
+    QFETCH(QImage, source);
+    QFETCH(qint64, fileSizeLimit);
+
+    const QString folder = path(str("kept/%1").arg(str(QTest::currentDataTag())));
+    const QString target = folder + str("/icon.icns");
+    QVERIFY(MacOSIcon::createMacOSIcon(picture(64), target, QVariantMap()));
+    const QByteArray previous = fileContents(target);
+    QVERIFY(!previous.isEmpty());
+
+    bool written = true;
+#ifdef Q_OS_UNIX
+    // Writes past the limit fail with EFBIG, as on a full disk; the signal
+    // that would otherwise end the process is ignored meanwhile.
+    rlimit limit = {};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
+    const rlimit previousLimit = limit;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (fileSizeLimit > 0) {
+        limit.rlim_cur = rlim_t(fileSizeLimit);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+    }
+    written = MacOSIcon::createMacOSIcon(source, target, QVariantMap());
+    setrlimit(RLIMIT_FSIZE, &previousLimit);
+    std::signal(SIGXFSZ, previousHandler);
+#else
+    written = MacOSIcon::createMacOSIcon(source, target, QVariantMap());
+#endif
+
+    QVERIFY(!written);
+    QCOMPARE(lines(), 0);
+    QCOMPARE(fileContents(target), previous);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{ str("icon.icns") });
+}
+
+QTEST_MAIN(TestMacOSIcon)
 #include "tst_macosicon.moc"

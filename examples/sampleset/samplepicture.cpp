@@ -1,0 +1,102 @@
+// loomwright-samplepicture FILE
+//
+// Paints the project's own sample app picture, 1024 × 1024 pixels, and saves
+// it as PNG to FILE, making its missing folders. The picture has what the
+// generators must cope with: gradients, hard and soft edges, fine detail that
+// scaling must keep, transparent corners and a half-transparent shadow.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+
+#include <cstdio>
+
+namespace {
+
+const int Side = 1024;
+
+QImage paintSample()
+{
+    QImage picture(Side, Side, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // A soft shadow around the tile: the only half-transparent pixels of the
+    // result, which the generators must carry over as they are.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 14));
+    for (int spread = 40; spread > 0; spread -= 8)
+        painter.drawRoundedRect(QRectF(48 - spread, 56 - spread, Side - 96 + 2 * spread, Side - 96 + 2 * spread),
+                                180 + spread, 180 + spread);
+
+    // A rounded tile leaves the corners transparent, as an app icon's do.
+    QLinearGradient tile(0, 0, Side, Side);
+    tile.setColorAt(0.0, QColor(0x1d, 0x3b, 0x8f));
+    tile.setColorAt(0.55, QColor(0x3f, 0x8e, 0xd8));
+    tile.setColorAt(1.0, QColor(0x7b, 0xe0, 0xc3));
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(48, 48, Side - 96, Side - 96), 180, 180);
+    painter.fillPath(outline, tile);
+
+    // A soft glow in the upper left.
+    QRadialGradient glow(QPointF(340, 300), 420);
+    glow.setColorAt(0.0, QColor(255, 255, 255, 150));
+    glow.setColorAt(1.0, QColor(255, 255, 255, 0));
+    painter.setClipPath(outline);
+    painter.fillRect(picture.rect(), glow);
+
+    // A half-transparent ring over the centre.
+    painter.setPen(QPen(QColor(255, 214, 102, 140), 64));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(Side / 2, Side / 2), 300, 300);
+
+    // Threads: thin lines that show whether scaling keeps fine detail.
+    painter.setPen(QPen(QColor(255, 255, 255, 220), 4));
+    for (int i = 0; i < 9; ++i) {
+        const qreal y = 270 + i * 60;
+        painter.drawLine(QPointF(110, y), QPointF(914, y + 40 * qSin(i)));
+    }
+
+    // An opaque loom shuttle: a pointed shape with hard edges.
+    QPainterPath shuttle;
+    shuttle.moveTo(180, 512);
+    shuttle.cubicTo(360, 380, 664, 380, 844, 512);
+    shuttle.cubicTo(664, 644, 360, 644, 180, 512);
+    QLinearGradient wood(0, 400, 0, 624);
+    wood.setColorAt(0.0, QColor(0xf4, 0xa2, 0x61));
+    wood.setColorAt(1.0, QColor(0xb0, 0x4a, 0x1c));
+    painter.setPen(QPen(QColor(0x4a, 0x1e, 0x0b), 10));
+    painter.setBrush(wood);
+    painter.drawPath(shuttle);
+
+    painter.end();
+    return picture;
+}
+
+}
+
+int main(int argc, char *argv[])
+{
+    // Shapes and gradients on an image need no window system, so this runs
+    // with or without a display; only text would.
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: loomwright-samplepicture FILE\n");
+        return 2;
+    }
+
+    const QString file = arguments.at(1);
+    if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !paintSample().save(file, "PNG")) {
+        std::fprintf(stderr, "loomwright-samplepicture: cannot write %s\n", qPrintable(file));
+        return 1;
+    }
+    return 0;
+}
