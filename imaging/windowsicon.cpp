@@ -1,10 +1,9 @@
 #include "imaging/windowsicon.h"
 
+#include "imaging/iconfile_p.h"
 #include "imaging/qticohandler.h"
 #include "plugin/logging.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <iterator>
@@ -19,24 +18,9 @@ bool WindowsIcon::createWindowsIcon(const QImage &picture, const QString &target
 {
     qCDebug(lcCore) << Q_FUNC_INFO << picture << targetPath << options;
 
-    // Both the folder and the file are resolved here, once, so that a
-    // relative path names the same place for the two.
-    const QString filePath = QDir::current().absoluteFilePath(targetPath);
-    const QString folder = QFileInfo(filePath).path();
-    if (!QDir().mkpath(folder)) {
-        qCCritical(lcCore) << Q_FUNC_INFO << "Error creating path" << folder;
+    QSaveFile file;
+    if (!IconFile::open(&file, targetPath, Q_FUNC_INFO))
         return false;
-    }
-
-    // The new icon goes to a temporary file beside the target and replaces it
-    // only on commit, so a failure never leaves a damaged or emptied icon
-    // behind. Opening fails for a folder of that name, for a read-only file
-    // and for a folder that takes no new files.
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCCritical(lcCore) << Q_FUNC_INFO << "Error opening" << targetPath;
-        return false;
-    }
 
     // Smooth scaling premultiplies a straight-alpha picture before each scale;
     // doing that once serves every size. A size that needs no scaling takes
