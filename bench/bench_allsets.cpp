@@ -1,0 +1,781 @@
+// Every icon and launch-image set from one 1024 × 1024 picture, made by
+// Loomwright in this process and by ImageMagick, Pillow and sharp, each in
+// one process of its own, in the same run.
+//
+// Loomwright: AppIcon::createAppIcon for "windows", "android", "macos", "ios"
+// and "winrt", LaunchImage::createLaunchImage for "android", "winrt",
+// "installer" and "ios" with the source as background, overlay and icon
+// picture, and the adaptive icon background set. Every call loads the source
+// itself, as the app's calls do.
+//
+// The other tools get a list of the same files to make: pictures scaled to a
+// box, launch images (fill, background scaled to cover the canvas, overlay
+// fitted into it), the iOS background picture as it is, the .ico and the
+// .icns. Each scales every distinct size once. The Contents.json of the iOS
+// icon set is no picture work; it is copied into their output before they
+// start, untimed.
+//
+// For each implementation: the best wall time of N runs, the CPU time of that
+// run (getrusage of this process, or of the child through wait4) and the
+// peak resident memory (ru_maxrss; for Loomwright that of this whole
+// process, Qt included). Every run's file list is read back: names and pixel
+// sizes must be the expected ones, or the benchmark fails.
+#include "imaging/androidicon.h"
+#include "imaging/appicon.h"
+#include "imaging/launchimage.h"
+
+#include <QByteArray>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QMap>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QVector>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+const char FillColourName[] = "#204060";
+const int SourceSide = 1024;
+
+enum class Kind { Fit, Launch, Copy, Ico, Icns, Text };
+
+struct Expected
+{
+    QString path;
+    Kind kind;
+    QSize size; // pictures
+    QVector<int> entries; // .ico and .icns
+};
+
+const char *kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::Fit:
+        return "fit";
+    case Kind::Launch:
+        return "launch";
+    case Kind::Copy:
+        return "copy";
+    case Kind::Ico:
+        return "ico";
+    case Kind::Icns:
+        return "icns";
+    case Kind::Text:
+        return "text";
+    }
+    return "";
+}
+
+// Halves go up, as the Windows Store sets round their scaled sizes.
+int scaledSide(int base, int scale)
+{
+    return (base * scale + 50) / 100;
+}
+
+QString scaleQualifier(int scale)
+{
+    return scale == 100 ? QString() : QStringLiteral(".scale-%1").arg(scale);
+}
+
+QVector<Expected> expectedFiles()
+{
+    QVector<Expected> files;
+    const auto picture = [&files](const QString &path, Kind kind, int width, int height) {
+        files.append({ path, kind, QSize(width, height), {} });
+    };
+
+    files.append({ QStringLiteral("windows/app.ico"), Kind::Ico, QSize(), { 16, 32, 64, 96 } });
+    files.append({ QStringLiteral("macos/app.icns"), Kind::Icns, QSize(), { 1024 } });
+
+    struct Density
+    {
+        const char *name;
+        int icon;
+        int adaptive;
+        QSize portrait;
+    };
+    const Density densities[] = {
+        { "mdpi", 48, 108, QSize(320, 480) },      { "hdpi", 72, 162, QSize(480, 800) },
+        { "xhdpi", 96, 216, QSize(720, 1280) },    { "xxhdpi", 144, 324, QSize(960, 1600) },
+        { "xxxhdpi", 192, 432, QSize(1280, 1920) },
+    };
+    for (const Density &density : densities) {
+        const QString folder = QStringLiteral("android/mipmap-") + QLatin1String(density.name) + QLatin1Char('/');
+        picture(folder + QStringLiteral("ic_launcher.png"), Kind::Fit, density.icon, density.icon);
+        picture(folder + QStringLiteral("ic_launcher_background.png"), Kind::Fit, density.adaptive,
+                density.adaptive);
+        picture(folder + QStringLiteral("splash.png"), Kind::Launch, density.portrait.width(),
+                density.portrait.height());
+        picture(folder + QStringLiteral("splash_land.png"), Kind::Launch, density.portrait.height(),
+                density.portrait.width());
+    }
+
+    for (const int side : { 20, 29, 40, 58, 60, 76, 80, 87, 120, 152, 167, 180, 1024 })
+        picture(QStringLiteral("ios/AppIcon.appiconset/AppIcon-%1.png").arg(side), Kind::Fit, side, side);
+    files.append({ QStringLiteral("ios/AppIcon.appiconset/Contents.json"), Kind::Text, QSize(), {} });
+
+    // The wide logo is stretched: without a background colour every logo is
+    // the picture scaled to the logo's size.
+    const QSize logos[] = { QSize(150, 150), QSize(310, 150), QSize(310, 310),
+                            QSize(44, 44),   QSize(50, 50),   QSize(71, 71) };
+    for (const QSize &logo : logos) {
+        for (const int scale : { 100, 125, 150, 200, 400 }) {
+            picture(QStringLiteral("winrt/Logo_%1x%2%3.png")
+                            .arg(logo.width())
+                            .arg(logo.height())
+                            .arg(scaleQualifier(scale)),
+                    Kind::Fit, scaledSide(logo.width(), scale), scaledSide(logo.height(), scale));
+        }
+    }
+    for (const int target : { 16, 24, 32, 48, 256 })
+        picture(QStringLiteral("winrt/Logo_44x44.targetsize-%1.png").arg(target), Kind::Fit, target, target);
+
+    for (const int scale : { 100, 125, 150, 200, 400 }) {
+        picture(QStringLiteral("winrt/SplashScreen620x300%1.png").arg(scaleQualifier(scale)), Kind::Launch,
+                scaledSide(620, scale), scaledSide(300, scale));
+    }
+    picture(QStringLiteral("installer/background.png"), Kind::Launch, 164, 314);
+    picture(QStringLiteral("installer/watermark.png"), Kind::Launch, 164, 314);
+    picture(QStringLiteral("ios/LaunchImages/BackgroundImage.png"), Kind::Copy, SourceSide, SourceSide);
+    picture(QStringLiteral("ios/LaunchImages/OverlayImage.png"), Kind::Fit, 512, 512);
+    return files;
+}
+
+// An opaque disc in the middle that fades out towards the edges, on colour
+// gradients: scaling has edges and alpha to blend, and the corners are clear.
+QImage sourcePicture()
+{
+    QImage picture(SourceSide, SourceSide, QImage::Format_ARGB32);
+    const double centre = (SourceSide - 1) / 2.0;
+    for (int y = 0; y < SourceSide; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < SourceSide; ++x) {
+            const double distance = std::hypot(x - centre, y - centre) / (SourceSide / 2.0);
+            const double opacity = qBound(0.0, (1.0 - distance) / 0.4, 1.0);
+            line[x] = qRgba(x * 255 / (SourceSide - 1), y * 255 / (SourceSide - 1),
+                            255 - (x + y) * 255 / (2 * (SourceSide - 1)), qRound(opacity * 255));
+        }
+    }
+    return picture;
+}
+
+// The installer set writes into an existing folder only, so every
+// implementation starts from the folders and an empty output.
+bool prepareOutput(const QString &out, const QVector<Expected> &files)
+{
+    QDir(out).removeRecursively();
+    for (const Expected &file : files) {
+        if (!QDir().mkpath(QFileInfo(out + QLatin1Char('/') + file.path).path()))
+            return false;
+    }
+    return true;
+}
+
+struct Measure
+{
+    double wall = std::numeric_limits<double>::infinity(); // ms
+    double cpu = 0; // ms, of the best run
+    long peakKiB = 0;
+    bool failed = false;
+    bool ran = false;
+};
+
+double cpuMilliseconds(const rusage &usage)
+{
+    return usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3 + usage.ru_stime.tv_sec * 1e3
+           + usage.ru_stime.tv_usec / 1e3;
+}
+
+bool runLoomwright(const QString &source, const QString &out, double *wall, double *cpu)
+{
+    const QVariantMap iconOptions;
+    const QVariantMap launchOptions{ { QStringLiteral("backgroundColor"), QString::fromLatin1(FillColourName) },
+                                     { QStringLiteral("backgroundImage"), source },
+                                     { QStringLiteral("overlayImage"), source },
+                                     { QStringLiteral("iconImage"), source } };
+    const auto path = [&out](const char *relative) -> QString { return out + QLatin1Char('/') + QLatin1String(relative); };
+
+    rusage before{};
+    rusage after{};
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer clock;
+    clock.start();
+
+    bool ok = true;
+    ok = AppIcon::createAppIcon(QStringLiteral("windows"), source, path("windows/app.ico"), iconOptions) && ok;
+    ok = AppIcon::createAppIcon(QStringLiteral("android"), source, path("android"), iconOptions) && ok;
+    ok = AppIcon::createAppIcon(QStringLiteral("macos"), source, path("macos/app.icns"), iconOptions) && ok;
+    ok = AppIcon::createAppIcon(QStringLiteral("ios"), source, path("ios"), iconOptions) && ok;
+    ok = AppIcon::createAppIcon(QStringLiteral("winrt"), source, path("winrt"), iconOptions) && ok;
+    ok = LaunchImage::createLaunchImage(QStringLiteral("android"), path("android"), launchOptions) && ok;
+    ok = LaunchImage::createLaunchImage(QStringLiteral("winrt"), path("winrt"), launchOptions) && ok;
+    ok = LaunchImage::createLaunchImage(QStringLiteral("installer"), path("installer"), launchOptions) && ok;
+    ok = LaunchImage::createLaunchImage(QStringLiteral("ios"), path("ios"), launchOptions) && ok;
+    ok = AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(source, path("android")) && ok;
+
+    *wall = double(clock.nsecsElapsed()) / 1e6;
+    getrusage(RUSAGE_SELF, &after);
+    *cpu = cpuMilliseconds(after) - cpuMilliseconds(before);
+    return ok;
+}
+
+// The entries of an .icns container, the table of contents and version left
+// out: side of each PNG entry, 0 for other data.
+QVector<int> icnsEntries(const QString &path, bool *valid)
+{
+    QVector<int> sides;
+    QFile file(path);
+    *valid = file.open(QIODevice::ReadOnly);
+    const QByteArray data = file.readAll();
+    if (!*valid || data.size() < 8 || !data.startsWith("icns")) {
+        *valid = false;
+        return sides;
+    }
+    int offset = 8;
+    while (offset + 8 <= data.size()) {
+        const QByteArray type = data.mid(offset, 4);
+        const auto length = int(qFromBigEndian<quint32>(data.constData() + offset + 4));
+        if (length < 8 || offset + length > data.size()) {
+            *valid = false;
+            break;
+        }
+        if (type != "TOC " && type != "icnV") {
+            const QImage entry = QImage::fromData(data.mid(offset + 8, length - 8));
+            sides.append(entry.isNull() ? 0 : entry.width());
+        }
+        offset += length;
+    }
+    return sides;
+}
+
+QString sizeText(const QSize &size)
+{
+    return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+}
+
+// Problems found under out; an .icns the tool cannot write may be absent.
+QStringList verify(const QString &out, const QVector<Expected> &expected, bool icnsOptional)
+{
+    QStringList problems;
+    const QDir outDir(out);
+    QSet<QString> found;
+    QDirIterator it(out, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found.insert(outDir.relativeFilePath(it.next()));
+
+    for (const Expected &file : expected) {
+        const QString full = out + QLatin1Char('/') + file.path;
+        if (!found.remove(file.path)) {
+            if (!(file.kind == Kind::Icns && icnsOptional))
+                problems.append(QStringLiteral("missing: ") + file.path);
+            continue;
+        }
+        if (file.kind == Kind::Text)
+            continue;
+        if (file.kind == Kind::Icns) {
+            bool valid = false;
+            const QVector<int> sides = icnsEntries(full, &valid);
+            if (!valid || sides != file.entries)
+                problems.append(QStringLiteral("%1: not an .icns of the expected entries").arg(file.path));
+            continue;
+        }
+        if (file.kind == Kind::Ico) {
+            QImageReader reader(full, QByteArrayLiteral("ico"));
+            if (reader.imageCount() != file.entries.size()) {
+                problems.append(QStringLiteral("%1: %2 entries, not %3")
+                                        .arg(file.path)
+                                        .arg(reader.imageCount())
+                                        .arg(file.entries.size()));
+                continue;
+            }
+            for (int i = 0; i < file.entries.size(); ++i) {
+                QImage entry;
+                if (!reader.jumpToImage(i) || !reader.read(&entry)
+                    || entry.size() != QSize(file.entries.at(i), file.entries.at(i)))
+                    problems.append(QStringLiteral("%1: entry %2 is not %3 square").arg(file.path).arg(i).arg(file.entries.at(i)));
+            }
+            continue;
+        }
+        QImageReader reader(full);
+        if (reader.format() != "png")
+            problems.append(QStringLiteral("%1: not PNG").arg(file.path));
+        else if (reader.size() != file.size)
+            problems.append(QStringLiteral("%1: %2, not %3").arg(file.path, sizeText(reader.size()), sizeText(file.size)));
+    }
+    QStringList extra = found.values();
+    std::sort(extra.begin(), extra.end());
+    for (const QString &path : qAsConst(extra))
+        problems.append(QStringLiteral("not expected: ") + path);
+    return problems;
+}
+
+// One line a file for the external scripts: kind, path, width, height and the
+// entry sides joined by commas.
+QByteArray manifest(const QVector<Expected> &files)
+{
+    QByteArray text;
+    for (const Expected &file : files) {
+        QStringList entries;
+        for (const int side : file.entries)
+            entries.append(QString::number(side));
+        text += QStringLiteral("%1 %2 %3 %4 %5\n")
+                        .arg(QLatin1String(kindName(file.kind)), file.path)
+                        .arg(file.size.width())
+                        .arg(file.size.height())
+                        .arg(entries.isEmpty() ? QStringLiteral("-") : entries.join(QLatin1Char(',')))
+                        .toUtf8();
+    }
+    return text;
+}
+
+// One convert process: every distinct scaled size goes once into a register,
+// and each file is made inside parentheses so that the list stays empty.
+// Box filter and zlib level 6, as Qt scales and compresses. convert has no
+// .icns writer: it writes the entries as PNGs beside the output instead.
+QStringList imageMagickArguments(const QString &source, const QString &out, const QVector<Expected> &files)
+{
+    QStringList a{ QStringLiteral("-quiet"), QStringLiteral("-define"), QStringLiteral("png:exclude-chunks=date,time"),
+                   QStringLiteral("-quality"), QStringLiteral("65"), QStringLiteral("-filter"), QStringLiteral("Box"),
+                   QStringLiteral("-gravity"), QStringLiteral("center"), source, QStringLiteral("-strip"),
+                   QStringLiteral("-write"), QStringLiteral("mpr:source"), QStringLiteral("+delete") };
+    QSet<QString> registers;
+    const auto scaled = [&](int width, int height) {
+        const QString name = QStringLiteral("mpr:s%1x%2").arg(width).arg(height);
+        if (!registers.contains(name)) {
+            registers.insert(name);
+            a << QStringLiteral("(") << QStringLiteral("mpr:source") << QStringLiteral("-resize")
+              << QStringLiteral("%1x%2!").arg(width).arg(height) << QStringLiteral("-write") << name
+              << QStringLiteral("+delete") << QStringLiteral(")");
+        }
+        return name;
+    };
+    for (const Expected &file : files) {
+        const QString target = out + QLatin1Char('/') + file.path;
+        const int w = file.size.width();
+        const int h = file.size.height();
+        switch (file.kind) {
+        case Kind::Fit:
+            a << QStringLiteral("(") << scaled(w, h) << QStringLiteral("-write") << QStringLiteral("PNG32:") + target
+              << QStringLiteral("+delete") << QStringLiteral(")");
+            break;
+        case Kind::Copy:
+            a << QStringLiteral("(") << QStringLiteral("mpr:source") << QStringLiteral("-write")
+              << QStringLiteral("PNG32:") + target << QStringLiteral("+delete") << QStringLiteral(")");
+            break;
+        case Kind::Launch: {
+            const QString cover = scaled(qMax(w, h), qMax(w, h));
+            const QString overlay = scaled(qMin(w, h), qMin(w, h));
+            a << QStringLiteral("(") << QStringLiteral("-size") << QStringLiteral("%1x%2").arg(w).arg(h)
+              << QStringLiteral("xc:") + QLatin1String(FillColourName) << QStringLiteral("(") << cover
+              << QStringLiteral("-background") << QStringLiteral("none") << QStringLiteral("-extent")
+              << QStringLiteral("%1x%2").arg(w).arg(h) << QStringLiteral(")") << QStringLiteral("-composite")
+              << overlay << QStringLiteral("-composite") << QStringLiteral("-write")
+              << QStringLiteral("PNG24:") + target << QStringLiteral("+delete") << QStringLiteral(")");
+            break;
+        }
+        case Kind::Ico:
+            a << QStringLiteral("(");
+            for (const int side : file.entries)
+                a << scaled(side, side);
+            a << QStringLiteral("-write") << QStringLiteral("ICO:") + target << QStringLiteral("-delete")
+              << QStringLiteral("0--1") << QStringLiteral(")");
+            break;
+        case Kind::Icns:
+            for (const int side : file.entries) {
+                a << QStringLiteral("(") << scaled(side, side) << QStringLiteral("-write")
+                  << QStringLiteral("PNG32:%1-icns-%2.png").arg(out).arg(side) << QStringLiteral("+delete")
+                  << QStringLiteral(")");
+            }
+            break;
+        case Kind::Text:
+            break;
+        }
+    }
+    // convert insists on writing something at the end.
+    a << QStringLiteral("mpr:source") << QStringLiteral("null:");
+    return a;
+}
+
+// python3 -c; arguments: source, output folder, manifest, fill colour.
+// Box filter as Qt scales; Pillow compresses at zlib level 6 already. The
+// .ico has 32-bit bitmap entries; the .icns is put together here from PNGs.
+const char PillowScript[] = R"PY(
+import io, struct, sys
+from PIL import Image
+source, out, manifest, fill = sys.argv[1:5]
+picture = Image.open(source); picture.load(); picture = picture.convert("RGBA")
+fill = tuple(int(fill[i:i + 2], 16) for i in (1, 3, 5))
+cache = {}
+def scaled(w, h):
+    if (w, h) not in cache:
+        cache[(w, h)] = picture.resize((w, h), Image.Resampling.BOX)
+    return cache[(w, h)]
+for line in open(manifest):
+    kind, path, w, h, entries = line.split()
+    w, h, path = int(w), int(h), out + "/" + path
+    if kind == "fit":
+        scaled(w, h).save(path, format="PNG")
+    elif kind == "copy":
+        picture.save(path, format="PNG")
+    elif kind == "launch":
+        canvas = Image.new("RGB", (w, h), fill)
+        big, small = max(w, h), min(w, h)
+        cover = scaled(big, big)
+        canvas.paste(cover, ((w - big) // 2, (h - big) // 2), cover)
+        overlay = scaled(small, small)
+        canvas.paste(overlay, ((w - small) // 2, (h - small) // 2), overlay)
+        canvas.save(path, format="PNG")
+    elif kind == "ico":
+        sides = [int(s) for s in entries.split(",")]
+        frames = [scaled(s, s) for s in sides]
+        frames[-1].save(path, format="ICO", sizes=[(s, s) for s in sides], append_images=frames[:-1], bitmap_format="bmp")
+    elif kind == "icns":
+        types = {16: b"icp4", 32: b"icp5", 64: b"icp6", 128: b"ic07", 256: b"ic08", 512: b"ic09", 1024: b"ic10"}
+        body = b""
+        for s in (int(s) for s in entries.split(",")):
+            data = io.BytesIO(); scaled(s, s).save(data, format="PNG")
+            body += types[s] + struct.pack(">I", len(data.getvalue()) + 8) + data.getvalue()
+        open(path, "wb").write(b"icns" + struct.pack(">I", len(body) + 8) + body)
+)PY";
+
+// node -e; arguments: sharp's folder, source, output folder, manifest, fill
+// colour, "1" for one thread and one file at a time or "default" for sharp's
+// own threads and all files at once. sharp writes neither .ico nor .icns:
+// both are put together here from PNG entries.
+const char SharpScript[] = R"JS(
+const [dir, source, out, manifest, fill, mode] = process.argv.slice(1);
+const sharp = require(dir + "/node_modules/sharp");
+const fs = require("fs");
+if (mode === "1") sharp.concurrency(1);
+sharp.cache(false);
+const cache = new Map();
+const srcRaw = sharp(source).ensureAlpha().raw().toBuffer({ resolveWithObject: true });
+function scaled(w, h) {
+  const key = w + "x" + h;
+  if (!cache.has(key))
+    cache.set(key, srcRaw.then(({ data, info }) => sharp(data, { raw: info }).resize(w, h, { fit: "fill" }).raw().toBuffer({ resolveWithObject: true })));
+  return cache.get(key);
+}
+const rawInput = ({ data, info }) => sharp(data, { raw: info });
+async function png(w, h) { const r = await scaled(w, h); return rawInput(r).png({ compressionLevel: 6 }).toBuffer(); }
+async function make(line) {
+  const [kind, rel, ws, hs, entries] = line.split(" ");
+  const w = +ws, h = +hs, path = out + "/" + rel;
+  if (kind === "fit") return rawInput(await scaled(w, h)).png({ compressionLevel: 6 }).toFile(path);
+  if (kind === "copy") return rawInput(await srcRaw).png({ compressionLevel: 6 }).toFile(path);
+  if (kind === "launch") {
+    const big = Math.max(w, h), small = Math.min(w, h);
+    const cover = await scaled(big, big);
+    const cropped = await rawInput(cover).extract({ left: (big - w) >> 1, top: (big - h) >> 1, width: w, height: h }).raw().toBuffer({ resolveWithObject: true });
+    const overlay = await scaled(small, small);
+    return sharp({ create: { width: w, height: h, channels: 3, background: fill } })
+      .composite([{ input: cropped.data, raw: cropped.info }, { input: overlay.data, raw: overlay.info, gravity: "centre" }])
+      .png({ compressionLevel: 6 }).toFile(path);
+  }
+  const sides = kind === "text" ? [] : entries.split(",").map(Number);
+  const datas = [];
+  for (const s of sides) datas.push(await png(s, s));
+  if (kind === "ico") {
+    const head = Buffer.alloc(6 + 16 * sides.length);
+    head.writeUInt16LE(1, 2); head.writeUInt16LE(sides.length, 4);
+    let offset = head.length;
+    sides.forEach((s, i) => {
+      const e = 6 + 16 * i;
+      head.writeUInt8(s >= 256 ? 0 : s, e); head.writeUInt8(s >= 256 ? 0 : s, e + 1);
+      head.writeUInt16LE(1, e + 4); head.writeUInt16LE(32, e + 6);
+      head.writeUInt32LE(datas[i].length, e + 8); head.writeUInt32LE(offset, e + 12);
+      offset += datas[i].length;
+    });
+    fs.writeFileSync(path, Buffer.concat([head, ...datas]));
+  } else if (kind === "icns") {
+    const types = { 16: "icp4", 32: "icp5", 64: "icp6", 128: "ic07", 256: "ic08", 512: "ic09", 1024: "ic10" };
+    const parts = [];
+    sides.forEach((s, i) => { const h = Buffer.alloc(8); h.write(types[s], 0, "latin1"); h.writeUInt32BE(datas[i].length + 8, 4); parts.push(h, datas[i]); });
+    const body = Buffer.concat(parts), h = Buffer.alloc(8);
+    h.write("icns", 0, "latin1"); h.writeUInt32BE(body.length + 8, 4);
+    fs.writeFileSync(path, Buffer.concat([h, body]));
+  }
+}
+(async () => {
+  const lines = fs.readFileSync(manifest, "utf8").split("\n").filter((l) => l.length);
+  if (mode === "1") { for (const l of lines) await make(l); }
+  else await Promise.all(lines.map(make));
+})().catch((e) => { console.error(e); process.exit(1); });
+)JS";
+
+struct ChildResult
+{
+    bool ok = false;
+    double wall = 0;
+    double cpu = 0;
+    long peakKiB = 0;
+    QString error;
+};
+
+// posix_spawn and wait4 rather than QProcess: wait4 gives the CPU time and
+// peak memory of this child alone, where RUSAGE_CHILDREN keeps the largest
+// child so far.
+ChildResult runChild(const QString &program, const QStringList &arguments, const QString &errorFile)
+{
+    ChildResult result;
+    QVector<QByteArray> storage{ QFile::encodeName(program) };
+    for (const QString &argument : arguments)
+        storage.append(argument.toLocal8Bit());
+    QVector<char *> argv;
+    for (QByteArray &argument : storage)
+        argv.append(argument.data());
+    argv.append(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    const QByteArray errorPath = QFile::encodeName(errorFile);
+    posix_spawn_file_actions_addopen(&actions, 2, errorPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+
+    QElapsedTimer clock;
+    clock.start();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv.first(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        result.error = QStringLiteral("cannot start %1").arg(program);
+        return result;
+    }
+    int status = 0;
+    rusage usage{};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) { }
+    result.wall = double(clock.nsecsElapsed()) / 1e6;
+    result.cpu = cpuMilliseconds(usage);
+    result.peakKiB = usage.ru_maxrss;
+    result.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (!result.ok) {
+        QFile errors(errorFile);
+        errors.open(QIODevice::ReadOnly);
+        result.error = QStringLiteral("%1 failed: %2").arg(program, QString::fromLocal8Bit(errors.read(2000)).trimmed());
+    }
+    return result;
+}
+
+}
+
+int main(int argc, char *argv[])
+{
+    // Painting needs no screen; a benchmark must run without one.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+            "Times every icon and launch-image set made by Loomwright, ImageMagick, Pillow and sharp."));
+    parser.addHelpOption();
+    const QCommandLineOption runsOption(QStringList{ QStringLiteral("n"), QStringLiteral("runs") },
+                                        QStringLiteral("Runs of each implementation; the best counts (default 3)."),
+                                        QStringLiteral("N"), QStringLiteral("3"));
+    const QCommandLineOption sharpOption(QStringLiteral("sharp-dir"),
+                                         QStringLiteral("Where sharp is installed, with npm when missing."),
+                                         QStringLiteral("path"), QStringLiteral(LOOMWRIGHT_BENCH_SHARP_DIR));
+    parser.addOptions({ runsOption, sharpOption });
+    parser.process(app);
+    bool runsOk = false;
+    const int runs = parser.value(runsOption).toInt(&runsOk);
+    if (!runsOk || runs < 1) {
+        std::fprintf(stderr, "bench-allsets: --runs takes a positive number\n");
+        return 2;
+    }
+
+    QTemporaryDir temporary(QDir::tempPath() + QStringLiteral("/loomwright-bench-allsets-XXXXXX"));
+    if (!temporary.isValid())
+        return 1;
+    const QString source = temporary.filePath(QStringLiteral("source.png"));
+    if (!sourcePicture().save(source, "png"))
+        return 1;
+    const QVector<Expected> files = expectedFiles();
+    const QString manifestPath = temporary.filePath(QStringLiteral("manifest.txt"));
+    {
+        QFile file(manifestPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write(manifest(files)) < 0)
+            return 1;
+    }
+    const QString errorFile = temporary.filePath(QStringLiteral("stderr.txt"));
+
+    std::printf("allsets: %d files (5 app icon sets, 4 launch-image sets, the adaptive background) from a %d x %d "
+                "RGBA PNG; best of %d runs\n",
+                int(files.size()), SourceSide, SourceSide, runs);
+
+    // sharp goes into a folder of the benchmark, installed on first use.
+    const QString sharpDir = parser.value(sharpOption);
+    const QString node = QStandardPaths::findExecutable(QStringLiteral("node"));
+    bool haveSharp = !node.isEmpty() && QFileInfo::exists(sharpDir + QStringLiteral("/node_modules/sharp/package.json"));
+    if (!haveSharp && !node.isEmpty()) {
+        const QString npm = QStandardPaths::findExecutable(QStringLiteral("npm"));
+        if (npm.isEmpty()) {
+            std::printf("  sharp: npm not found, skipped\n");
+        } else {
+            QDir().mkpath(sharpDir);
+            std::printf("  sharp: installing into %s\n", qPrintable(sharpDir));
+            std::fflush(stdout);
+            const ChildResult install = runChild(
+                    npm, { QStringLiteral("install"), QStringLiteral("--prefix"), sharpDir, QStringLiteral("sharp@0.33") },
+                    errorFile);
+            haveSharp = install.ok && QFileInfo::exists(sharpDir + QStringLiteral("/node_modules/sharp/package.json"));
+            if (!haveSharp)
+                std::printf("  sharp: install failed, skipped: %s\n", qPrintable(install.error));
+        }
+    } else if (node.isEmpty()) {
+        std::printf("  sharp: node not found, skipped\n");
+    }
+
+    struct External
+    {
+        QString name;
+        QString program;
+        QStringList arguments;
+        bool icnsOptional;
+        QString out;
+        Measure measure;
+    };
+    QVector<External> externals;
+    const QString convert = QStringLiteral("/usr/bin/convert");
+    if (QFileInfo(convert).isExecutable()) {
+        const QString out = temporary.filePath(QStringLiteral("imagemagick"));
+        externals.append({ QStringLiteral("ImageMagick"), convert, imageMagickArguments(source, out, files), true, out, {} });
+        std::printf("  ImageMagick: no .icns writer; its entry is scaled and written as PNG, the .icns not checked\n");
+    } else {
+        std::printf("  ImageMagick: not installed, skipped\n");
+    }
+    const QString python = QStringLiteral("/usr/bin/python3");
+    if (QFileInfo(python).isExecutable()) {
+        externals.append({ QStringLiteral("Pillow"), python,
+                           { QStringLiteral("-c"), QString::fromUtf8(PillowScript), source,
+                             temporary.filePath(QStringLiteral("pillow")), manifestPath,
+                             QString::fromLatin1(FillColourName) },
+                           false, temporary.filePath(QStringLiteral("pillow")), {} });
+    }
+    if (haveSharp) {
+        for (const QString &mode : { QStringLiteral("1"), QStringLiteral("default") }) {
+            externals.append({ mode == QLatin1String("1") ? QStringLiteral("sharp-1thread") : QStringLiteral("sharp"),
+                               node,
+                               { QStringLiteral("-e"), QString::fromUtf8(SharpScript), sharpDir, source,
+                                 temporary.filePath(mode == QLatin1String("1") ? QStringLiteral("sharp1")
+                                                                               : QStringLiteral("sharp")),
+                                 manifestPath, QString::fromLatin1(FillColourName), mode },
+                               false,
+                               temporary.filePath(mode == QLatin1String("1") ? QStringLiteral("sharp1")
+                                                                             : QStringLiteral("sharp")),
+                               {} });
+        }
+        std::printf("  sharp: .ico and .icns put together by the script from sharp's PNGs\n");
+    }
+    std::fflush(stdout);
+
+    Measure loomwright;
+    const QString loomwrightOut = temporary.filePath(QStringLiteral("loomwright"));
+    const QString contentsPath = QStringLiteral("ios/AppIcon.appiconset/Contents.json");
+    for (int run = 0; run < runs; ++run) {
+        if (!prepareOutput(loomwrightOut, files))
+            return 1;
+        double wall = 0;
+        double cpu = 0;
+        const bool reported = runLoomwright(source, loomwrightOut, &wall, &cpu);
+        QStringList problems = verify(loomwrightOut, files, false);
+        if (!reported)
+            problems.prepend(QStringLiteral("a call reported failure"));
+        if (!problems.isEmpty()) {
+            std::printf("  Loomwright: FAILED: wrong output\n");
+            for (const QString &problem : qAsConst(problems))
+                std::printf("    %s\n", qPrintable(problem));
+            loomwright.failed = true;
+            break;
+        }
+        if (wall < loomwright.wall) {
+            loomwright.wall = wall;
+            loomwright.cpu = cpu;
+        }
+        rusage self{};
+        getrusage(RUSAGE_SELF, &self);
+        loomwright.peakKiB = self.ru_maxrss;
+        loomwright.ran = true;
+
+        for (External &external : externals) {
+            if (external.measure.failed)
+                continue;
+            const QString out = external.out;
+            if (!prepareOutput(out, files))
+                return 1;
+            QFile::copy(loomwrightOut + QLatin1Char('/') + contentsPath, out + QLatin1Char('/') + contentsPath);
+            const ChildResult child = runChild(external.program, external.arguments, errorFile);
+            problems = child.ok ? verify(out, files, external.icnsOptional) : QStringList{ child.error };
+            if (!problems.isEmpty()) {
+                std::printf("  %s: FAILED\n", qPrintable(external.name));
+                for (const QString &problem : qAsConst(problems))
+                    std::printf("    %s\n", qPrintable(problem));
+                external.measure.failed = true;
+                continue;
+            }
+            external.measure.ran = true;
+            if (child.wall < external.measure.wall) {
+                external.measure.wall = child.wall;
+                external.measure.cpu = child.cpu;
+            }
+            external.measure.peakKiB = qMax(external.measure.peakKiB, child.peakKiB);
+        }
+    }
+
+    const auto row = [](const QString &name, const Measure &m) {
+        std::printf("  %-14s %8.1f ms wall  %8.1f ms CPU  %7.1f MiB peak", qPrintable(name), m.wall, m.cpu,
+                    m.peakKiB / 1024.0);
+    };
+    if (loomwright.ran) {
+        row(QStringLiteral("Loomwright"), loomwright);
+        std::printf("   (peak of this whole process)\n");
+    }
+    for (const External &external : qAsConst(externals)) {
+        if (!external.measure.ran || external.measure.failed)
+            continue;
+        row(external.name, external.measure);
+        if (loomwright.ran)
+            std::printf("   time x%.2f  CPU x%.2f  memory x%.2f of Loomwright", external.measure.wall / loomwright.wall,
+                        external.measure.cpu / loomwright.cpu, double(external.measure.peakKiB) / loomwright.peakKiB);
+        std::printf("\n");
+    }
+    if (loomwright.ran) {
+        for (const External &external : qAsConst(externals)) {
+            if (!external.measure.ran || external.measure.failed || external.name == QLatin1String("sharp"))
+                continue;
+            const bool imageMagick = external.name == QLatin1String("ImageMagick");
+            const double factor = imageMagick ? 2.5 : 1.0;
+            std::printf("  aim: %s %s: %s\n", imageMagick ? "at least 2.5 times as fast as" : "faster than",
+                        qPrintable(external.name), external.measure.wall >= factor * loomwright.wall ? "met" : "NOT MET");
+        }
+    }
+    std::fflush(stdout);
+    bool failed = loomwright.failed;
+    for (const External &external : qAsConst(externals))
+        failed = failed || external.measure.failed;
+    return failed ? 1 : 0;
+}
