@@ -20,6 +20,7 @@
 // peak resident memory (ru_maxrss; for Loomwright that of this whole
 // process, Qt included). Every run's file list is read back: names and pixel
 // sizes must be the expected ones, or the benchmark fails.
+#include "bench/benchsupport.h"
 #include "imaging/androidicon.h"
 #include "imaging/appicon.h"
 #include "imaging/launchimage.h"
@@ -58,8 +59,11 @@ extern char **environ;
 
 namespace {
 
-const char FillColourName[] = "#204060";
-const int SourceSide = 1024;
+using BenchSupport::FillColourName;
+using BenchSupport::SourceSide;
+using BenchSupport::filesBelow;
+using BenchSupport::scaledSide;
+using BenchSupport::sourcePicture;
 
 enum class Kind { Fit, Launch, Copy, Ico, Icns, Text };
 
@@ -88,12 +92,6 @@ const char *kindName(Kind kind)
         return "text";
     }
     return "";
-}
-
-// Halves go up, as the Windows Store sets round their scaled sizes.
-int scaledSide(int base, int scale)
-{
-    return (base * scale + 50) / 100;
 }
 
 QString scaleQualifier(int scale)
@@ -163,24 +161,6 @@ QVector<Expected> expectedFiles()
     picture(QStringLiteral("ios/LaunchImages/BackgroundImage.png"), Kind::Copy, SourceSide, SourceSide);
     picture(QStringLiteral("ios/LaunchImages/OverlayImage.png"), Kind::Fit, 512, 512);
     return files;
-}
-
-// An opaque disc in the middle that fades out towards the edges, on colour
-// gradients: scaling has edges and alpha to blend, and the corners are clear.
-QImage sourcePicture()
-{
-    QImage picture(SourceSide, SourceSide, QImage::Format_ARGB32);
-    const double centre = (SourceSide - 1) / 2.0;
-    for (int y = 0; y < SourceSide; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        for (int x = 0; x < SourceSide; ++x) {
-            const double distance = std::hypot(x - centre, y - centre) / (SourceSide / 2.0);
-            const double opacity = qBound(0.0, (1.0 - distance) / 0.4, 1.0);
-            line[x] = qRgba(x * 255 / (SourceSide - 1), y * 255 / (SourceSide - 1),
-                            255 - (x + y) * 255 / (2 * (SourceSide - 1)), qRound(opacity * 255));
-        }
-    }
-    return picture;
 }
 
 // The installer set writes into an existing folder only, so every
@@ -281,11 +261,7 @@ QString sizeText(const QSize &size)
 QStringList verify(const QString &out, const QVector<Expected> &expected, bool icnsOptional)
 {
     QStringList problems;
-    const QDir outDir(out);
-    QSet<QString> found;
-    QDirIterator it(out, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found.insert(outDir.relativeFilePath(it.next()));
+    QSet<QString> found = filesBelow(out);
 
     for (const Expected &file : expected) {
         const QString full = out + QLatin1Char('/') + file.path;
@@ -593,9 +569,7 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral(
             "Times every icon and launch-image set made by Loomwright, ImageMagick, Pillow and sharp."));
     parser.addHelpOption();
-    const QCommandLineOption runsOption(QStringList{ QStringLiteral("n"), QStringLiteral("runs") },
-                                        QStringLiteral("Runs of each implementation; the best counts (default 3)."),
-                                        QStringLiteral("N"), QStringLiteral("3"));
+    const QCommandLineOption runsOption = BenchSupport::runsOption(3);
     const QCommandLineOption sharpOption(QStringLiteral("sharp-dir"),
                                          QStringLiteral("Where sharp is installed, with npm when missing."),
                                          QStringLiteral("path"), QStringLiteral(LOOMWRIGHT_BENCH_SHARP_DIR));

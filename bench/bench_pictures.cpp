@@ -34,6 +34,7 @@
 // icon of four entries with transparent corners, launch images with the fill
 // at the corner and the icon in the middle. A wrong or missing file fails the
 // benchmark; a slow one does not.
+#include "bench/benchsupport.h"
 #include "imaging/androidlaunchimage.h"
 #include "imaging/appicon.h"
 #include "imaging/installerimages.h"
@@ -64,8 +65,11 @@
 
 namespace {
 
-const char FillColourName[] = "#204060";
-const int SourceSide = 1024;
+using BenchSupport::FillColourName;
+using BenchSupport::SourceSide;
+using BenchSupport::filesBelow;
+using BenchSupport::scaledSide;
+using BenchSupport::sourcePicture;
 const int IconSizes[] = { 16, 32, 64, 96 };
 
 QColor fillColour()
@@ -110,12 +114,6 @@ QString androidFolder(const char *density)
     return QStringLiteral("android/mipmap-") + QLatin1String(density);
 }
 
-// Halves go up, as the splash screen set rounds its scaled sizes.
-int scaledSide(int base, int scale)
-{
-    return (base * scale + 50) / 100;
-}
-
 QString splashName(int scale)
 {
     const QString qualifier = scale == 100 ? QString() : QStringLiteral(".scale-%1").arg(scale);
@@ -155,25 +153,6 @@ bool prepareOutput(const QString &out)
             return false;
     }
     return true;
-}
-
-// An opaque disc in the middle that fades out towards the edges, on colour
-// gradients in both directions: scaling has edges and alpha to blend, and
-// the corners are fully transparent.
-QImage sourcePicture()
-{
-    QImage picture(SourceSide, SourceSide, QImage::Format_ARGB32);
-    const double centre = (SourceSide - 1) / 2.0;
-    for (int y = 0; y < SourceSide; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        for (int x = 0; x < SourceSide; ++x) {
-            const double distance = std::hypot(x - centre, y - centre) / (SourceSide / 2.0);
-            const double opacity = qBound(0.0, (1.0 - distance) / 0.4, 1.0);
-            line[x] = qRgba(x * 255 / (SourceSide - 1), y * 255 / (SourceSide - 1),
-                            255 - (x + y) * 255 / (2 * (SourceSide - 1)), qRound(opacity * 255));
-        }
-    }
-    return picture;
 }
 
 QVariantMap launchOptions(const QString &source)
@@ -409,12 +388,7 @@ bool sameColour(QRgb a, QRgb b, int tolerance)
 QStringList verify(const QString &out)
 {
     QStringList problems;
-    const QDir outDir(out);
-
-    QSet<QString> found;
-    QDirIterator files(out, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (files.hasNext())
-        found.insert(outDir.relativeFilePath(files.next()));
+    const QSet<QString> found = filesBelow(out);
 
     QSet<QString> expected{ IconPath };
     const QVector<LaunchFile> launch = launchFiles();
@@ -512,9 +486,7 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral(
             "Times the Windows icon and 17 launch images made by Loomwright, ImageMagick and Pillow."));
     parser.addHelpOption();
-    const QCommandLineOption runsOption(QStringList{ QStringLiteral("n"), QStringLiteral("runs") },
-                                        QStringLiteral("Runs of each implementation; the best counts (default 5)."),
-                                        QStringLiteral("N"), QStringLiteral("5"));
+    const QCommandLineOption runsOption = BenchSupport::runsOption(5);
     const QCommandLineOption settingsOption(
             QStringLiteral("settings"),
             QStringLiteral("same: the other tools scale and compress as Qt does (default); "

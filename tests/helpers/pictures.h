@@ -3,11 +3,15 @@
 
 // Pictures for the imaging tests.
 
+#include <QDebug>
 #include <QImage>
+#include <QLatin1Char>
 #include <QPainter>
 #include <QPoint>
+#include <QProcess>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 // Opaque pixels that differ from their neighbours, so that any shift,
 // scaling or re-quantisation shows; seed picks the sequence.
@@ -39,6 +43,49 @@ inline QString writePicture(const QString &file, const QImage &picture)
     if (!picture.save(file, "PNG"))
         return QString();
     return file;
+}
+
+// Every pixel differs, the alpha runs from 0 to 255 and colour sits under
+// transparent pixels too.
+inline QImage picture(int side, QImage::Format format = QImage::Format_ARGB32)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x)
+            image.setPixel(x, y, qRgba(x * 255 / side, y * 255 / side, (x * 7 + y * 3) & 0xff, (x + y) * 255 / (2 * side - 2)));
+    }
+    return image.convertToFormat(format);
+}
+
+inline QImage white(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+inline QImage readPicture(const QString &path)
+{
+    return QImage(path, "PNG").convertToFormat(QImage::Format_ARGB32);
+}
+
+// A picture as the trace lines print it.
+inline QString debugForm(const QImage &image)
+{
+    QString text;
+    QDebug(&text) << image;
+    return text.trimmed();
+}
+
+// What ImageMagick reads from each file: "<width>x<height> <alpha>", alpha
+// being True or False. Empty when it failed.
+inline QStringList identified(const QString &identify, const QStringList &paths)
+{
+    QProcess process;
+    process.start(identify, QStringList{ QStringLiteral("-format"), QStringLiteral("%wx%h %A\n") } + paths);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return QStringList();
+    return QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 #endif // LOOMWRIGHT_TESTS_PICTURES_H

@@ -4,9 +4,12 @@
 // Small helpers for text and files that many tests share.
 
 #include <QByteArray>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLatin1Char>
 #include <QString>
+#include <QStringList>
 
 // Text from UTF-8, for the many short strings of test data.
 inline QString str(const char *text)
@@ -38,6 +41,23 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every file under folder, as sorted relative paths.
+inline QStringList filesUnder(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(folder).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+// The names directly in folder, files and folders alike, sorted.
+inline QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 #endif // LOOMWRIGHT_TESTS_TESTSUPPORT_H

@@ -22,17 +22,6 @@ const QString Background = str("ic_launcher_background.png");
 
 enum Operation { LauncherIcons, AdaptiveBackground, ThroughDispatcher };
 
-// Every file under folder, as sorted relative paths.
-QStringList filesUnder(const QString &folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(folder).relativeFilePath(it.next()));
-    files.sort();
-    return files;
-}
-
 // "<under>mipmap-<density>/<fileName>" for every density, sorted as
 // filesUnder sorts.
 QStringList setFiles(const QString &fileName, const QString &under = QString())
@@ -42,17 +31,6 @@ QStringList setFiles(const QString &fileName, const QString &under = QString())
         files.append(under + str("mipmap-") + density + QLatin1Char('/') + fileName);
     files.sort();
     return files;
-}
-
-// What ImageMagick reads from each file: "<width>x<height> <alpha>", alpha
-// being True or False. Empty when it failed.
-QStringList identified(const QString &identify, const QStringList &paths)
-{
-    QProcess process;
-    process.start(identify, QStringList{ str("-format"), str("%wx%h %A\n") } + paths);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return QStringList();
-    return QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 // Opaque noise with an alpha channel of every value, so that both the

@@ -38,17 +38,6 @@ const QStringList Densities = { str("mdpi"), str("hdpi"), str("xhdpi"), str("xxh
 
 enum Layout { Plain, CentredIcon, CoveringBackground };
 
-// Every file under folder, as sorted relative paths.
-QStringList filesUnder(const QString &folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(folder).relativeFilePath(it.next()));
-    files.sort();
-    return files;
-}
-
 // The ten files of the set, each with under in front, sorted as filesUnder
 // sorts.
 QStringList setFiles(const QString &under = QString())
@@ -58,13 +47,6 @@ QStringList setFiles(const QString &under = QString())
         files.append(under + str(splash.file));
     files.sort();
     return files;
-}
-
-QImage white(const QSize &size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
 }
 
 // Opaque, every pixel different, so that a picture at the wrong place or
@@ -77,17 +59,6 @@ QImage pattern(int width, int height)
             image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x * 3 + y) % 256));
     }
     return image;
-}
-
-// What ImageMagick reads from each file: "<width>x<height> <alpha>", alpha
-// being True or False. Empty when it failed.
-QStringList identified(const QString &identify, const QStringList &paths)
-{
-    QProcess process;
-    process.start(identify, QStringList{ str("-format"), str("%wx%h %A\n") } + paths);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return QStringList();
-    return QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QString creatingLine(const QString &folder)

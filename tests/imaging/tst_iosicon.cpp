@@ -78,13 +78,6 @@ QJsonDocument expectedDescriptor()
                                       { str("info"), QJsonObject{ { str("author"), str("xcode") }, { str("version"), 1 } } } });
 }
 
-QString debugForm(const QImage &image)
-{
-    QString text;
-    QDebug(&text) << image;
-    return text.trimmed();
-}
-
 QVariantMap backgroundColor(const char *name)
 {
     return { { str("backgroundColor"), str(name) } };
@@ -116,11 +109,6 @@ QImage roundIcon(int side)
     painter.drawEllipse(QRectF(side * 0.1, side * 0.1, side * 0.8, side * 0.8));
     painter.end();
     return image;
-}
-
-QImage readPicture(const QString &path)
-{
-    return QImage(path, "PNG").convertToFormat(QImage::Format_ARGB32);
 }
 
 // What a file of side pixels must hold: the picture fitted as QImage::scaled

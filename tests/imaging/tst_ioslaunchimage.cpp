@@ -17,13 +17,6 @@ const char *const Background = "BackgroundImage.png";
 const char *const Overlay = "OverlayImage.png";
 const char *const Icon = "AppIconOverlay.png";
 
-QString debugForm(const QImage &image)
-{
-    QString text;
-    QDebug(&text) << image;
-    return text.trimmed();
-}
-
 // Opaque, every pixel different.
 QImage pattern(int width, int height)
 {
@@ -44,11 +37,6 @@ QImage translucent(int width, int height)
             image.setPixel(x, y, qRgba(200, x % 256, y % 256, (x + y) % 256));
     }
     return image;
-}
-
-QImage readPicture(const QString &path)
-{
-    return QImage(path, "PNG").convertToFormat(QImage::Format_ARGB32);
 }
 
 QImage fittedReference(const QImage &picture)

@@ -17,25 +17,6 @@
 
 namespace {
 
-QString debugForm(const QImage &image)
-{
-    QString text;
-    QDebug(&text) << image;
-    return text.trimmed();
-}
-
-// Every pixel differs, the alpha runs from 0 to 255 and colour sits under
-// transparent pixels too.
-QImage picture(int side, QImage::Format format = QImage::Format_ARGB32)
-{
-    QImage image(side, side, QImage::Format_ARGB32);
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x)
-            image.setPixel(x, y, qRgba(x * 255 / side, y * 255 / side, (x * 7 + y * 3) & 0xff, (x + y) * 255 / (2 * side - 2)));
-    }
-    return image.convertToFormat(format);
-}
-
 // The pictures of an .icns file as Qt's reader sees them.
 QList<QImage> readByQt(const QString &path)
 {

@@ -68,11 +68,6 @@ QStringList logoNames()
     return names;
 }
 
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 // Colour everywhere and an alpha that runs from opaque to nearly clear, so
 // that a lost alpha channel or a shifted picture shows.
 QImage translucentPicture(int width, int height)
@@ -92,13 +87,6 @@ QImage onCanvas(const QSize &size, const QColor &colour, const QString &picture,
     QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(colour);
     return drawn(canvas, picture, inner, position).convertToFormat(QImage::Format_ARGB32);
-}
-
-QString debugForm(const QImage &image)
-{
-    QString text;
-    QDebug(&text) << image;
-    return text.trimmed();
 }
 
 }

@@ -37,18 +37,6 @@ QStringList splashNames()
     return names;
 }
 
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-QImage white(const QSize &size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
 // The two lines of a splash screen that could not be written, in order.
 QStringList failedSplash(const QString &path)
 {
