@@ -49,85 +49,42 @@ QString number(float value)
     return QString::number(double(value), 'g', 6);
 }
 
-// While createiOSIcon walks its table: the encoded file of each pixel side
-// made so far, so that rows sharing a side pay for scaling and encoding once,
-// and what is the same for every row (the premultiplied picture, the fill
-// colour) worked out once. createiOSImage uses it only for the picture and
-// options it was made for; called on its own, it works everything out afresh.
-// Everything runs on the GUI thread; the pointer is per thread all the same.
-class IconSetScope
+QColor backgroundColour(const QVariantMap &options)
 {
-public:
-    IconSetScope(const QImage &picture, const QVariantMap &options)
-        : m_pictureKey(picture.cacheKey()), m_options(options), m_outer(s_current)
-    {
-        s_current = this;
-    }
-
-    ~IconSetScope() { s_current = m_outer; }
-
-    static IconSetScope *serving(const QImage &picture, const QVariantMap &options)
-    {
-        IconSetScope *scope = s_current;
-        if (scope && scope->m_pictureKey == picture.cacheKey() && scope->m_options == options)
-            return scope;
-        return nullptr;
-    }
-
-    QByteArray encoded(int side) const { return m_encoded.value(side); }
-    void setEncoded(int side, const QByteArray &bytes) { m_encoded.insert(side, bytes); }
-
-    QImage premultiplied;
-    bool haveColour = false;
-    QColor colour;
-
-private:
-    Q_DISABLE_COPY(IconSetScope)
-
-    const qint64 m_pictureKey;
-    const QVariantMap m_options;
-    IconSetScope *const m_outer;
-    QHash<int, QByteArray> m_encoded;
-
-    static thread_local IconSetScope *s_current;
-};
-
-thread_local IconSetScope *IconSetScope::s_current = nullptr;
-
-// picture fitted into side × side, as QImage::scaled with KeepAspectRatio and
-// smooth transformation makes it. Smooth scaling premultiplies a straight-alpha
-// picture before every scale; the scope keeps that conversion for all sides.
-// A side that needs no scaling takes the picture itself, as QImage::scaled
-// does: the round trip through premultiplied pixels would change the colour
-// of nearly transparent ones.
-QImage fitted(const QImage &picture, int side, IconSetScope *scope)
-{
-    const bool scales = qMax(picture.width(), picture.height()) != side;
-    const QImage *source = &picture;
-    QImage premultiplied;
-    if (scales && !picture.isNull() && picture.format() == QImage::Format_ARGB32) {
-        if (scope) {
-            if (scope->premultiplied.isNull())
-                scope->premultiplied = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            source = &scope->premultiplied;
-        } else {
-            premultiplied = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            source = &premultiplied;
-        }
-    }
-    return PictureCanvas::scaled(*source, QSize(side, side), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return ImageOptions::colour(options, QLatin1String(BackgroundColorKey), QStringLiteral("black"));
 }
 
-QColor backgroundColour(const QVariantMap &options, IconSetScope *scope)
+}
+
+// While createiOSIcon walks its table: what is the same for every row (the
+// picture in the format smooth scaling works on, the fill colour), worked out
+// once, and the encoded file of each pixel side made so far, so that rows
+// sharing a side pay for scaling and encoding once.
+struct IOSIcon::SetCache
 {
-    const QString key = QLatin1String(BackgroundColorKey);
-    if (!scope)
-        return ImageOptions::colour(options, key, QStringLiteral("black"));
-    if (!scope->haveColour) {
-        scope->colour = ImageOptions::colour(options, key, QStringLiteral("black"));
-        scope->haveColour = true;
+    SetCache(const QImage &picture, const QVariantMap &options)
+        : scalable(PictureCanvas::scalable(picture))
+        , colour(options.contains(QLatin1String(BackgroundColorKey)) ? backgroundColour(options) : QColor())
+    {
     }
-    return scope->colour;
+
+    const QImage scalable;
+    const QColor colour;
+    QHash<int, QByteArray> encoded;
+};
+
+namespace {
+
+// picture fitted into side × side, as QImage::scaled with KeepAspectRatio and
+// smooth transformation makes it, from scalable, the same picture already in
+// the format smooth scaling works on. A side that needs no scaling takes the
+// picture itself, as QImage::scaled does: the round trip through
+// premultiplied pixels would change the colour of nearly transparent ones.
+QImage fitted(const QImage &picture, const QImage &scalable, int side)
+{
+    const bool scales = qMax(picture.width(), picture.height()) != side;
+    return PictureCanvas::scaled(scales ? scalable : picture, QSize(side, side), Qt::KeepAspectRatio,
+                                 Qt::SmoothTransformation);
 }
 
 }
@@ -144,10 +101,11 @@ bool IOSIcon::createiOSIcon(const QImage &picture, const QString &targetPath, co
         qCCritical(lcCore) << Q_FUNC_INFO << "Error creating" << setPath;
     const QDir setFolder(setPath);
 
-    IconSetScope scope(picture, options);
+    SetCache cache(picture, options);
     QVariantList entries;
     for (const IconRow &row : IconSet)
-        createiOSImage(picture, setFolder, &entries, row.size, QString::fromLatin1(row.idiom), row.scale, options);
+        createiOSImage(picture, setFolder, &entries, row.size, QString::fromLatin1(row.idiom), row.scale, options,
+                       &cache);
 
     const QVariantMap descriptor{
         { QStringLiteral("images"), entries },
@@ -165,6 +123,19 @@ bool IOSIcon::createiOSImage(const QImage &picture,
                              int scale,
                              const QVariantMap &options)
 {
+    SetCache cache(picture, options);
+    return createiOSImage(picture, setFolder, entries, size, idiom, scale, options, &cache);
+}
+
+bool IOSIcon::createiOSImage(const QImage &picture,
+                             const QDir &setFolder,
+                             QVariantList *entries,
+                             float size,
+                             const QString &idiom,
+                             int scale,
+                             const QVariantMap &options,
+                             SetCache *cache)
+{
     if (!entries)
         return false;
 
@@ -176,13 +147,12 @@ bool IOSIcon::createiOSImage(const QImage &picture,
     const QString fileName = QStringLiteral("AppIcon-") + number(pixels) + QStringLiteral(".png");
     const QString path = setFolder.filePath(fileName);
 
-    IconSetScope *scope = IconSetScope::serving(picture, options);
-    QByteArray bytes = scope ? scope->encoded(side) : QByteArray();
+    QByteArray bytes = cache->encoded.value(side);
     if (bytes.isEmpty()) {
         QImage result;
         if (options.contains(QLatin1String(BackgroundColorKey))) {
-            const QColor fill = backgroundColour(options, scope);
-            const QImage scaled = fitted(picture, side, scope);
+            const QColor fill = cache->colour;
+            const QImage scaled = fitted(picture, cache->scalable, side);
             if (scaled.isNull()) {
                 qCCritical(lcCore) << Q_FUNC_INFO << "Error scaling draw image" << scaled << pixels << pixels;
                 return false;
@@ -194,7 +164,7 @@ bool IOSIcon::createiOSImage(const QImage &picture,
             if (fill.alpha() == 255)
                 result = std::move(result).convertToFormat(QImage::Format_RGB32);
         } else {
-            result = fitted(picture, side, scope);
+            result = fitted(picture, cache->scalable, side);
         }
         if (result.isNull()) {
             qCCritical(lcCore) << Q_FUNC_INFO << "Error scaling image" << picture;
@@ -202,8 +172,8 @@ bool IOSIcon::createiOSImage(const QImage &picture,
         }
 
         bytes = PictureWriter::encode(result, QByteArrayLiteral("PNG"), -1);
-        if (scope && !bytes.isEmpty())
-            scope->setEncoded(side, bytes);
+        if (!bytes.isEmpty())
+            cache->encoded.insert(side, bytes);
     }
 
     if (bytes.isEmpty() || !PictureWriter::write(bytes, path)) {

@@ -31,6 +31,19 @@ public:
                                const QString &idiom,
                                int scale,
                                const QVariantMap &options);
+
+private:
+    // What the rows of one icon set share; see the .cpp.
+    struct SetCache;
+
+    static bool createiOSImage(const QImage &picture,
+                               const QDir &setFolder,
+                               QVariantList *entries,
+                               float size,
+                               const QString &idiom,
+                               int scale,
+                               const QVariantMap &options,
+                               SetCache *cache);
 };
 
 #endif
