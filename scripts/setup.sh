@@ -15,6 +15,13 @@ packages=(
     qtdeclarative5-dev qtdeclarative5-dev-tools
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qttest
     imagemagick python3-pil qt5-image-formats-plugins icnsutils
+    qttools5-dev-tools qttranslations5-l10n
+    qtquickcontrols2-5-dev qml-module-qtquick-controls qml-module-qtquick-controls2
+    qml-module-qtquick-templates2 qml-module-qtquick-dialogs qml-module-qtquick-layouts
+    qml-module-qtgraphicaleffects qml-module-qt-labs-settings qml-module-qt-labs-platform
+    libqt5svg5 qtwebengine5-dev qml-module-qtwebengine
+    python3 fonts-open-sans bootstrap-icons python3-fontforge librsvg2-bin
+    node-qrcode-generator zbar-tools xvfb xauth
 )
 
 missing=()
