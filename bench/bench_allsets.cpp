@@ -18,8 +18,14 @@
 // For each implementation: the best wall time of N runs, the CPU time of that
 // run (getrusage of this process, or of the child through wait4) and the
 // peak resident memory (ru_maxrss; for Loomwright that of this whole
-// process, Qt included). Every run's file list is read back: names and pixel
+// process, Qt included), and the bytes that run wrote (ImageMagick's .icns
+// entry lies outside its folder and is not counted). Every run's file list is read back: names and pixel
 // sizes must be the expected ones, or the benchmark fails.
+//
+// --loomwright-only runs Loomwright alone and prints the time of each call,
+// for profiling; --keep copies Loomwright's files of the last run into a
+// folder, so that the output of two builds can be compared picture by
+// picture.
 #include "bench/benchsupport.h"
 #include "imaging/androidicon.h"
 #include "imaging/appicon.h"
@@ -47,6 +53,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <limits>
 
 #include <fcntl.h>
@@ -180,9 +187,38 @@ struct Measure
     double wall = std::numeric_limits<double>::infinity(); // ms
     double cpu = 0; // ms, of the best run
     long peakKiB = 0;
+    qint64 outputBytes = 0; // of the best run
     bool failed = false;
     bool ran = false;
 };
+
+// What a run wrote, in bytes: compression that buys its time with larger
+// files would show here.
+qint64 bytesBelow(const QString &out)
+{
+    qint64 total = 0;
+    QDirIterator it(out, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        total += it.fileInfo().size();
+    }
+    return total;
+}
+
+// Copies the files under from into to, folders included, replacing what is there.
+bool copyTree(const QString &from, const QString &to)
+{
+    QDir(to).removeRecursively();
+    const QDir fromDir(from);
+    QDirIterator it(from, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + QLatin1Char('/') + fromDir.relativeFilePath(source);
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
+            return false;
+    }
+    return true;
+}
 
 double cpuMilliseconds(const rusage &usage)
 {
@@ -190,7 +226,15 @@ double cpuMilliseconds(const rusage &usage)
            + usage.ru_stime.tv_usec / 1e3;
 }
 
-bool runLoomwright(const QString &source, const QString &out, double *wall, double *cpu)
+// The time of each call of the last run, for --loomwright-only.
+struct CallTime
+{
+    const char *name;
+    double wall; // ms
+    double cpu; // ms
+};
+
+bool runLoomwright(const QString &source, const QString &out, double *wall, double *cpu, QVector<CallTime> *calls)
 {
     const QVariantMap iconOptions;
     const QVariantMap launchOptions{ { QStringLiteral("backgroundColor"), QString::fromLatin1(FillColourName) },
@@ -198,7 +242,32 @@ bool runLoomwright(const QString &source, const QString &out, double *wall, doub
                                      { QStringLiteral("overlayImage"), source },
                                      { QStringLiteral("iconImage"), source } };
     const auto path = [&out](const char *relative) -> QString { return out + QLatin1Char('/') + QLatin1String(relative); };
+    const auto icons = [&](const char *os, const char *target) {
+        return AppIcon::createAppIcon(QLatin1String(os), source, path(target), iconOptions);
+    };
+    const auto launch = [&](const char *os) {
+        return LaunchImage::createLaunchImage(QLatin1String(os), path(os), launchOptions);
+    };
+    struct Call
+    {
+        const char *name;
+        std::function<bool()> run;
+    };
+    const Call steps[] = {
+        { "icons windows", [&] { return icons("windows", "windows/app.ico"); } },
+        { "icons android", [&] { return icons("android", "android"); } },
+        { "icons macos", [&] { return icons("macos", "macos/app.icns"); } },
+        { "icons ios", [&] { return icons("ios", "ios"); } },
+        { "icons winrt", [&] { return icons("winrt", "winrt"); } },
+        { "launch android", [&] { return launch("android"); } },
+        { "launch winrt", [&] { return launch("winrt"); } },
+        { "launch installer", [&] { return launch("installer"); } },
+        { "launch ios", [&] { return launch("ios"); } },
+        { "adaptive background",
+          [&] { return AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(source, path("android")); } },
+    };
 
+    calls->clear();
     rusage before{};
     rusage after{};
     getrusage(RUSAGE_SELF, &before);
@@ -206,16 +275,17 @@ bool runLoomwright(const QString &source, const QString &out, double *wall, doub
     clock.start();
 
     bool ok = true;
-    ok = AppIcon::createAppIcon(QStringLiteral("windows"), source, path("windows/app.ico"), iconOptions) && ok;
-    ok = AppIcon::createAppIcon(QStringLiteral("android"), source, path("android"), iconOptions) && ok;
-    ok = AppIcon::createAppIcon(QStringLiteral("macos"), source, path("macos/app.icns"), iconOptions) && ok;
-    ok = AppIcon::createAppIcon(QStringLiteral("ios"), source, path("ios"), iconOptions) && ok;
-    ok = AppIcon::createAppIcon(QStringLiteral("winrt"), source, path("winrt"), iconOptions) && ok;
-    ok = LaunchImage::createLaunchImage(QStringLiteral("android"), path("android"), launchOptions) && ok;
-    ok = LaunchImage::createLaunchImage(QStringLiteral("winrt"), path("winrt"), launchOptions) && ok;
-    ok = LaunchImage::createLaunchImage(QStringLiteral("installer"), path("installer"), launchOptions) && ok;
-    ok = LaunchImage::createLaunchImage(QStringLiteral("ios"), path("ios"), launchOptions) && ok;
-    ok = AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(source, path("android")) && ok;
+    qint64 last = 0;
+    rusage lastUsage = before;
+    for (const Call &step : steps) {
+        ok = step.run() && ok;
+        const qint64 now = clock.nsecsElapsed();
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        calls->append({ step.name, double(now - last) / 1e6, cpuMilliseconds(usage) - cpuMilliseconds(lastUsage) });
+        last = now;
+        lastUsage = usage;
+    }
 
     *wall = double(clock.nsecsElapsed()) / 1e6;
     getrusage(RUSAGE_SELF, &after);
@@ -573,7 +643,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption sharpOption(QStringLiteral("sharp-dir"),
                                          QStringLiteral("Where sharp is installed, with npm when missing."),
                                          QStringLiteral("path"), QStringLiteral(LOOMWRIGHT_BENCH_SHARP_DIR));
-    parser.addOptions({ runsOption, sharpOption });
+    const QCommandLineOption keepOption(QStringLiteral("keep"),
+                                        QStringLiteral("Copies Loomwright's files of the last run into <path>, to "
+                                                       "compare the output of two builds."),
+                                        QStringLiteral("path"));
+    const QCommandLineOption onlyOption(QStringLiteral("loomwright-only"),
+                                        QStringLiteral("Runs Loomwright alone, for profiling it."));
+    parser.addOptions({ runsOption, sharpOption, keepOption, onlyOption });
     parser.process(app);
     bool runsOk = false;
     const int runs = parser.value(runsOption).toInt(&runsOk);
@@ -603,7 +679,8 @@ int main(int argc, char *argv[])
 
     // sharp goes into a folder of the benchmark, installed on first use.
     const QString sharpDir = parser.value(sharpOption);
-    const QString node = QStandardPaths::findExecutable(QStringLiteral("node"));
+    const bool others = !parser.isSet(onlyOption);
+    const QString node = others ? QStandardPaths::findExecutable(QStringLiteral("node")) : QString();
     bool haveSharp = !node.isEmpty() && QFileInfo::exists(sharpDir + QStringLiteral("/node_modules/sharp/package.json"));
     if (!haveSharp && !node.isEmpty()) {
         const QString npm = QStandardPaths::findExecutable(QStringLiteral("npm"));
@@ -620,7 +697,7 @@ int main(int argc, char *argv[])
             if (!haveSharp)
                 std::printf("  sharp: install failed, skipped: %s\n", qPrintable(install.error));
         }
-    } else if (node.isEmpty()) {
+    } else if (node.isEmpty() && others) {
         std::printf("  sharp: node not found, skipped\n");
     }
 
@@ -635,7 +712,9 @@ int main(int argc, char *argv[])
     };
     QVector<External> externals;
     const QString convert = QStringLiteral("/usr/bin/convert");
-    if (QFileInfo(convert).isExecutable()) {
+    if (!others) {
+        // Loomwright alone.
+    } else if (QFileInfo(convert).isExecutable()) {
         const QString out = temporary.filePath(QStringLiteral("imagemagick"));
         externals.append({ QStringLiteral("ImageMagick"), convert, imageMagickArguments(source, out, files), true, out, {} });
         std::printf("  ImageMagick: no .icns writer; its entry is scaled and written as PNG, the .icns not checked\n");
@@ -643,7 +722,7 @@ int main(int argc, char *argv[])
         std::printf("  ImageMagick: not installed, skipped\n");
     }
     const QString python = QStringLiteral("/usr/bin/python3");
-    if (QFileInfo(python).isExecutable()) {
+    if (others && QFileInfo(python).isExecutable()) {
         externals.append({ QStringLiteral("Pillow"), python,
                            { QStringLiteral("-c"), QString::fromUtf8(PillowScript), source,
                              temporary.filePath(QStringLiteral("pillow")), manifestPath,
@@ -675,7 +754,12 @@ int main(int argc, char *argv[])
             return 1;
         double wall = 0;
         double cpu = 0;
-        const bool reported = runLoomwright(source, loomwrightOut, &wall, &cpu);
+        QVector<CallTime> calls;
+        const bool reported = runLoomwright(source, loomwrightOut, &wall, &cpu, &calls);
+        if (!others) {
+            for (const CallTime &call : qAsConst(calls))
+                std::printf("    run %d: %-20s %8.1f ms wall %8.1f ms CPU\n", run + 1, call.name, call.wall, call.cpu);
+        }
         QStringList problems = verify(loomwrightOut, files, false);
         if (!reported)
             problems.prepend(QStringLiteral("a call reported failure"));
@@ -689,6 +773,7 @@ int main(int argc, char *argv[])
         if (wall < loomwright.wall) {
             loomwright.wall = wall;
             loomwright.cpu = cpu;
+            loomwright.outputBytes = bytesBelow(loomwrightOut);
         }
         rusage self{};
         getrusage(RUSAGE_SELF, &self);
@@ -715,14 +800,20 @@ int main(int argc, char *argv[])
             if (child.wall < external.measure.wall) {
                 external.measure.wall = child.wall;
                 external.measure.cpu = child.cpu;
+                external.measure.outputBytes = bytesBelow(out);
             }
             external.measure.peakKiB = qMax(external.measure.peakKiB, child.peakKiB);
         }
     }
 
+    if (loomwright.ran && parser.isSet(keepOption) && !copyTree(loomwrightOut, parser.value(keepOption))) {
+        std::fprintf(stderr, "bench-allsets: cannot copy the output into %s\n", qPrintable(parser.value(keepOption)));
+        return 1;
+    }
+
     const auto row = [](const QString &name, const Measure &m) {
-        std::printf("  %-14s %8.1f ms wall  %8.1f ms CPU  %7.1f MiB peak", qPrintable(name), m.wall, m.cpu,
-                    m.peakKiB / 1024.0);
+        std::printf("  %-14s %8.1f ms wall  %8.1f ms CPU  %7.1f MiB peak  %7.2f MiB out", qPrintable(name), m.wall,
+                    m.cpu, m.peakKiB / 1024.0, m.outputBytes / (1024.0 * 1024.0));
     };
     if (loomwright.ran) {
         row(QStringLiteral("Loomwright"), loomwright);
@@ -733,8 +824,10 @@ int main(int argc, char *argv[])
             continue;
         row(external.name, external.measure);
         if (loomwright.ran)
-            std::printf("   time x%.2f  CPU x%.2f  memory x%.2f of Loomwright", external.measure.wall / loomwright.wall,
-                        external.measure.cpu / loomwright.cpu, double(external.measure.peakKiB) / loomwright.peakKiB);
+            std::printf("   time x%.2f  CPU x%.2f  memory x%.2f  output x%.2f of Loomwright",
+                        external.measure.wall / loomwright.wall, external.measure.cpu / loomwright.cpu,
+                        double(external.measure.peakKiB) / loomwright.peakKiB,
+                        double(external.measure.outputBytes) / double(loomwright.outputBytes));
         std::printf("\n");
     }
     if (loomwright.ran) {

@@ -8,12 +8,26 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringList>
+#include <QVector>
+
+#include <initializer_list>
 
 namespace {
 
-QImage loadOption(const QVariantMap &options, const char *key)
+// The pictures named by keys, in order; a file named by several keys is
+// decoded once, as the same pixels come out every time.
+QVector<QImage> loadOptions(const QVariantMap &options, std::initializer_list<const char *> keys)
 {
-    return PictureLoader::load(ImageOptions::picturePath(options, QLatin1String(key)));
+    QStringList paths;
+    QVector<QImage> pictures;
+    for (const char *key : keys) {
+        const QString path = ImageOptions::picturePath(options, QLatin1String(key));
+        const int earlier = path.isEmpty() ? -1 : paths.indexOf(path);
+        pictures.append(earlier >= 0 ? pictures.at(earlier) : PictureLoader::load(path));
+        paths.append(path);
+    }
+    return pictures;
 }
 
 }
@@ -33,9 +47,10 @@ bool IOSLaunchImage::createiOSLaunchImage(const QString &targetPath, const QVari
     const QDir launchFolder(launchPath);
 
     // An absent key, an empty value and an unreadable file are all "not given".
-    const QImage background = loadOption(options, "backgroundImage");
-    const QImage overlay = loadOption(options, "overlayImage");
-    const QImage icon = loadOption(options, "iconImage");
+    const QVector<QImage> pictures = loadOptions(options, { "backgroundImage", "overlayImage", "iconImage" });
+    const QImage &background = pictures.at(0);
+    const QImage &overlay = pictures.at(1);
+    const QImage &icon = pictures.at(2);
 
     if (!background.isNull()) {
         if (!replaceDefaultImage(Q_FUNC_INFO, background, launchFolder.filePath(QStringLiteral("BackgroundImage.png"))))

@@ -73,8 +73,22 @@ LaunchImage::Composer::Composer(const QVariantMap &options)
         QStringLiteral("overlayImage"),
         QStringLiteral("iconImage"),
     };
-    for (int role = 0; role < PictureRoleCount; ++role)
-        m_pictures[role] = PictureCanvas::scalable(PictureLoader::load(ImageOptions::picturePath(options, keys[role])));
+    QString paths[PictureRoleCount];
+    for (int role = 0; role < PictureRoleCount; ++role) {
+        paths[role] = ImageOptions::picturePath(options, keys[role]);
+        // A launch image commonly uses one picture in several roles; decoding
+        // it again would give the same pixels. Scaled to a size that a role
+        // before needed, it is the same picture again too.
+        m_source[role] = role;
+        for (int earlier = 0; earlier < role; ++earlier) {
+            if (!paths[role].isEmpty() && paths[earlier] == paths[role]) {
+                m_source[role] = earlier;
+                break;
+            }
+        }
+        if (m_source[role] == role)
+            m_pictures[role] = PictureCanvas::scalable(PictureLoader::load(paths[role]));
+    }
 
     m_colour = ImageOptions::colour(options, QStringLiteral("backgroundColor"), QStringLiteral("white"));
 }
@@ -111,30 +125,30 @@ bool LaunchImage::Composer::compose(const char *function, int width, int height,
 
     // Scaled before the canvas is made: a failed scaling leaves nothing to discard.
     QImage background;
-    if (!m_pictures[Background].isNull()) {
+    if (!picture(Background).isNull()) {
         background = scaled(Background, canvasSize, Qt::KeepAspectRatioByExpanding);
         if (background.isNull()) {
-            qCCritical(lcCore) << function << "Error transforming background" << m_pictures[Background] << width
+            qCCritical(lcCore) << function << "Error transforming background" << picture(Background) << width
                                << height;
             return false;
         }
     }
 
     QImage overlay;
-    if (!m_pictures[Overlay].isNull()) {
+    if (!picture(Overlay).isNull()) {
         overlay = scaled(Overlay, canvasSize, Qt::KeepAspectRatio);
         if (overlay.isNull()) {
-            qCCritical(lcCore) << function << "Error transforming overlay" << m_pictures[Overlay] << width << height;
+            qCCritical(lcCore) << function << "Error transforming overlay" << picture(Overlay) << width << height;
             return false;
         }
     }
 
     QImage icon;
-    if (background.isNull() && overlay.isNull() && !m_pictures[Icon].isNull()) {
+    if (background.isNull() && overlay.isNull() && !picture(Icon).isNull()) {
         const int side = qMin(width, height) / 3;
         icon = scaled(Icon, QSize(side, side), Qt::KeepAspectRatio);
         if (icon.isNull()) {
-            qCCritical(lcCore) << function << "Error transforming icon" << m_pictures[Icon] << side;
+            qCCritical(lcCore) << function << "Error transforming icon" << picture(Icon) << side;
             return false;
         }
     }
@@ -164,7 +178,8 @@ bool LaunchImage::Composer::compose(const char *function, int width, int height,
 
 QImage LaunchImage::Composer::scaled(PictureRole role, const QSize &box, Qt::AspectRatioMode aspectRatioMode)
 {
-    const QImage &picture = m_pictures[role];
+    const int source = m_source[role];
+    const QImage &picture = m_pictures[source];
     if (box.isEmpty())
         return QImage(); // as QImage::scaled, before a key could match
 
@@ -173,7 +188,7 @@ QImage LaunchImage::Composer::scaled(PictureRole role, const QSize &box, Qt::Asp
     // The key is only a guess at the size; a picture is kept only when the
     // scaling gave exactly that size.
     const QSize size = scaledSize(picture.size(), box, aspectRatioMode);
-    for (const ScaledPicture &entry : qAsConst(m_scaled[role])) {
+    for (const ScaledPicture &entry : qAsConst(m_scaled[source])) {
         if (entry.size == size)
             return entry.image;
     }
@@ -188,7 +203,7 @@ QImage LaunchImage::Composer::scaled(PictureRole role, const QSize &box, Qt::Asp
         m_scaledBytes = 0;
     }
     if (image.sizeInBytes() <= ScaledCacheBytes) {
-        m_scaled[role].append({ size, image });
+        m_scaled[source].append({ size, image });
         m_scaledBytes += image.sizeInBytes();
     }
     return image;

@@ -50,8 +50,14 @@ public:
 
         bool write(const char *function, const QString &targetPath, int width, int height);
         bool compose(const char *function, int width, int height, QImage *canvas);
+        const QImage &picture(PictureRole role) const { return m_pictures[m_source[role]]; }
         QImage scaled(PictureRole role, const QSize &box, Qt::AspectRatioMode aspectRatioMode);
 
+        // Roles that name the same file share one picture, read once, and
+        // its scaled sizes: m_source[role] is the first role that named the
+        // file, and only that role's entries of m_pictures and m_scaled are
+        // used.
+        int m_source[PictureRoleCount] = {};
         QImage m_pictures[PictureRoleCount];
         QVector<ScaledPicture> m_scaled[PictureRoleCount];
         qint64 m_scaledBytes = 0;

@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QtEndian>
 
 #include <cstring>
@@ -73,6 +75,26 @@ bool jpegIsWhole(const QByteArray &data)
     }
 }
 
+// The last picture decoded and the bytes it came from. A tool makes its sets
+// in one call after another from one source picture, and each call reads the
+// file again; when the bytes are the same as last time, decoding them again
+// would give the same pixels, so they are taken from here. Only pictures up
+// to a size that the process may well keep are held.
+constexpr qint64 KeptPictureBytes = qint64(16) << 20;
+
+struct LastDecoded
+{
+    QMutex mutex;
+    QByteArray data;
+    QImage picture;
+};
+
+LastDecoded &lastDecoded()
+{
+    static LastDecoded last;
+    return last;
+}
+
 }
 
 bool PictureLoader::withinLimit(qint64 width, qint64 height)
@@ -95,6 +117,13 @@ QImage PictureLoader::load(const QString &path)
         return QImage();
     file.close();
 
+    LastDecoded &last = lastDecoded();
+    {
+        const QMutexLocker locker(&last.mutex);
+        if (last.data == data)
+            return last.picture;
+    }
+
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
@@ -114,5 +143,11 @@ QImage PictureLoader::load(const QString &path)
     // Readers that cannot tell the size from the header get the limit here.
     if (!picture.isNull() && !withinLimit(picture.width(), picture.height()))
         return QImage();
+
+    if (!picture.isNull() && picture.sizeInBytes() <= KeptPictureBytes) {
+        const QMutexLocker locker(&last.mutex);
+        last.data = data;
+        last.picture = picture;
+    }
     return picture;
 }

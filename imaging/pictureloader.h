@@ -29,6 +29,10 @@ public:
     // and scans must lead to its end-of-image marker. Damage inside the
     // compressed data of a JPEG that keeps this structure intact cannot be
     // told apart from a picture and decodes as whatever it says.
+    //
+    // The file is read on every call; when its bytes are those of the last
+    // picture decoded (up to 16 MiB of pixels), that picture comes back
+    // without decoding them again.
     static QImage load(const QString &path);
 };
 

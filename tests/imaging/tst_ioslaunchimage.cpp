@@ -68,6 +68,8 @@ private Q_SLOTS:
     // What is replaced
     void onlyGivenPicturesAreReplaced_data();
     void onlyGivenPicturesAreReplaced();
+    void onePictureInSeveralRoles_data();
+    void onePictureInSeveralRoles();
     void overlaySizes_data();
     void overlaySizes();
     void backgroundAtItsOwnSize();
@@ -193,6 +195,47 @@ void TestIOSLaunchImage::onlyGivenPicturesAreReplaced()
         }
     }
     QCOMPARE(QDir(launchFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 3);
+}
+
+void TestIOSLaunchImage::onePictureInSeveralRoles_data()
+{
+    QTest::addColumn<QStringList>("roles"); // option keys naming background.png
+    QTest::addColumn<QStringList>("replaced");
+
+    const QString background = str("backgroundImage");
+    const QString overlay = str("overlayImage");
+    const QString icon = str("iconImage");
+    QTest::newRow("background and overlay") << QStringList{ background, overlay }
+                                            << QStringList{ str(Background), str(Overlay) };
+    QTest::newRow("all three") << QStringList{ background, overlay, icon }
+                               << QStringList{ str(Background), str(Overlay) };
+    QTest::newRow("overlay and icon") << QStringList{ overlay, icon } << QStringList{ str(Overlay) };
+}
+
+// The file is read once and serves every role that names it, each as if it
+// had been named alone.
+void TestIOSLaunchImage::onePictureInSeveralRoles()
+{
+    QFETCH(QStringList, roles);
+    QFETCH(QStringList, replaced);
+
+    writeDefaults();
+    QVariantMap options;
+    for (const QString &role : qAsConst(roles))
+        options.insert(role, picture("background.png"));
+    MessageRecorder recorder;
+    QVERIFY(IOSLaunchImage::createiOSLaunchImage(m_out->path(), options));
+    QCOMPARE(recorder.messages(), QStringList());
+
+    const QImage source = pattern(640, 960).convertToFormat(QImage::Format_ARGB32);
+    const QImage expected[] = { source, fittedReference(source), fittedReference(source) };
+    const char *const names[] = { Background, Overlay, Icon };
+    for (int i = 0; i < 3; ++i) {
+        if (replaced.contains(str(names[i])))
+            QVERIFY2(readPicture(inFolder(names[i])) == expected[i], names[i]);
+        else
+            QVERIFY2(fileContents(inFolder(names[i])) == defaultOf(names[i]), names[i]);
+    }
 }
 
 void TestIOSLaunchImage::overlaySizes_data()

@@ -73,6 +73,8 @@ private Q_SLOTS:
     void composerMatchesSingleCalls_data();
     void composerMatchesSingleCalls();
     void composerReportsEachFailedWrite();
+    void onePictureInSeveralRoles_data();
+    void onePictureInSeveralRoles();
 
 private:
     QString picture(const char *name) const { return m_pictures.filePath(str(name)); }
@@ -344,6 +346,60 @@ void TestLaunchImage::composerReportsEachFailedWrite()
     QVERIFY(composer.createLaunchImage(target("launch.png"), 620, 300));
     QCOMPARE(QImage(target("launch.png")).convertToFormat(QImage::Format_RGB32),
              drawn(canvas(QSize(620, 300), Qt::white), picture("icon.png"), QSize(100, 100), QPoint(260, 100)));
+}
+
+void TestLaunchImage::onePictureInSeveralRoles_data()
+{
+    QTest::addColumn<QStringList>("roles"); // option keys naming the file
+    QTest::addColumn<QString>("file");
+
+    const QString background = str("backgroundImage");
+    const QString overlay = str("overlayImage");
+    const QString icon = str("iconImage");
+    // A square picture fills the cover of one size and the fit of another
+    // with the same pixels: 480 × 480 covers 320 × 480 and fits 480 × 800.
+    QTest::newRow("square as background and overlay") << QStringList{ background, overlay } << str("background.png");
+    QTest::newRow("tall in all three roles") << QStringList{ background, overlay, icon } << str("tall.png");
+    QTest::newRow("translucent as overlay and icon") << QStringList{ overlay, icon } << str("translucent.png");
+    QTest::newRow("missing file in two roles") << QStringList{ background, overlay } << str("missing.png");
+}
+
+// A file named for several roles is read and scaled once; the images are the
+// same as from separate copies of it.
+void TestLaunchImage::onePictureInSeveralRoles()
+{
+    QFETCH(QStringList, roles);
+    QFETCH(QString, file);
+
+    QVariantMap shared{ { str("backgroundColor"), str("#204060") } };
+    QVariantMap copies = shared;
+    for (const QString &role : qAsConst(roles)) {
+        const QString path = m_pictures.filePath(file);
+        shared.insert(role, path);
+        const QString copy = m_out->filePath(role + QLatin1Char('-') + file);
+        QVERIFY(!QFile::exists(path) || QFile::copy(path, copy));
+        copies.insert(role, copy);
+    }
+    // A role of its own beside them keeps its own picture.
+    if (!roles.contains(str("iconImage"))) {
+        shared.insert(str("iconImage"), picture("icon.png"));
+        copies.insert(str("iconImage"), picture("icon.png"));
+    }
+
+    LaunchImage::Composer fromShared(shared);
+    LaunchImage::Composer fromCopies(copies);
+    for (int i = 0; i < SetSizes.size(); ++i) {
+        const QSize size = SetSizes.at(i);
+        const QString a = m_out->filePath(QStringLiteral("shared%1.png").arg(i));
+        const QString b = m_out->filePath(QStringLiteral("copies%1.png").arg(i));
+        QVERIFY(fromShared.createLaunchImage(a, size.width(), size.height()));
+        QVERIFY(fromCopies.createLaunchImage(b, size.width(), size.height()));
+
+        QFile aFile(a);
+        QFile bFile(b);
+        QVERIFY(aFile.open(QIODevice::ReadOnly) && bFile.open(QIODevice::ReadOnly));
+        QVERIFY2(aFile.readAll() == bFile.readAll(), qPrintable(a));
+    }
 }
 
 QTEST_MAIN(TestLaunchImage)

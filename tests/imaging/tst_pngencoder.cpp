@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QColorSpace>
 #include <QImageWriter>
+#include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -12,6 +13,7 @@
 
 #include <zlib.h>
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -125,6 +127,23 @@ QImage indexed()
     return picture;
 }
 
+// What the generators write most: a disc fading out at its edge over colour
+// gradients, with fully transparent corners.
+QImage fadingDisc(int side)
+{
+    QImage picture(side, side, QImage::Format_ARGB32);
+    const double centre = (side - 1) / 2.0;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const double distance = std::hypot(x - centre, y - centre) / (side / 2.0);
+            const double opacity = qBound(0.0, (1.0 - distance) / 0.4, 1.0);
+            const int blue = 255 - (x + y) * 255 / (2 * (side - 1));
+            picture.setPixel(x, y, qRgba(x * 255 / (side - 1), y * 255 / (side - 1), blue, qRound(opacity * 255)));
+        }
+    }
+    return picture;
+}
+
 QString run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
@@ -143,6 +162,8 @@ class tst_PngEncoder : public QObject
 private Q_SLOTS:
     void samePixelsAsQt_data();
     void samePixelsAsQt();
+    void packsAboutAsWellAsQt_data();
+    void packsAboutAsWellAsQt();
     void declines_data();
     void declines();
     void pictureWriterUsesItForDefaultPng();
@@ -162,6 +183,11 @@ void tst_PngEncoder::samePixelsAsQt_data()
     QTest::newRow("premultiplied alpha") << withAlpha(QImage::Format_ARGB32_Premultiplied);
     QTest::newRow("RGBA8888 premultiplied") << withAlpha(QImage::Format_RGBA8888_Premultiplied);
     QTest::newRow("repeated rows then differing rows") << repeatedRows();
+    // Rows that vary along the row but little from one to the next, and the
+    // other way round: each is filtered its own way.
+    QTest::newRow("vertical stripes")
+            << gradient(QSize(256, 64), QImage::Format_RGB32).transformed(QTransform().rotate(90));
+    QTest::newRow("fading disc") << fadingDisc(200);
     QTest::newRow("RGB888") << gradient(QSize(90, 60), QImage::Format_RGB888);
     QTest::newRow("RGB16") << gradient(QSize(90, 60), QImage::Format_RGB16);
     QTest::newRow("2480x1200 mostly flat") << mostlyFlat();
@@ -173,6 +199,7 @@ void tst_PngEncoder::samePixelsAsQt_data()
     for (int y = 301; y < 400; ++y)
         std::memcpy(large.scanLine(y), large.constScanLine(300), size_t(large.bytesPerLine()));
     QVERIFY(PngEncoder::encode(large).count("IDAT") > 2);
+    QVERIFY(PngEncoder::encode(large, 0).count("IDAT") > 2);
     QTest::newRow("large noise with a run of rows") << large;
     QImage sharp = gradient(QSize(30, 20), QImage::Format_RGB32);
     sharp.setDotsPerMeterX(11811);
@@ -203,6 +230,14 @@ void tst_PngEncoder::samePixelsAsQt()
     QCOMPARE(types, chunkTypes(qts));
     QCOMPARE(ours.mid(8, 33), qts.mid(8, 33)); // IHDR, checksum and all
 
+    // Pictures too large to compress in one piece go row by row through a
+    // stream, to the same pixels and chunks.
+    const QByteArray streamed = PngEncoder::encode(picture, 0);
+    QVERIFY(!streamed.isEmpty());
+    QCOMPARE(decoded(streamed), back);
+    QCOMPARE(chunkTypes(streamed), types);
+    QCOMPARE(streamed.mid(8, 33), qts.mid(8, 33));
+
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("picture.png"));
@@ -225,6 +260,36 @@ void tst_PngEncoder::samePixelsAsQt()
     QCOMPARE(described.section(QLatin1Char(' '), 0, 1), QStringLiteral("%1 %2").arg(picture.width()).arg(picture.height()));
     const QString alpha = described.section(QLatin1Char(' '), 2);
     QCOMPARE(alpha != QLatin1String("Undefined") && alpha != QLatin1String("False"), picture.hasAlphaChannel());
+}
+
+void tst_PngEncoder::packsAboutAsWellAsQt_data()
+{
+    QTest::addColumn<QImage>("picture");
+
+    QTest::newRow("fading disc") << fadingDisc(256);
+    QTest::newRow("reduced") << fadingDisc(1024)
+                                        .convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                        .scaled(300, 300, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage canvas(400, 600, QImage::Format_RGB32);
+    canvas.fill(QColor(0x20, 0x40, 0x60));
+    QPainter painter(&canvas);
+    painter.drawImage(QPoint(-100, 0),
+                      fadingDisc(256).scaled(600, 600, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    painter.end();
+    QTest::newRow("enlarged on a canvas") << canvas;
+    QTest::newRow("mostly flat") << mostlyFlat();
+}
+
+// Speed is bought with a cheaper filter choice and compressor; the files
+// must stay about the size of the writer's.
+void tst_PngEncoder::packsAboutAsWellAsQt()
+{
+    QFETCH(QImage, picture);
+
+    const int ours = PngEncoder::encode(picture).size();
+    const int qts = qtEncoding(picture).size();
+    QVERIFY2(ours > 0 && ours <= qts + qts / 5,
+             qPrintable(QStringLiteral("%1 bytes, the writer's %2").arg(ours).arg(qts)));
 }
 
 void tst_PngEncoder::declines_data()
