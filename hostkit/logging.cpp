@@ -1,0 +1,3 @@
+#include "hostkit/logging.h"
+
+Q_LOGGING_CATEGORY(lcHostkit, "Varnex.Hostkit", QtWarningMsg)

@@ -1,0 +1,124 @@
+#ifndef HOSTKIT_NETWORKREQUEST_H
+#define HOSTKIT_NETWORKREQUEST_H
+
+#include <QByteArray>
+#include <QJSValue>
+#include <QObject>
+#include <QPointer>
+#include <QSaveFile>
+#include <QUrl>
+
+#include <memory>
+
+class NetworkRequestHeaders;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// One HTTP request for QML, sendable again and again: form fields in, the
+// status and a text, JSON, byte or file response out.
+class NetworkRequest : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QUrl url READ url WRITE setUrl NOTIFY urlChanged)
+    Q_PROPERTY(QString method READ method WRITE setMethod NOTIFY methodChanged)
+    Q_PROPERTY(QString responseType READ responseType WRITE setResponseType NOTIFY responseTypeChanged)
+    Q_PROPERTY(QString responsePath READ responsePath WRITE setResponsePath NOTIFY responsePathChanged)
+    Q_PROPERTY(bool ignoreSslErrors READ ignoreSslErrors WRITE setIgnoreSslErrors NOTIFY ignoreSslErrorsChanged)
+    Q_PROPERTY(NetworkRequestHeaders *headers READ headers CONSTANT)
+    Q_PROPERTY(ReadyState readyState READ readyState NOTIFY readyStateChanged)
+    Q_PROPERTY(int status READ status NOTIFY statusChanged)
+    Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
+    Q_PROPERTY(QJSValue response READ response NOTIFY responseChanged)
+    Q_PROPERTY(QString errorText READ errorText NOTIFY errorTextChanged)
+    Q_PROPERTY(qreal progress READ progress NOTIFY progressChanged)
+
+public:
+    enum ReadyState {
+        ReadyStateUninitialized = 0,
+        ReadyStateSending = 1,
+        ReadyStateProcessing = 2,
+        ReadyStateComplete = 3
+    };
+    Q_ENUM(ReadyState)
+
+    explicit NetworkRequest(QObject *parent = nullptr);
+    ~NetworkRequest() override;
+
+    QUrl url() const { return m_url; }
+    void setUrl(const QUrl &url);
+    QString method() const { return m_method; }
+    void setMethod(const QString &method);
+    QString responseType() const { return m_responseType; }
+    void setResponseType(const QString &responseType);
+    QString responsePath() const { return m_responsePath; }
+    void setResponsePath(const QString &responsePath);
+    bool ignoreSslErrors() const { return m_ignoreSslErrors; }
+    void setIgnoreSslErrors(bool ignoreSslErrors);
+    NetworkRequestHeaders *headers() const { return m_headers; }
+
+    ReadyState readyState() const { return m_readyState; }
+    int status() const { return m_status; }
+    QString statusText() const { return m_statusText; }
+    QJSValue response() const { return m_response; }
+    QString errorText() const { return m_errorText; }
+    qreal progress() const { return m_progress; }
+
+    Q_INVOKABLE void send(const QJSValue &formData = QJSValue());
+
+Q_SIGNALS:
+    void urlChanged();
+    void methodChanged();
+    void responseTypeChanged();
+    void responsePathChanged();
+    void ignoreSslErrorsChanged();
+    void readyStateChanged();
+    void statusChanged();
+    void statusTextChanged();
+    void responseChanged();
+    void errorTextChanged();
+    void progressChanged();
+
+private:
+    QNetworkAccessManager *manager();
+    void abandon();
+    void failLater(const QString &problem);
+    void receive();
+    void finish();
+    bool bodyGoesToFile() const;
+    QJSValue bodyValue(QString *problem) const;
+    void complete(int status, const QString &statusText, const QJSValue &response, const QString &errorText,
+                  qreal progress);
+
+    void setReadyState(ReadyState readyState);
+    void setStatus(int status);
+    void setStatusText(const QString &statusText);
+    void setResponse(const QJSValue &response);
+    void setErrorText(const QString &errorText);
+    void setProgress(qreal progress);
+
+    QUrl m_url;
+    QString m_method = QStringLiteral("POST");
+    QString m_responseType;
+    QString m_responsePath;
+    bool m_ignoreSslErrors = false;
+    NetworkRequestHeaders *m_headers;
+
+    ReadyState m_readyState = ReadyStateUninitialized;
+    int m_status = 0;
+    QString m_statusText;
+    QJSValue m_response = QJSValue(QJSValue::NullValue);
+    QString m_errorText;
+    qreal m_progress = 0.0;
+
+    // The request in flight and what it has delivered so far.
+    quint64 m_generation = 0;
+    QPointer<QNetworkReply> m_reply;
+    QNetworkAccessManager *m_manager = nullptr;
+    std::unique_ptr<QSaveFile> m_file;
+    QString m_filePath;
+    QByteArray m_body;
+    qint64 m_received = 0;
+    QString m_writeError;
+};
+
+#endif
