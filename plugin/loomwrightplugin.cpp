@@ -3,19 +3,57 @@
 #include "plugin/hostkitobject.h"
 #include "plugin/logging.h"
 #include "plugin/loomwright.h"
+#include "plugin/loomwrightplugin_p.h"
 #include "process/appprocess.h"
 #include "process/synchronousprocess.h"
 #include "shared/shareddata.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QPointer>
 #include <QQmlEngine>
+#include <QTranslator>
 
 // The five resource trees (translations, Qt translations and the three
 // embedded QML modules) register themselves when the library is loaded and
 // unregister when it is unloaded, through the initialisers that the resource
 // compiler generates; the library lists them in registration order.
 
+// The resource compiler's initialiser of the Private module's tree, named
+// after its resource collection file "private". Registering a tree that is
+// registered already changes nothing.
+int qInitResources_private();
+
 namespace {
+
+void registerPrivateTree()
+{
+    qInitResources_private();
+}
+
+struct TranslatorRow
+{
+    const char *prefix;
+    const char *directory;
+    const char *failure;
+};
+
+// In installation order; Qt consults the translator installed last first,
+// so Qt's own texts are looked up before the plugin's.
+const TranslatorRow translatorRows[] = {
+    { "LoomwrightPlugin_", ":/languages", "LoomwrightPlugin installTranslator() Failed" },
+    { "qtquickcontrols_", ":/qt_translations", "qtquickcontrols_ installTranslator() Failed" },
+    { "qt_", ":/qt_translations", "qt_ installTranslator() Failed" },
+};
+
+// The host tool's choice of locale is read afresh for every engine.
+QString uiLocaleName()
+{
+    const QCoreApplication *application = QCoreApplication::instance();
+    const QString chosen = application ? application->property("Varnex.Brimforge.locale").toString() : QString();
+    const QLocale system = QLocale::system();
+    return LoomwrightPluginPrivate::uiLocaleName(chosen, system.uiLanguages(), system.name());
+}
 
 // A guarded pointer: the facade dies with the engine that owns it, and a
 // later request must never be answered with the destroyed object.
@@ -43,6 +81,34 @@ void LoomwrightPlugin::registerTypes(const char *uri)
     qmlRegisterType<SynchronousProcess>(uri, 1, 0, "SynchronousProcess");
     qmlRegisterUncreatableType<SharedData>(uri, 1, 0, "SharedData",
                                            QStringLiteral("The Varnex type SharedData is not creatable"));
+}
+
+void LoomwrightPlugin::initializeEngine(QQmlEngine *engine, const char *uri)
+{
+    qCDebug(lcPlugin) << Q_FUNC_INFO << uri;
+
+    registerPrivateTree();
+
+    // The engine keeps import paths as URLs, so the path added once reads
+    // "qrc:/imports" from then on.
+    const QStringList importPaths = engine->importPathList();
+    if (!importPaths.contains(QStringLiteral(":/imports")) && !importPaths.contains(QStringLiteral("qrc:/imports"))) {
+        engine->addImportPath(QStringLiteral(":/imports"));
+        qCDebug(lcPlugin) << Q_FUNC_INFO << "Added embedded resource import path" << engine->importPathList();
+    }
+
+    const QString localeName = QLocale(uiLocaleName()).name();
+    for (const TranslatorRow &row : translatorRows) {
+        auto *translator = new QTranslator(engine);
+        // Many languages have no catalogue of one kind or the other (Qt has
+        // none for Bulgarian or English); the texts then stay as they are.
+        if (!translator->load(QLatin1String(row.prefix) + localeName, QLatin1String(row.directory)))
+            continue;
+        if (!QCoreApplication::installTranslator(translator))
+            qCCritical(lcPlugin) << Q_FUNC_INFO << row.failure;
+    }
+
+    QQmlExtensionPlugin::initializeEngine(engine, uri);
 }
 
 QObject *LoomwrightPlugin::loomwrightProvider(QQmlEngine *engine, QJSEngine *scriptEngine)

@@ -17,6 +17,7 @@ public:
     explicit LoomwrightPlugin(QObject *parent = nullptr);
 
     void registerTypes(const char *uri) override;
+    void initializeEngine(QQmlEngine *engine, const char *uri) override;
 
     static QObject *loomwrightProvider(QQmlEngine *engine, QJSEngine *scriptEngine);
 };

@@ -1,0 +1,111 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sl" sourcelanguage="en">
+<context>
+    <name>ActivityOverlay</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s) remaining</source>
+        <translation>
+            <numerusform>Še %n sekunda</numerusform>
+            <numerusform>Še %n sekundi</numerusform>
+            <numerusform>Še %n sekunde</numerusform>
+            <numerusform>Še %n sekund</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) remaining</source>
+        <translation>
+            <numerusform>Še %n minuta</numerusform>
+            <numerusform>Še %n minuti</numerusform>
+            <numerusform>Še %n minute</numerusform>
+            <numerusform>Še %n minut</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AppItemDetailsDialog</name>
+    <message>
+        <source>Item Details</source>
+        <translation>Podrobnosti elementa</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Prekliči</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Shrani</translation>
+    </message>
+    <message>
+        <source>Item details</source>
+        <translation>Podrobnosti elementa</translation>
+    </message>
+</context>
+<context>
+    <name>InlineStyledTextEdit</name>
+    <message>
+        <source>App</source>
+        <translation>Aplikacija</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Shrani spremembe</translation>
+    </message>
+    <message>
+        <source>Edit Title</source>
+        <translation>Uredi naslov</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialButton</name>
+    <message>
+        <source>Button</source>
+        <translation>Gumb</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>V redu</translation>
+    </message>
+</context>
+<context>
+    <name>TextControlsContextMenu</name>
+    <message>
+        <source>Cut</source>
+        <translation>Izreži</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiraj</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Prilepi</translation>
+    </message>
+</context>
+<context>
+    <name>ToolHelpDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Pomoč</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zapri</translation>
+    </message>
+</context>
+</TS>
