@@ -1,0 +1,117 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QtQuick.Templates 2.15 as T
+import Varnex.Hostkit 1.0
+
+import "qrc:/imports/Feldrin"
+
+// A pop-up menu in the suite's look, on a floating panel background. Entries
+// made from actions use the themed delegate; MenuItem and MenuSeparator
+// children of the default style follow through the palette.
+T.Menu {
+    id: root
+
+    property real scaleFactor: Hostkit.displayScaleFactor
+    property real menuWidth: 180
+    property real itemHeight: 32
+    property color textColor: BrimforgeTheme.primaryForeground
+    property color disabledTextColor: Qt.rgba(root.textColor.r, root.textColor.g, root.textColor.b, 0.4)
+    property color backgroundColor: BrimforgeTheme.floatingPanelBackground
+    property color highlightColor: BrimforgeTheme.appActionButtonHoverBackground
+    property color borderColor: BrimforgeTheme.floatingPanelBorderColor
+    property color dividerColor: BrimforgeTheme.floatingPanelDividerColor
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            contentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             contentHeight + topPadding + bottomPadding)
+
+    margins: 0
+    overlap: 1 * root.scaleFactor
+    padding: 1 * root.scaleFactor
+
+    font.family: BrimforgeTheme.avenir
+    font.pointSize: BrimforgeTheme.baseFontSizePoint
+    palette.window: root.backgroundColor
+    palette.windowText: root.textColor
+    palette.text: root.textColor
+    palette.base: root.backgroundColor
+    palette.light: root.highlightColor
+    palette.midlight: root.highlightColor
+    palette.mid: root.dividerColor
+    palette.dark: root.borderColor
+
+    delegate: T.MenuItem {
+        id: menuItem
+
+        implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                                implicitContentWidth + leftPadding + rightPadding)
+        implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                                 implicitContentHeight + topPadding + bottomPadding,
+                                 implicitIndicatorHeight + topPadding + bottomPadding)
+
+        padding: 6 * root.scaleFactor
+        leftPadding: 12 * root.scaleFactor
+        rightPadding: 12 * root.scaleFactor
+        spacing: 8 * root.scaleFactor
+        hoverEnabled: true
+
+        contentItem: Text {
+            readonly property real markSpace: menuItem.checkable ? menuItem.indicator.width + menuItem.spacing : 0
+            readonly property real arrowSpace: menuItem.subMenu ? menuItem.arrow.width + menuItem.spacing : 0
+
+            leftPadding: menuItem.mirrored ? arrowSpace : markSpace
+            rightPadding: menuItem.mirrored ? markSpace : arrowSpace
+            text: menuItem.text
+            font: menuItem.font
+            color: menuItem.enabled ? root.textColor : root.disabledTextColor
+            elide: Text.ElideRight
+            verticalAlignment: Text.AlignVCenter
+            LayoutMirroring.enabled: false
+            horizontalAlignment: menuItem.mirrored ? Text.AlignRight : Text.AlignLeft
+        }
+
+        indicator: GlyphItem {
+            x: menuItem.mirrored ? menuItem.width - width - menuItem.rightPadding : menuItem.leftPadding
+            y: menuItem.topPadding + (menuItem.availableHeight - height) / 2
+            width: 16 * root.scaleFactor
+            height: width
+            name: "check"
+            color: root.textColor
+            visible: menuItem.checkable && menuItem.checked
+        }
+
+        arrow: GlyphItem {
+            x: menuItem.mirrored ? menuItem.leftPadding : menuItem.width - width - menuItem.rightPadding
+            y: menuItem.topPadding + (menuItem.availableHeight - height) / 2
+            width: 16 * root.scaleFactor
+            height: width
+            name: "chevron-right"
+            mirror: menuItem.mirrored
+            color: root.textColor
+            visible: menuItem.subMenu
+        }
+
+        background: Rectangle {
+            implicitWidth: root.menuWidth * root.scaleFactor
+            implicitHeight: root.itemHeight * root.scaleFactor
+            color: menuItem.enabled && (menuItem.down || menuItem.highlighted) ? root.highlightColor : "transparent"
+        }
+    }
+
+    contentItem: ListView {
+        implicitHeight: contentHeight
+        model: root.contentModel
+        interactive: Window.window ? contentHeight + root.topPadding + root.bottomPadding > Window.window.height : false
+        clip: true
+        currentIndex: root.currentIndex
+    }
+
+    background: Rectangle {
+        implicitWidth: root.menuWidth * root.scaleFactor
+        implicitHeight: root.itemHeight * root.scaleFactor
+        color: root.backgroundColor
+        border.width: 1 * root.scaleFactor
+        border.color: root.borderColor
+    }
+}

@@ -1,0 +1,70 @@
+import QtQuick 2.15
+import QtQuick.Templates 2.15 as T
+import Varnex.Hostkit 1.0
+
+// A radio button in the suite's look, a round sibling of ThemeCheckBox.
+T.RadioButton {
+    id: root
+
+    property real scaleFactor: Hostkit.displayScaleFactor
+    property real indicatorSize: 18 * root.scaleFactor
+    property color textColor: BrimforgeTheme.primaryForeground
+    property color checkedColor: BrimforgeTheme.primaryButtonBackground
+    // The theme's border greys are meant for large boxes; a small mark needs
+    // more contrast to be seen on the light page.
+    property color outlineColor: Qt.rgba(root.textColor.r, root.textColor.g, root.textColor.b, 0.7)
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding,
+                             implicitIndicatorHeight + topPadding + bottomPadding)
+
+    padding: 4 * root.scaleFactor
+    spacing: 8 * root.scaleFactor
+    hoverEnabled: true
+    opacity: root.enabled ? 1 : 0.5
+
+    font.family: BrimforgeTheme.avenir
+    font.pointSize: BrimforgeTheme.baseFontSizePoint
+
+    indicator: Rectangle {
+        id: box
+
+        implicitWidth: root.indicatorSize
+        implicitHeight: root.indicatorSize
+        x: root.text ? (root.mirrored ? root.width - width - root.rightPadding : root.leftPadding)
+                     : root.leftPadding + (root.availableWidth - width) / 2
+        y: root.topPadding + (root.availableHeight - height) / 2
+        radius: width / 2
+        color: "transparent"
+        border.width: (root.visualFocus ? 2 : 1) * root.scaleFactor
+        border.color: root.visualFocus ? BrimforgeTheme.highlightBorderColor
+                                       : root.checked || root.hovered ? root.checkedColor
+                                                                      : root.outlineColor
+
+        Rectangle {
+            objectName: "dot"
+            anchors.centerIn: box
+            width: box.width / 2
+            height: width
+            radius: width / 2
+            color: root.checkedColor
+            visible: root.checked
+        }
+    }
+
+    contentItem: Text {
+        leftPadding: root.indicator && !root.mirrored ? root.indicator.width + root.spacing : 0
+        rightPadding: root.indicator && root.mirrored ? root.indicator.width + root.spacing : 0
+        text: root.text
+        font: root.font
+        color: root.textColor
+        elide: Text.ElideRight
+        // The control decides the side; the text must not flip it a second
+        // time through an inherited mirroring.
+        LayoutMirroring.enabled: false
+        horizontalAlignment: root.mirrored ? Text.AlignRight : Text.AlignLeft
+        verticalAlignment: Text.AlignVCenter
+    }
+}
