@@ -10,7 +10,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # The single list of Debian packages the project uses.
 packages=(
-    cmake g++ make zlib1g-dev
+    cmake g++ make zlib1g-dev libdeflate-dev
     qtbase5-dev qtbase5-dev-tools
     qtdeclarative5-dev qtdeclarative5-dev-tools
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qttest
@@ -19,7 +19,7 @@ packages=(
     qtquickcontrols2-5-dev qml-module-qtquick-controls qml-module-qtquick-controls2
     qml-module-qtquick-templates2 qml-module-qtquick-dialogs qml-module-qtquick-layouts
     qml-module-qtgraphicaleffects qml-module-qt-labs-settings qml-module-qt-labs-platform
-    libqt5svg5 qtwebengine5-dev qml-module-qtwebengine
+    libqt5svg5 qtwebengine5-dev qml-module-qtwebengine openssl
     python3 fonts-open-sans bootstrap-icons python3-fontforge librsvg2-bin
     node-qrcode-generator zbar-tools xvfb xauth
 )

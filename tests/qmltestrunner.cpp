@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QTemporaryDir>
 #include <QtQuickTest>
 
 class Setup : public QObject
@@ -15,7 +16,14 @@ public Q_SLOTS:
         engine->addImportPath(QStringLiteral(LOOMWRIGHT_QML_DIR));
         engine->rootContext()->setContextProperty(QStringLiteral("testChild"),
                                                   QStringLiteral(LOOMWRIGHT_TESTCHILD));
+        // A folder of the run's own for files that tests make (with the test
+        // child's "touch:"); it goes away with the runner.
+        engine->rootContext()->setContextProperty(QStringLiteral("temporaryFolder"),
+                                                  m_temporaryFolder.path());
     }
+
+private:
+    QTemporaryDir m_temporaryFolder;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(loomwright, Setup)

@@ -43,3 +43,5 @@ file(WRITE "${OUTPUT}.tmp"
 # is built again.
 execute_process(COMMAND "${CMAKE_COMMAND}" -E copy_if_different "${OUTPUT}.tmp" "${OUTPUT}")
 file(REMOVE "${OUTPUT}.tmp")
+unset(_encoder)
+unset(_adapter)

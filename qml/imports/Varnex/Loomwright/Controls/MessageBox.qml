@@ -68,9 +68,7 @@ BrimforgeDialog {
 
     function enqueue(request) {
         request.settled = false
-        var waiting = internal.queue
-        waiting.push(request)
-        internal.queue = waiting
+        internal.queue = internal.queue.concat([request])
         if (internal.current === null)
             showNext()
     }
@@ -78,9 +76,8 @@ BrimforgeDialog {
     function showNext() {
         if (internal.current !== null || internal.queue.length === 0)
             return
-        var waiting = internal.queue
-        var request = waiting.shift()
-        internal.queue = waiting
+        var request = internal.queue[0]
+        internal.queue = internal.queue.slice(1)
         internal.current = request
         internal.choice = ""
         title = textOf(request.title)
@@ -91,8 +88,9 @@ BrimforgeDialog {
         open()
     }
 
+    // The first answer counts, also while the box is still closing.
     function choose(answer) {
-        if (internal.current === null || !visible)
+        if (internal.current === null || internal.choice !== "" || !visible)
             return
         internal.choice = answer
         close()
