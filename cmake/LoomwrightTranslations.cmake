@@ -4,7 +4,9 @@
 #                      qml/languages/LoomwrightPlugin_<locale>.ts
 #   :/qt_translations  qt_<locale>.qm and qtquickcontrols_<locale>.qm, taken from
 #                      Qt's own catalogues where they exist, otherwise compiled
-#                      from qml/qt_translations/<name>.ts
+#                      from a <name>.ts that qml/qt_translations/make_ts.py
+#                      writes from that folder's catalogues.json and per-language
+#                      tables (translations/<locale>.json)
 #
 # Sets LOOMWRIGHT_LANGUAGES_QRC and LOOMWRIGHT_QT_TRANSLATIONS_QRC, the
 # generated resource collection files that the plugin lists. Their base names
@@ -19,6 +21,7 @@ execute_process(COMMAND "${_loomwright_qmake}" -query QT_INSTALL_TRANSLATIONS
 
 find_program(LOOMWRIGHT_LRELEASE NAMES lrelease lrelease-qt5 HINTS "${_loomwright_qt_bins}" REQUIRED)
 find_program(LOOMWRIGHT_LCONVERT NAMES lconvert lconvert-qt5 HINTS "${_loomwright_qt_bins}" REQUIRED)
+find_program(LOOMWRIGHT_PYTHON3 NAMES python3 REQUIRED)
 set(LOOMWRIGHT_QT_TRANSLATIONS_DIR "${_loomwright_qt_translations}" CACHE PATH
     "Qt's own translation catalogues (on Debian from qttranslations5-l10n)")
 
@@ -28,6 +31,21 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              "${CMAKE_SOURCE_DIR}/qml/languages/locales" "${CMAKE_SOURCE_DIR}/qml/qt_translations/locales")
 
 set(_loomwright_translations_dir "${CMAKE_BINARY_DIR}/translations")
+
+# The Qt catalogues the project supplies itself are the ones catalogues.json
+# names; each is written from its language's table only when Qt has none.
+set(_loomwright_own_qt_dir "${CMAKE_SOURCE_DIR}/qml/qt_translations")
+set(_loomwright_make_ts "${_loomwright_own_qt_dir}/make_ts.py")
+set(_loomwright_qt_catalogues "${_loomwright_own_qt_dir}/catalogues.json")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_loomwright_qt_catalogues}")
+execute_process(COMMAND "${LOOMWRIGHT_PYTHON3}" "${_loomwright_make_ts}" list "${_loomwright_qt_catalogues}"
+                OUTPUT_VARIABLE _loomwright_own_qt_catalogues RESULT_VARIABLE _loomwright_result
+                ERROR_VARIABLE _loomwright_error)
+if(NOT _loomwright_result EQUAL 0)
+    message(FATAL_ERROR "Cannot read ${_loomwright_qt_catalogues}: ${_loomwright_error}")
+endif()
+string(STRIP "${_loomwright_own_qt_catalogues}" _loomwright_own_qt_catalogues)
+string(REPLACE "\n" ";" _loomwright_own_qt_catalogues "${_loomwright_own_qt_catalogues}")
 
 # Writes <dir>/<name>.qrc listing files (names relative to dir) under prefix,
 # stored uncompressed: the translators then read the catalogues in place.
@@ -76,7 +94,7 @@ function(_loomwright_translation_trees)
     # beside the list, so such a list is replaced by one catalogue merged from
     # those module catalogues: Qt's texts still, only in one file.
     set(out "${_loomwright_translations_dir}/qt_translations")
-    file(MAKE_DIRECTORY "${out}")
+    file(MAKE_DIRECTORY "${out}" "${_loomwright_translations_dir}/qt_translations_ts")
     set(names)
     set(merged)
     set(own)
@@ -85,7 +103,7 @@ function(_loomwright_translation_trees)
             set(name "${prefix}_${locale}")
             set(qm "${out}/${name}.qm")
             set(qt_file "${LOOMWRIGHT_QT_TRANSLATIONS_DIR}/${name}.qm")
-            set(ts "${CMAKE_SOURCE_DIR}/qml/qt_translations/${name}.ts")
+            set(table "${_loomwright_own_qt_dir}/translations/${locale}.json")
             if(EXISTS "${qt_file}")
                 # What the file holds is decided here, so a new one means a new decision.
                 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${qt_file}")
@@ -127,7 +145,19 @@ function(_loomwright_translation_trees)
                         DEPENDS "${qt_file}"
                         VERBATIM)
                 endif()
-            elseif(EXISTS "${ts}")
+            elseif(name IN_LIST _loomwright_own_qt_catalogues)
+                if(NOT EXISTS "${table}")
+                    message(FATAL_ERROR "${_loomwright_qt_catalogues} lists ${name}, but ${table} does not exist")
+                endif()
+                # The .ts goes beside the resource tree, not into it: only the
+                # files the collection lists end up in the plugin.
+                set(ts "${_loomwright_translations_dir}/qt_translations_ts/${name}.ts")
+                add_custom_command(
+                    OUTPUT "${ts}"
+                    COMMAND "${LOOMWRIGHT_PYTHON3}" "${_loomwright_make_ts}" write
+                            "${_loomwright_qt_catalogues}" "${table}" "${prefix}" "${locale}" "${ts}"
+                    DEPENDS "${_loomwright_make_ts}" "${_loomwright_qt_catalogues}" "${table}"
+                    VERBATIM)
                 add_custom_command(
                     OUTPUT "${qm}"
                     COMMAND "${LOOMWRIGHT_LRELEASE}" -silent -nounfinished "${ts}" -qm "${qm}"
@@ -136,7 +166,7 @@ function(_loomwright_translation_trees)
                 list(APPEND own "${name}")
             else()
                 message(FATAL_ERROR "No Qt catalogue ${name}: neither ${qt_file} (install qttranslations5-l10n) "
-                                    "nor ${ts} exists")
+                                    "nor a table for it in ${_loomwright_qt_catalogues}")
             endif()
             list(APPEND names "${name}.qm")
         endforeach()
