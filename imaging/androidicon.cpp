@@ -3,6 +3,7 @@
 #include "imaging/picturecanvas.h"
 #include "imaging/pictureloader.h"
 #include "imaging/picturewriter.h"
+#include "imaging/targetfolder_p.h"
 #include "plugin/logging.h"
 #include "utility/fileutility.h"
 
@@ -55,6 +56,8 @@ bool createSet(const QImage &picture, const QString &fileName, const QDir &targe
 bool AndroidIcon::createAndroidIcon(const QImage &picture, const QString &targetPath, const QVariantMap &options)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << picture << targetPath << options;
+    if (!TargetFolder::isNamed(targetPath, Q_FUNC_INFO))
+        return false;
 
     return createSet(picture, QStringLiteral("ic_launcher.png"), QDir(targetPath), &Density::launcherSize);
 }
@@ -62,6 +65,8 @@ bool AndroidIcon::createAndroidIcon(const QImage &picture, const QString &target
 bool AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(const QString &sourcePath, const QString &targetPath)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << sourcePath;
+    if (!TargetFolder::isNamed(targetPath, Q_FUNC_INFO))
+        return false;
 
     // Loaded before anything is made, so that a bad source leaves no empty
     // folders behind.

@@ -25,7 +25,7 @@ public:
     // pixels square, from the picture at sourcePath (path variables
     // expanded) as it is: a picture that is not square stays so. targetPath
     // is taken literally, path variables and all. False, with nothing made,
-    // when the source cannot be loaded.
+    // when the source cannot be loaded or targetPath is empty.
     static bool createAdaptiveIconBackgroundMipMapAsset(const QString &sourcePath, const QString &targetPath);
 
     // One density: picture fitted into size × size (smooth, aspect ratio

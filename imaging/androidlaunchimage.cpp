@@ -1,6 +1,7 @@
 #include "imaging/androidlaunchimage.h"
 
 #include "imaging/androidicon.h"
+#include "imaging/targetfolder_p.h"
 #include "plugin/logging.h"
 
 namespace {
@@ -32,6 +33,8 @@ const Splash Splashes[] = {
 bool AndroidLaunchImage::createAndroidLaunchImage(const QString &targetPath, const QVariantMap &options)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << targetPath << options;
+    if (!TargetFolder::isNamed(targetPath, Q_FUNC_INFO))
+        return false;
 
     LaunchImage::Composer composer(options);
     const QDir targetDir(targetPath);

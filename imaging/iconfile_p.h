@@ -13,10 +13,11 @@ public:
     // relative path names the same place for the folder and the file; makes
     // the folder ("Error creating path") and opens file on the target
     // ("Error opening"). The new icon goes to a temporary file beside the
-    // target and replaces it only on commit, so a failure never leaves a
-    // damaged or emptied icon behind. Opening fails for a folder of that
-    // name, a read-only file and a folder that takes no new files. function
-    // is the caller's signature, which the log lines start with.
+    // target: the caller encodes the whole container in memory and hands it
+    // to AtomicFileWriter::commit, so a failure never leaves a damaged or
+    // emptied icon behind. Opening fails for a folder of that name, a
+    // read-only file and a folder that takes no new files. function is the
+    // caller's signature, which the log lines start with.
     static bool open(QSaveFile *file, const QString &targetPath, const char *function);
 };
 

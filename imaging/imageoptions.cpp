@@ -1,5 +1,6 @@
 #include "imaging/imageoptions.h"
 
+#include "imaging/pictureloader.h"
 #include "plugin/logging.h"
 #include "utility/fileutility.h"
 
@@ -22,4 +23,15 @@ QString ImageOptions::picturePath(const QVariantMap &options, const QString &key
 {
     const QString path = options.value(key).toString();
     return path.isEmpty() ? QString() : FileUtility::resolvedPath(path, true);
+}
+
+QImage ImageOptions::picture(const QString &key, const QString &path)
+{
+    if (path.isEmpty())
+        return QImage();
+
+    const QImage picture = PictureLoader::load(path);
+    if (picture.isNull())
+        qCWarning(lcCore) << Q_FUNC_INFO << "Error loading image" << key << path;
+    return picture;
 }

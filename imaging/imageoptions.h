@@ -2,6 +2,7 @@
 #define LOOMWRIGHT_IMAGEOPTIONS_H
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 #include <QVariantMap>
 
@@ -21,6 +22,12 @@ public:
     // options[key] as a file path, expanded through the path variables;
     // empty when the key is absent or empty.
     static QString picturePath(const QVariantMap &options, const QString &key);
+
+    // The picture at path, which options[key] named (see picturePath); a null
+    // image for an empty path. A file that cannot be read counts as not given
+    // too, so that the launch image is still made, but it is logged as a
+    // warning: the caller named a picture and would not see it missing.
+    static QImage picture(const QString &key, const QString &path);
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "imaging/installerimages.h"
 
+#include "imaging/targetfolder_p.h"
 #include "plugin/logging.h"
 
 namespace {
@@ -21,6 +22,8 @@ const InstallerFile InstallerFiles[] = {
 bool InstallerImages::createInstallerImage(const QString &targetPath, const QVariantMap &options)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << targetPath << options;
+    if (!TargetFolder::isNamed(targetPath, Q_FUNC_INFO))
+        return false;
 
     LaunchImage::Composer composer(options);
     const QDir targetDir(targetPath);

@@ -4,6 +4,7 @@
 #include "imaging/picturecanvas.h"
 #include "imaging/pictureloader.h"
 #include "imaging/picturewriter.h"
+#include "imaging/targetfolder_p.h"
 #include "plugin/logging.h"
 #include "utility/jsonutility.h"
 
@@ -92,6 +93,8 @@ QImage fitted(const QImage &picture, const QImage &scalable, int side)
 bool IOSIcon::createiOSIcon(const QImage &picture, const QString &targetPath, const QVariantMap &options)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << picture << targetPath << options;
+    if (!TargetFolder::isNamed(targetPath, Q_FUNC_INFO))
+        return false;
 
     // Resolved once, so that a relative path names the same folder for the
     // folder made, the pictures and the descriptor.

@@ -2,12 +2,12 @@
 
 #include "imaging/imageoptions.h"
 #include "imaging/picturecanvas.h"
-#include "imaging/pictureloader.h"
 #include "imaging/picturewriter.h"
+#include "imaging/targetfolder_p.h"
 #include "plugin/logging.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QVector>
 
@@ -24,7 +24,7 @@ QVector<QImage> loadOptions(const QVariantMap &options, std::initializer_list<co
     for (const char *key : keys) {
         const QString path = ImageOptions::picturePath(options, QLatin1String(key));
         const int earlier = path.isEmpty() ? -1 : paths.indexOf(path);
-        pictures.append(earlier >= 0 ? pictures.at(earlier) : PictureLoader::load(path));
+        pictures.append(earlier >= 0 ? pictures.at(earlier) : ImageOptions::picture(QLatin1String(key), path));
         paths.append(path);
     }
     return pictures;
@@ -35,6 +35,8 @@ QVector<QImage> loadOptions(const QVariantMap &options, std::initializer_list<co
 bool IOSLaunchImage::createiOSLaunchImage(const QString &targetPath, const QVariantMap &options)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << targetPath << options;
+    if (!TargetFolder::isNamed(targetPath, Q_FUNC_INFO))
+        return false;
 
     // Resolved once, so that a relative path names the same folder for the
     // folder made and for the pictures deleted and written.
@@ -46,7 +48,8 @@ bool IOSLaunchImage::createiOSLaunchImage(const QString &targetPath, const QVari
     }
     const QDir launchFolder(launchPath);
 
-    // An absent key, an empty value and an unreadable file are all "not given".
+    // An absent key, an empty value and an unreadable file are all "not
+    // given"; only the unreadable file is worth a warning.
     const QVector<QImage> pictures = loadOptions(options, { "backgroundImage", "overlayImage", "iconImage" });
     const QImage &background = pictures.at(0);
     const QImage &overlay = pictures.at(1);
@@ -89,14 +92,16 @@ QImage IOSLaunchImage::fitted(const QImage &picture)
 
 bool IOSLaunchImage::replaceDefaultImage(const char *function, const QImage &replacement, const QString &path)
 {
-    // The replacement exists, encoded in memory, before the default goes.
     const QByteArray bytes = PictureWriter::encode(replacement, QByteArrayLiteral("PNG"), -1);
     if (bytes.isEmpty()) {
         qCCritical(lcCore) << function << "Error copying " << replacement << " to " << path;
         return false;
     }
 
-    if (!QFile::remove(path))
+    // The default is replaced in one step, never deleted first: a write that
+    // fails leaves it in place. A folder without its default is still
+    // reported, as the app project is expected to ship one.
+    if (!QFileInfo(path).isFile())
         qCCritical(lcCore) << function << "Error deleting the default image " << path;
 
     if (!PictureWriter::write(bytes, path)) {

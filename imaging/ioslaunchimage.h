@@ -33,12 +33,12 @@ public:
     static QImage fitted(const QImage &picture);
 
     // Replaces the file at path by replacement, a picture already loaded and
-    // scaled. It is encoded as PNG first; only when that succeeded is the
-    // default deleted ("Error deleting the default image " when that fails,
-    // also for a missing file; then on all the same) and the new file
-    // written. A picture that cannot be encoded or written gives "Error
-    // copying " and false; when encoding fails the default stays. function is
-    // the signature that the lines start with.
+    // scaled, encoded as PNG. The default is replaced in one step, so it
+    // stays as it was whenever the new file cannot be made; a missing default
+    // is reported ("Error deleting the default image ") and the new file
+    // written all the same. A picture that cannot be encoded or written gives
+    // "Error copying " and false. function is the signature that the lines
+    // start with.
     static bool replaceDefaultImage(const char *function, const QImage &replacement, const QString &path);
 };
 

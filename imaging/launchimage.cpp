@@ -87,7 +87,7 @@ LaunchImage::Composer::Composer(const QVariantMap &options)
             }
         }
         if (m_source[role] == role)
-            m_pictures[role] = PictureCanvas::scalable(PictureLoader::load(paths[role]));
+            m_pictures[role] = PictureCanvas::scalable(ImageOptions::picture(keys[role], paths[role]));
     }
 
     m_colour = ImageOptions::colour(options, QStringLiteral("backgroundColor"), QStringLiteral("white"));

@@ -2,7 +2,9 @@
 
 #include "imaging/iconfile_p.h"
 #include "plugin/logging.h"
+#include "utility/atomicfilewriter.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 #include <QSaveFile>
 
@@ -16,7 +18,11 @@ bool MacOSIcon::createMacOSIcon(const QImage &picture, const QString &targetPath
 
     // The format is named rather than taken from the suffix, so that any file
     // name gets an .icns container. A handler that refuses the picture, or is
-    // not installed, leaves the commit undone and the previous icon in place.
-    QImageWriter writer(&file, QByteArrayLiteral("icns"));
-    return writer.write(picture) && file.commit();
+    // not installed, leaves the commit undone and the previous icon in place;
+    // so does a disk that does not take the whole container.
+    QByteArray container;
+    QBuffer buffer(&container);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, QByteArrayLiteral("icns"));
+    return writer.write(picture) && AtomicFileWriter::commit(&file, container);
 }

@@ -116,6 +116,13 @@ QImage PictureLoader::load(const QString &path)
     if (data.size() != file.size())
         return QImage();
     file.close();
+    return loadFromData(data);
+}
+
+QImage PictureLoader::loadFromData(const QByteArray &data)
+{
+    if (data.isEmpty())
+        return QImage();
 
     LastDecoded &last = lastDecoded();
     {

@@ -34,6 +34,10 @@ public:
     // picture decoded (up to 16 MiB of pixels), that picture comes back
     // without decoding them again.
     static QImage load(const QString &path);
+
+    // The picture that these bytes hold, by the rules of load(), which reads
+    // the file and hands its bytes to this.
+    static QImage loadFromData(const QByteArray &data);
 };
 
 #endif

@@ -1,10 +1,10 @@
 #include "imaging/picturewriter.h"
 
 #include "imaging/pngencoder_p.h"
+#include "utility/atomicfilewriter.h"
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
 bool PictureWriter::save(const QImage &picture, const QString &path, const QByteArray &format, int quality)
 {
@@ -36,10 +36,5 @@ QByteArray PictureWriter::encode(const QImage &picture, const QByteArray &format
 
 bool PictureWriter::write(const QByteArray &bytes, const QString &path)
 {
-    // Through a temporary file beside the target: without commit() it goes
-    // away, and a file that was there stays as it was. The explicit flush
-    // matters: commit() does not notice that buffered bytes failed to reach
-    // a full disk.
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit();
+    return AtomicFileWriter::write(path, bytes);
 }

@@ -3,7 +3,9 @@
 #include "imaging/iconfile_p.h"
 #include "imaging/qticohandler.h"
 #include "plugin/logging.h"
+#include "utility/atomicfilewriter.h"
 
+#include <QBuffer>
 #include <QSaveFile>
 
 #include <iterator>
@@ -36,10 +38,14 @@ bool WindowsIcon::createWindowsIcon(const QImage &picture, const QString &target
         createWindowsImage(scales && !premultiplied.isNull() ? premultiplied : picture, &images, size);
     }
 
-    // Without a commit the save file throws its temporary away, and a
+    // The container is made in memory and reaches the disk whole or not at
+    // all: without a commit the save file throws its temporary away, and a
     // previous icon stays as it was.
-    QtIcoHandler writer(&file);
-    return writer.writeImages(images) && file.commit();
+    QByteArray container;
+    QBuffer buffer(&container);
+    buffer.open(QIODevice::WriteOnly);
+    QtIcoHandler writer(&buffer);
+    return writer.writeImages(images) && AtomicFileWriter::commit(&file, container);
 }
 
 bool WindowsIcon::createWindowsImage(const QImage &picture, QList<QImage> *images, int size)

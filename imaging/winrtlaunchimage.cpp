@@ -1,5 +1,6 @@
 #include "imaging/winrtlaunchimage.h"
 
+#include "imaging/targetfolder_p.h"
 #include "imaging/winrticon.h"
 #include "plugin/logging.h"
 
@@ -13,6 +14,8 @@ const int SplashHeight = 300;
 bool WinRTLaunchImage::createWinRTLaunchImage(const QString &targetPath, const QVariantMap &options)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << targetPath << options;
+    if (!TargetFolder::isNamed(targetPath, Q_FUNC_INFO))
+        return false;
 
     LaunchImage::Composer composer(options);
     const QDir targetDir(targetPath);

@@ -6,6 +6,7 @@
 #include "imaging/launchimage.h"
 #include "plugin/logging.h"
 #include "process/appprocess.h"
+#include "process/commandline_p.h"
 #include "process/synchronousprocess.h"
 #include "shared/shareddata.h"
 
@@ -31,16 +32,14 @@ Loomwright::Loomwright(QObject *parent)
 Loomwright::~Loomwright()
 {
     qCDebug(lcCore) << Q_FUNC_INFO;
-    // m_sharedData is deliberately not deleted: it stays attached to the
-    // segment for the whole process and every engine sees the same object.
 }
 
 SharedData *Loomwright::sharedData()
 {
-    if (!m_sharedData) {
-        m_sharedData = new SharedData(sharedDataKey, sharedDataSize, sharedDataInterval, nullptr);
-    }
-    return m_sharedData;
+    // One object for the whole process, whichever facade asks: it stays
+    // attached to the segment until the process ends.
+    static SharedData *const instance = new SharedData(sharedDataKey, sharedDataSize, sharedDataInterval, nullptr);
+    return instance;
 }
 
 AppProcess *Loomwright::run(const QString &command, const QStringList &arguments)
@@ -71,6 +70,9 @@ qulonglong Loomwright::runDetached(const QString &command,
                                    const QString &workingDirectory)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << command << arguments;
+
+    if (!CommandLine::isPassable(Q_FUNC_INFO, command, arguments, workingDirectory))
+        return 0;
 
     qint64 pid = 0;
     // Qt would start the program in this process's folder when the requested

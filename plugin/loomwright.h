@@ -61,9 +61,6 @@ public:
                                    const QString &targetPath,
                                    const QVariantMap &options = QVariantMap());
     Q_INVOKABLE bool createLaunchImage(const QString &os, const QString &targetPath, const QVariantMap &options);
-
-private:
-    SharedData *m_sharedData = nullptr;
 };
 
 #endif

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QQmlEngine>
 #include <QTranslator>
+#include <QVector>
 
 // The five resource trees (translations, Qt translations and the three
 // embedded QML modules) register themselves when the library is loaded and
@@ -55,12 +56,30 @@ QString uiLocaleName()
     return LoomwrightPluginPrivate::uiLocaleName(chosen, system.uiLanguages(), system.name());
 }
 
-// A guarded pointer: the facade dies with the engine that owns it, and a
-// later request must never be answered with the destroyed object.
-QPointer<Loomwright> &facade()
+// The facade and the engines that hold it. It lives as a child of one of
+// them; when that engine goes while others still hold the facade, it moves
+// to one of those, so that it serves every engine until the last one is
+// gone. The guarded pointer keeps a destroyed facade from ever being handed
+// out.
+struct SharedFacade
 {
-    static QPointer<Loomwright> instance;
-    return instance;
+    QPointer<Loomwright> facade;
+    QVector<QObject *> holders;
+};
+
+SharedFacade &sharedFacade()
+{
+    static SharedFacade shared;
+    return shared;
+}
+
+// Runs while the engine's children still live, before they are deleted.
+void releaseFacade(QObject *engine)
+{
+    SharedFacade &shared = sharedFacade();
+    shared.holders.removeAll(engine);
+    if (shared.facade && shared.facade->parent() == engine && !shared.holders.isEmpty())
+        shared.facade->setParent(shared.holders.constFirst());
 }
 
 }
@@ -116,12 +135,17 @@ QObject *LoomwrightPlugin::loomwrightProvider(QQmlEngine *engine, QJSEngine *scr
     Q_UNUSED(scriptEngine)
     qCDebug(lcPlugin) << Q_FUNC_INFO << "Providing Loomwright singleton";
 
-    QPointer<Loomwright> &instance = facade();
-    if (!instance) {
-        instance = new Loomwright(engine);
-        // Only the parent engine may destroy the facade; without this, any
-        // engine that received it would delete it when that engine goes.
-        QQmlEngine::setObjectOwnership(instance, QQmlEngine::CppOwnership);
+    SharedFacade &shared = sharedFacade();
+    if (!shared.facade) {
+        shared.facade = new Loomwright(engine);
+        // Only its parent may destroy the facade; without this, any engine
+        // that received it would delete it when that engine goes.
+        QQmlEngine::setObjectOwnership(shared.facade, QQmlEngine::CppOwnership);
+        shared.holders.clear();
     }
-    return instance;
+    if (!shared.holders.contains(engine)) {
+        shared.holders.append(engine);
+        QObject::connect(engine, &QObject::destroyed, releaseFacade);
+    }
+    return shared.facade;
 }

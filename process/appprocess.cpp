@@ -1,10 +1,16 @@
 #include "process/appprocess.h"
 
 #include "plugin/logging.h"
+#include "process/commandline_p.h"
 #include "process/detachedprocessdrain_p.h"
+#include "process/processlifetime_p.h"
 
 #include <limits>
 #include <utility>
+
+using ProcessLifetime::callWithin;
+using ProcessLifetime::emitInTurn;
+using Scope = ProcessLifetime::Scope;
 
 AppProcess::AppProcess(QObject *parent)
     : HostkitObject(parent)
@@ -15,8 +21,15 @@ AppProcess::AppProcess(QObject *parent)
 
 AppProcess::~AppProcess()
 {
+    // Once destruction has begun nothing reaches QML: the process object
+    // would otherwise report the end of its child into a half-destroyed
+    // object when it kills the child.
+    disconnect(m_process.get(), nullptr, this, nullptr);
+
     if (m_detached)
         DetachedProcessDrain::adopt(std::move(m_process));
+    else
+        ProcessLifetime::dispose(std::move(m_process), m_processDepth);
 }
 
 void AppProcess::connectProcess()
@@ -36,7 +49,7 @@ AppProcess::ProcessState AppProcess::state() const
 
 AppProcess::ProcessError AppProcess::error() const
 {
-    return static_cast<ProcessError>(m_process->error());
+    return m_startRefused ? FailedToStart : static_cast<ProcessError>(m_process->error());
 }
 
 qulonglong AppProcess::processId() const
@@ -95,7 +108,7 @@ void AppProcess::setWorkingDirectory(const QString &workingDirectory)
 
 bool AppProcess::bufferedStandardError() const
 {
-    return m_bufferedStandardError;
+    return m_standardError.isBuffered();
 }
 
 void AppProcess::setBufferedStandardError(bool buffered)
@@ -105,7 +118,7 @@ void AppProcess::setBufferedStandardError(bool buffered)
 
 bool AppProcess::bufferedStandardOutput() const
 {
-    return m_bufferedStandardOutput;
+    return m_standardOutput.isBuffered();
 }
 
 void AppProcess::setBufferedStandardOutput(bool buffered)
@@ -113,16 +126,23 @@ void AppProcess::setBufferedStandardOutput(bool buffered)
     setBuffered(Channel::Output, buffered);
 }
 
+OutputStream &AppProcess::stream(Channel channel)
+{
+    return channel == Channel::Output ? m_standardOutput : m_standardError;
+}
+
 void AppProcess::setBuffered(Channel channel, bool buffered)
 {
-    bool &flag = channel == Channel::Output ? m_bufferedStandardOutput : m_bufferedStandardError;
-    if (flag == buffered)
+    OutputStream &output = stream(channel);
+    if (output.isBuffered() == buffered)
         return;
-    flag = buffered;
+    output.setBuffered(buffered);
 
-    LineBuffer &buffer = channel == Channel::Output ? m_standardOutputBuffer : m_standardErrorBuffer;
-    if (!buffered && !buffer.isEmpty())
-        emitText(channel, buffer.take());
+    if (!buffered) {
+        const QString held = output.takeHeld();
+        if (!held.isEmpty() && !emitText(channel, held))
+            return;
+    }
 
     if (channel == Channel::Output)
         Q_EMIT bufferedStandardOutputChanged();
@@ -134,37 +154,45 @@ void AppProcess::start()
 {
     qCDebug(lcCore) << Q_FUNC_INFO;
 
-    beginRun();
-    m_process->start(QIODevice::ReadWrite);
+    if (!beginRun(Q_FUNC_INFO, m_process->program(), m_process->arguments()))
+        return;
+    callWithin(this, &m_processDepth, [this] { m_process->start(QIODevice::ReadWrite); });
 }
 
 void AppProcess::start(const QString &command, const QStringList &arguments)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << command << arguments;
 
-    beginRun();
-    m_process->start(command, arguments, QIODevice::ReadWrite);
-
-    Q_EMIT programChanged();
-    Q_EMIT argumentsChanged();
-    Q_EMIT workingDirectoryChanged();
+    if (!beginRun(Q_FUNC_INFO, command, arguments)
+        || !callWithin(this, &m_processDepth, [&] { m_process->start(command, arguments, QIODevice::ReadWrite); }))
+        return;
+    emitInTurn<AppProcess>(this, { &AppProcess::programChanged, &AppProcess::argumentsChanged,
+                                   &AppProcess::workingDirectoryChanged });
 }
 
-// An unterminated fragment that the last run left in a buffer goes out on its
-// own now; it must not be glued onto the first line of the new run.
-void AppProcess::beginRun()
+// Decides whether a start may go ahead. function is the caller's signature,
+// which the log lines start with.
+bool AppProcess::beginRun(const char *function, const QString &program, const QStringList &arguments)
 {
-    if (!m_standardOutputBuffer.isEmpty())
-        emitText(Channel::Output, m_standardOutputBuffer.take());
-    if (!m_standardErrorBuffer.isEmpty())
-        emitText(Channel::Error, m_standardErrorBuffer.take());
-
-    // Bytes of a detached child's unfinished character are not the new run's.
-    m_standardOutputDecoder.finish();
-    m_standardErrorDecoder.finish();
+    // The running child keeps its object, and its streams stay as they are:
+    // resetting them would cut its next line or character in two.
+    if (!m_detached && m_process->state() != QProcess::NotRunning) {
+        qCWarning(lcCore) << function << "Process is already running:" << m_process->program();
+        return false;
+    }
 
     if (m_detached)
         releaseDetachedChild();
+
+    // A refused start fails the way a program that cannot start does; the
+    // error goes back to the process's own with the next start.
+    const bool refused = !CommandLine::isPassable(function, program, arguments, m_process->workingDirectory());
+    if (refused || m_startRefused) {
+        m_startRefused = refused;
+        if (!emitInTurn<AppProcess>(this, { &AppProcess::errorChanged }))
+            return false;
+    }
+    return !refused;
 }
 
 // A process object does not serve two children: the let-go child's process
@@ -182,106 +210,125 @@ void AppProcess::releaseDetachedChild()
 
 bool AppProcess::detach()
 {
-    if (!m_process->waitForStarted(30000))
+    bool running = false;
+    if (!callWithin(this, &m_processDepth, [&] { running = m_process->waitForStarted(30000); }) || !running)
         return false;
 
-    m_process->detach();
-    // The child is no longer ours: nothing more about it reaches QML, and
-    // what it still writes is read and dropped so that it never blocks.
+    // What the child wrote before it was let go is still its output.
+    if (!finishStream(Channel::Output, false) || !finishStream(Channel::Error, false))
+        return false;
+
+    // From here on the child is not ours, also should this object be
+    // destroyed by a handler of the state change below.
+    m_detached = true;
+    DetachedProcessDrain::keepPipesOpen(m_process.get());
+    if (!callWithin(this, &m_processDepth, [this] { m_process->detach(); }))
+        return true;
+
+    // Nothing more about the child reaches QML, and what it still writes is
+    // read and dropped so that it never blocks.
     disconnect(m_process.get(), nullptr, this, nullptr);
     QProcess *child = m_process.get();
     connect(child, &QProcess::readyReadStandardOutput, this, [child] { child->readAllStandardOutput(); });
     connect(child, &QProcess::readyReadStandardError, this, [child] { child->readAllStandardError(); });
-    m_detached = true;
     return true;
 }
 
-void AppProcess::emitText(Channel channel, const QString &text)
+bool AppProcess::emitText(Channel channel, const QString &text)
 {
+    const QPointer<AppProcess> alive(this);
     if (channel == Channel::Output)
         Q_EMIT standardOutput(text);
     else
         Q_EMIT standardError(text);
+    return !alive.isNull();
 }
 
 void AppProcess::onStateChanged(QProcess::ProcessState newState)
 {
     Q_UNUSED(newState)
+    const Scope scope(this, &m_processDepth);
     Q_EMIT stateChanged();
 }
 
 void AppProcess::onError(QProcess::ProcessError error)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << int(error);
+    const Scope scope(this, &m_processDepth);
     Q_EMIT errorChanged();
 }
 
 void AppProcess::onStarted()
 {
     qCDebug(lcCore) << Q_FUNC_INFO << m_process->program() << m_process->arguments();
-    Q_EMIT started();
-    Q_EMIT processIdChanged();
+    const Scope scope(this, &m_processDepth);
+    emitInTurn<AppProcess>(this, { &AppProcess::started, &AppProcess::processIdChanged });
 }
 
 void AppProcess::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     Q_UNUSED(exitCode)
     Q_UNUSED(exitStatus)
+    const Scope scope(this, &m_processDepth);
 
-    readAndDeliver(Channel::Output, StreamEnd::Ended);
-    readAndDeliver(Channel::Error, StreamEnd::Ended);
-
-    Q_EMIT finished();
-    Q_EMIT exitCodeChanged();
-    Q_EMIT exitStatusChanged();
+    // Both streams end here: what is left of them goes out before finished.
+    if (!finishStream(Channel::Output, true) || !finishStream(Channel::Error, true))
+        return;
+    emitInTurn<AppProcess>(this, { &AppProcess::finished, &AppProcess::exitCodeChanged, &AppProcess::exitStatusChanged });
 }
 
 void AppProcess::onReadyStandardError()
 {
-    readAndDeliver(Channel::Error, StreamEnd::Open);
+    const Scope scope(this, &m_processDepth);
+    deliverRead(Channel::Error);
 }
 
 void AppProcess::onReadyStandardOutput()
 {
-    readAndDeliver(Channel::Output, StreamEnd::Open);
+    const Scope scope(this, &m_processDepth);
+    deliverRead(Channel::Output);
 }
 
-// Reads everything available on one channel, decodes it and passes it on:
-// as it is, or through the line buffer. The bytes go through a buffer that is
-// kept from read to read, and the text is decoded straight into the line
-// buffer: fresh memory for every read would cost more than the decoding.
-void AppProcess::readAndDeliver(Channel channel, StreamEnd end)
+// Reads everything available on one channel into the read buffer, which is
+// kept from read to read: fresh memory for every read would cost more than
+// the decoding. Returns the number of bytes read.
+int AppProcess::readAvailable(Channel channel)
 {
     m_process->setReadChannel(channel == Channel::Output ? QProcess::StandardOutput : QProcess::StandardError);
     const int available = int(qMin<qint64>(m_process->bytesAvailable(), std::numeric_limits<int>::max()));
     if (m_readBuffer.size() < available)
         m_readBuffer.resize(available);
-    const int size = available > 0 ? qMax(0, int(m_process->read(m_readBuffer.data(), available))) : 0;
+    return available > 0 ? qMax(0, int(m_process->read(m_readBuffer.data(), available))) : 0;
+}
 
-    Utf8StreamDecoder &decoder = channel == Channel::Output ? m_standardOutputDecoder : m_standardErrorDecoder;
-    const bool buffered = channel == Channel::Output ? m_bufferedStandardOutput : m_bufferedStandardError;
-
-    if (!buffered) {
-        QString text;
-        decoder.decode(m_readBuffer.constData(), size, &text);
-        if (end == StreamEnd::Ended)
-            text += decoder.finish();
-        // Every read is an emission; at the end only what is left, if anything.
-        if (end == StreamEnd::Open || !text.isEmpty())
-            emitText(channel, text);
-    } else {
-        LineBuffer &buffer = channel == Channel::Output ? m_standardOutputBuffer : m_standardErrorBuffer;
-        const int newTextFrom = buffer.rest().size();
-        decoder.decode(m_readBuffer.constData(), size, &buffer.rest());
-        if (end == StreamEnd::Ended)
-            buffer.rest() += decoder.finish();
-        QString lines;
-        if (buffer.takeLines(newTextFrom, &lines))
-            emitText(channel, lines);
-    }
-
+void AppProcess::releaseLargeReadBuffer()
+{
     // Don't hold on to the memory of an unusually large burst.
     constexpr int keptBufferSize = 1 << 20;
     if (m_readBuffer.size() > keptBufferSize)
         m_readBuffer = QByteArray();
+}
+
+bool AppProcess::deliverRead(Channel channel)
+{
+    const int size = readAvailable(channel);
+    QString text;
+    const bool due = stream(channel).read(m_readBuffer.constData(), size, &text);
+    releaseLargeReadBuffer();
+    return !due || emitText(channel, text);
+}
+
+// Ends one stream, with the bytes still waiting in the pipe when readRest is
+// set. False when a handler destroyed this object.
+bool AppProcess::finishStream(Channel channel, bool readRest)
+{
+    const int size = readRest ? readAvailable(channel) : 0;
+    QStringList emissions;
+    stream(channel).finish(m_readBuffer.constData(), size, &emissions);
+    releaseLargeReadBuffer();
+    for (const QString &text : qAsConst(emissions)) {
+        if (!emitText(channel, text))
+            return false;
+    }
+    return true;
 }

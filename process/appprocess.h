@@ -3,8 +3,7 @@
 
 #include "plugin/hostkitobject.h"
 #include "process/detachableprocess_p.h"
-#include "process/linebuffer_p.h"
-#include "process/utf8streamdecoder_p.h"
+#include "process/outputstream_p.h"
 
 #include <QProcess>
 #include <QStringList>
@@ -102,24 +101,27 @@ private Q_SLOTS:
 
 private:
     enum class Channel { Output, Error };
-    enum class StreamEnd { Open, Ended };
 
     void connectProcess();
+    bool beginRun(const char *function, const QString &program, const QStringList &arguments);
     void releaseDetachedChild();
-    void beginRun();
-    void readAndDeliver(Channel channel, StreamEnd end);
-    void emitText(Channel channel, const QString &text);
+    int readAvailable(Channel channel);
+    void releaseLargeReadBuffer();
+    bool deliverRead(Channel channel);
+    bool finishStream(Channel channel, bool readRest);
+    bool emitText(Channel channel, const QString &text);
     void setBuffered(Channel channel, bool buffered);
+    OutputStream &stream(Channel channel);
 
     std::unique_ptr<QDetachableProcess> m_process;
-    bool m_bufferedStandardError = false;
-    LineBuffer m_standardErrorBuffer;
-    bool m_bufferedStandardOutput = false;
-    LineBuffer m_standardOutputBuffer;
-    Utf8StreamDecoder m_standardErrorDecoder;
-    Utf8StreamDecoder m_standardOutputDecoder;
+    OutputStream m_standardError;
+    OutputStream m_standardOutput;
     QByteArray m_readBuffer;
+    // How many calls into the process object, or slots called by it, are on
+    // the stack: while there are any, it must not be deleted.
+    int m_processDepth = 0;
     bool m_detached = false;
+    bool m_startRefused = false;
 };
 
 #endif

@@ -19,6 +19,12 @@ class DetachedProcessDrain : public QObject
 public:
     static void adopt(std::unique_ptr<QDetachableProcess> process);
 
+    // The drain above ends with this process. So that the child may outlive
+    // it, a small process of its own (on Linux) holds the read ends of the
+    // child's output pipes as well and reads them until the child and
+    // whatever it started have closed them.
+    static void keepPipesOpen(QProcess *process);
+
 private:
     explicit DetachedProcessDrain(std::unique_ptr<QDetachableProcess> process, QObject *parent);
 

@@ -1,5 +1,14 @@
 #include "process/linebuffer_p.h"
 
+namespace {
+
+bool isTerminator(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+}
+
 bool LineBuffer::append(const QString &text, QString *lines)
 {
     if (m_rest.isEmpty()) {
@@ -13,17 +22,29 @@ bool LineBuffer::append(const QString &text, QString *lines)
 
 bool LineBuffer::takeLines(int newTextFrom, QString *lines)
 {
-    // The forward searches are vectorised, so a long line without a
-    // terminator costs little more than its copy.
-    const QStringRef newText = m_rest.midRef(newTextFrom);
-    if (!newText.contains(QLatin1Char('\n')) && !newText.contains(QLatin1Char('\r')))
+    if (newTextFrom >= m_rest.size())
         return false;
 
-    const QChar *begin = m_rest.constData() + newTextFrom;
-    const QChar *last = m_rest.constData() + m_rest.size();
-    while (*(last - 1) != QLatin1Char('\n') && *(last - 1) != QLatin1Char('\r'))
+    // A CR held back from the last text is complete now that text follows it.
+    int scanFrom = newTextFrom;
+    if (scanFrom > 0 && m_rest.at(scanFrom - 1) == QLatin1Char('\r'))
+        --scanFrom;
+
+    // A CR at the end stays held; it cannot end the lines that go out now.
+    int end = m_rest.size();
+    if (m_rest.at(end - 1) == QLatin1Char('\r'))
+        --end;
+
+    // The forward searches are vectorised, so a long line without a
+    // terminator costs little more than its copy.
+    const QStringRef scanned = m_rest.midRef(scanFrom, end - scanFrom);
+    if (!scanned.contains(QLatin1Char('\n')) && !scanned.contains(QLatin1Char('\r')))
+        return false;
+
+    const QChar *last = m_rest.constData() + end;
+    while (!isTerminator(*(last - 1)))
         --last;
-    Q_ASSERT(last > begin);
+    Q_ASSERT(last > m_rest.constData() + scanFrom);
 
     const int terminated = int(last - m_rest.constData());
     if (terminated == m_rest.size()) {

@@ -7,9 +7,12 @@
 // a terminator (CR LF, LF or CR), everything up to and including the last one
 // comes out in one piece; the unterminated rest waits for the next text.
 //
-// Only the new text is scanned: the held rest never contains a terminator, so
-// a long unterminated line costs time in proportion to its length, not to its
-// length squared.
+// A CR at the very end is held back as well: the LF of a CR LF may be in the
+// next text, and the lines must not depend on where the text was cut.
+//
+// Only the new text is scanned: the held rest holds no terminator but that
+// final CR, so a long unterminated line costs time in proportion to its
+// length, not to its length squared.
 class LineBuffer
 {
 public:

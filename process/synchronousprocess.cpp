@@ -1,82 +1,103 @@
 #include "process/synchronousprocess.h"
 
 #include "plugin/logging.h"
+#include "process/commandline_p.h"
+#include "process/detachedprocessdrain_p.h"
+#include "process/processlifetime_p.h"
 
+#include <cmath>
 #include <limits>
+#include <utility>
+
+using ProcessLifetime::callWithin;
+using ProcessLifetime::emitInTurn;
+using Scope = ProcessLifetime::Scope;
 
 SynchronousProcess::SynchronousProcess(QObject *parent)
     : HostkitObject(parent)
+    , m_process(std::make_unique<QDetachableProcess>())
 {
-    connect(&m_process, &QProcess::stateChanged, this, &SynchronousProcess::onStateChanged);
-    connect(&m_process, &QProcess::errorOccurred, this, &SynchronousProcess::onError);
-    connect(&m_process, &QProcess::started, this, &SynchronousProcess::onStarted);
-    connect(&m_process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+    connectProcess();
+}
+
+SynchronousProcess::~SynchronousProcess()
+{
+    // Once destruction has begun nothing reaches QML, not even the end of a
+    // child that the process object kills now.
+    disconnect(m_process.get(), nullptr, this, nullptr);
+    ProcessLifetime::dispose(std::move(m_process), m_processDepth);
+}
+
+void SynchronousProcess::connectProcess()
+{
+    connect(m_process.get(), &QProcess::stateChanged, this, &SynchronousProcess::onStateChanged);
+    connect(m_process.get(), &QProcess::errorOccurred, this, &SynchronousProcess::onError);
+    connect(m_process.get(), &QProcess::started, this, &SynchronousProcess::onStarted);
+    connect(m_process.get(), QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             &SynchronousProcess::onFinished);
 }
 
-SynchronousProcess::~SynchronousProcess() = default;
-
 SynchronousProcess::ProcessState SynchronousProcess::state() const
 {
-    return static_cast<ProcessState>(m_process.state());
+    return static_cast<ProcessState>(m_process->state());
 }
 
 SynchronousProcess::ProcessError SynchronousProcess::error() const
 {
-    return static_cast<ProcessError>(m_process.error());
+    return m_startRefused ? FailedToStart : static_cast<ProcessError>(m_process->error());
 }
 
 qulonglong SynchronousProcess::processId() const
 {
-    return static_cast<qulonglong>(m_process.processId());
+    return static_cast<qulonglong>(m_process->processId());
 }
 
 int SynchronousProcess::exitCode() const
 {
-    return m_process.exitCode();
+    return m_process->exitCode();
 }
 
 SynchronousProcess::ExitStatus SynchronousProcess::exitStatus() const
 {
-    return static_cast<ExitStatus>(m_process.exitStatus());
+    return static_cast<ExitStatus>(m_process->exitStatus());
 }
 
 QString SynchronousProcess::program() const
 {
-    return m_process.program();
+    return m_process->program();
 }
 
 void SynchronousProcess::setProgram(const QString &program)
 {
-    if (m_process.program() == program)
+    if (m_process->program() == program)
         return;
-    m_process.setProgram(program);
+    m_process->setProgram(program);
     Q_EMIT programChanged();
 }
 
 QStringList SynchronousProcess::arguments() const
 {
-    return m_process.arguments();
+    return m_process->arguments();
 }
 
 void SynchronousProcess::setArguments(const QStringList &arguments)
 {
-    if (m_process.arguments() == arguments)
+    if (m_process->arguments() == arguments)
         return;
-    m_process.setArguments(arguments);
+    m_process->setArguments(arguments);
     Q_EMIT argumentsChanged();
 }
 
 QString SynchronousProcess::workingDirectory() const
 {
-    return m_process.workingDirectory();
+    return m_process->workingDirectory();
 }
 
 void SynchronousProcess::setWorkingDirectory(const QString &workingDirectory)
 {
-    if (m_process.workingDirectory() == workingDirectory)
+    if (m_process->workingDirectory() == workingDirectory)
         return;
-    m_process.setWorkingDirectory(workingDirectory);
+    m_process->setWorkingDirectory(workingDirectory);
     Q_EMIT workingDirectoryChanged();
 }
 
@@ -90,6 +111,30 @@ void SynchronousProcess::setTimeout(qlonglong timeout)
     if (m_timeout == timeout)
         return;
     m_timeout = timeout;
+}
+
+double SynchronousProcess::timeoutNumber() const
+{
+    return double(m_timeout);
+}
+
+// QML hands every number over as a double: whole milliseconds are kept,
+// values beyond the 64-bit range are held at its ends, and what is no number
+// at all changes nothing.
+void SynchronousProcess::setTimeoutNumber(double timeout)
+{
+    if (std::isnan(timeout)) {
+        qCWarning(lcCore) << Q_FUNC_INFO << "Ignored a time-out that is not a number";
+        return;
+    }
+    // 2^63 is the first double past the largest 64-bit integer.
+    constexpr double limit = 9223372036854775808.0;
+    if (timeout >= limit)
+        setTimeout(std::numeric_limits<qint64>::max());
+    else if (timeout < -limit)
+        setTimeout(std::numeric_limits<qint64>::min());
+    else
+        setTimeout(qint64(timeout));
 }
 
 QString SynchronousProcess::standardInput() const
@@ -119,7 +164,9 @@ void SynchronousProcess::start()
 {
     m_standardOutput.clear();
     m_standardError.clear();
-    m_process.start(QIODevice::ReadWrite);
+    if (!beginRun(Q_FUNC_INFO, m_process->program(), m_process->arguments())
+        || !callWithin(this, &m_processDepth, [this] { m_process->start(QIODevice::ReadWrite); }))
+        return;
     sync();
 }
 
@@ -127,13 +174,49 @@ void SynchronousProcess::start(const QString &command, const QStringList &argume
 {
     m_standardOutput.clear();
     m_standardError.clear();
-    m_process.start(command, arguments, QIODevice::ReadWrite);
-
-    Q_EMIT programChanged();
-    Q_EMIT argumentsChanged();
-    Q_EMIT workingDirectoryChanged();
+    if (!beginRun(Q_FUNC_INFO, command, arguments)
+        || !callWithin(this, &m_processDepth, [&] { m_process->start(command, arguments, QIODevice::ReadWrite); }))
+        return;
+    if (!emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::programChanged,
+                                                &SynchronousProcess::argumentsChanged,
+                                                &SynchronousProcess::workingDirectoryChanged }))
+        return;
 
     sync();
+}
+
+// Decides whether a start may go ahead. function is the caller's signature,
+// which the log lines start with.
+bool SynchronousProcess::beginRun(const char *function, const QString &program, const QStringList &arguments)
+{
+    // A child that outlived its time-out is left running, as it was, but it
+    // is no longer this object's: the new start runs the new program.
+    if (m_process->state() != QProcess::NotRunning)
+        releaseRunningChild();
+
+    // A refused start fails the way a program that cannot start does; the
+    // error goes back to the process's own with the next start.
+    const bool refused = !CommandLine::isPassable(function, program, arguments, m_process->workingDirectory());
+    if (refused || m_startRefused) {
+        m_startRefused = refused;
+        if (!emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::errorChanged }))
+            return false;
+    }
+    return !refused;
+}
+
+void SynchronousProcess::releaseRunningChild()
+{
+    disconnect(m_process.get(), nullptr, this, nullptr);
+    DetachedProcessDrain::keepPipesOpen(m_process.get());
+    m_process->detach();
+
+    auto fresh = std::make_unique<QDetachableProcess>();
+    fresh->setProgram(m_process->program());
+    fresh->setArguments(m_process->arguments());
+    fresh->setWorkingDirectory(m_process->workingDirectory());
+    DetachedProcessDrain::adopt(std::exchange(m_process, std::move(fresh)));
+    connectProcess();
 }
 
 void SynchronousProcess::sync()
@@ -143,50 +226,59 @@ void SynchronousProcess::sync()
     // one; every negative value waits without limit.
     const int wait = m_timeout < 0 ? -1 : int(qMin<qint64>(m_timeout, std::numeric_limits<int>::max()));
 
-    if (!m_process.waitForStarted(wait)) {
+    // Handlers of the signals that the waits deliver may destroy this object.
+    bool started = false;
+    if (!callWithin(this, &m_processDepth, [&] { started = m_process->waitForStarted(wait); }))
+        return;
+    if (!started) {
         qCWarning(lcCore) << Q_FUNC_INFO << "waitForStarted error";
         return;
     }
 
     if (!m_standardInput.isEmpty())
-        m_process.write(m_standardInput.toUtf8());
-    m_process.closeWriteChannel();
+        m_process->write(m_standardInput.toUtf8());
+    m_process->closeWriteChannel();
 
-    if (!m_process.waitForFinished(wait)) {
+    bool finished = false;
+    if (!callWithin(this, &m_processDepth, [&] { finished = m_process->waitForFinished(wait); }))
+        return;
+    if (!finished) {
         qCWarning(lcCore) << Q_FUNC_INFO << "waitForFinished error";
         return;
     }
 
-    m_standardOutput = QString::fromUtf8(m_process.readAllStandardOutput());
-    m_standardError = QString::fromUtf8(m_process.readAllStandardError());
+    m_standardOutput = QString::fromUtf8(m_process->readAllStandardOutput());
+    m_standardError = QString::fromUtf8(m_process->readAllStandardError());
 
-    Q_EMIT standardOutputChanged();
-    Q_EMIT standardErrorChanged();
+    emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::standardOutputChanged,
+                                           &SynchronousProcess::standardErrorChanged });
 }
 
 void SynchronousProcess::onStateChanged(QProcess::ProcessState newState)
 {
     Q_UNUSED(newState)
+    const Scope scope(this, &m_processDepth);
     Q_EMIT stateChanged();
 }
 
 void SynchronousProcess::onError(QProcess::ProcessError error)
 {
     qCCritical(lcCore) << Q_FUNC_INFO << int(error);
+    const Scope scope(this, &m_processDepth);
     Q_EMIT errorChanged();
 }
 
 void SynchronousProcess::onStarted()
 {
-    Q_EMIT started();
-    Q_EMIT processIdChanged();
+    const Scope scope(this, &m_processDepth);
+    emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::started, &SynchronousProcess::processIdChanged });
 }
 
 void SynchronousProcess::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     Q_UNUSED(exitCode)
     Q_UNUSED(exitStatus)
-    Q_EMIT finished();
-    Q_EMIT exitCodeChanged();
-    Q_EMIT exitStatusChanged();
+    const Scope scope(this, &m_processDepth);
+    emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::finished, &SynchronousProcess::exitCodeChanged,
+                                           &SynchronousProcess::exitStatusChanged });
 }

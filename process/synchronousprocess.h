@@ -2,9 +2,12 @@
 #define LOOMWRIGHT_SYNCHRONOUSPROCESS_H
 
 #include "plugin/hostkitobject.h"
+#include "process/detachableprocess_p.h"
 
 #include <QProcess>
 #include <QStringList>
+
+#include <memory>
 
 // The QML type "SynchronousProcess": runs a program to completion inside
 // start(), feeding it an optional standard input, and then publishes its
@@ -20,7 +23,8 @@ class SynchronousProcess : public HostkitObject
     Q_PROPERTY(QString program READ program WRITE setProgram NOTIFY programChanged)
     Q_PROPERTY(QStringList arguments READ arguments WRITE setArguments NOTIFY argumentsChanged)
     Q_PROPERTY(QString workingDirectory READ workingDirectory WRITE setWorkingDirectory NOTIFY workingDirectoryChanged)
-    Q_PROPERTY(qlonglong timeout READ timeout WRITE setTimeout)
+    // A number in QML, which has no 64-bit integer type; held as one.
+    Q_PROPERTY(double timeout READ timeoutNumber WRITE setTimeoutNumber)
     Q_PROPERTY(QString standardInput READ standardInput WRITE setStandardInput NOTIFY standardInputChanged)
     Q_PROPERTY(QString standardOutput READ standardOutput NOTIFY standardOutputChanged)
     Q_PROPERTY(QString standardError READ standardError NOTIFY standardErrorChanged)
@@ -98,9 +102,18 @@ private Q_SLOTS:
     void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
 
 private:
+    bool beginRun(const char *function, const QString &program, const QStringList &arguments);
+    void connectProcess();
+    void releaseRunningChild();
     void sync();
+    double timeoutNumber() const;
+    void setTimeoutNumber(double timeout);
 
-    QProcess m_process;
+    std::unique_ptr<QDetachableProcess> m_process;
+    // How many calls into the process object, or slots called by it, are on
+    // the stack: while there are any, it must not be deleted.
+    int m_processDepth = 0;
+    bool m_startRefused = false;
     qint64 m_timeout = 30000;
     QString m_standardInput;
     QString m_standardOutput;

@@ -22,6 +22,7 @@ packages=(
     libqt5svg5 qtwebengine5-dev qml-module-qtwebengine openssl
     python3 fonts-open-sans bootstrap-icons python3-fontforge librsvg2-bin
     node-qrcode-generator zbar-tools xvfb xauth
+    clang libclang-rt-14-dev llvm
 )
 
 missing=()

@@ -2,7 +2,8 @@
 # Sets the machine up, then builds and runs the whole test suite twice: in the
 # default build (build/) and in the AddressSanitizer and
 # UndefinedBehaviorSanitizer build (build-sanitize/). A failing test or any
-# sanitizer report, also one from a child process, fails the run.
+# sanitizer report, also one from a child process, fails the run. Then each
+# fuzz target runs for 30 s (scripts/fuzz.sh).
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -31,4 +32,8 @@ if [ -n "$(ls -A "$reports")" ]; then
     done
     status=1
 fi
+
+# Every fuzz target for about 30 s, with the sanitizers of the fuzz build.
+echo "== fuzzing"
+"$top/scripts/fuzz.sh" 30 || status=1
 exit $status

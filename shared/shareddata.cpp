@@ -1,6 +1,7 @@
 #include "shared/shareddata.h"
 
 #include "plugin/logging.h"
+#include "shared/segmentformat_p.h"
 #include "utility/jsonutility.h"
 
 #include <cstring>
@@ -8,26 +9,6 @@
 #if defined(Q_OS_UNIX) && !defined(QT_POSIX_IPC)
 #include "shared/systemvipc_p.h"
 #endif
-
-namespace {
-
-constexpr int counterOffset = 0;
-constexpr int lengthOffset = 4;
-constexpr int headerSize = 8;
-
-qint32 readInt32(const void *segment, int offset)
-{
-    qint32 value;
-    std::memcpy(&value, static_cast<const char *>(segment) + offset, sizeof value);
-    return value;
-}
-
-void writeInt32(void *segment, int offset, qint32 value)
-{
-    std::memcpy(static_cast<char *>(segment) + offset, &value, sizeof value);
-}
-
-}
 
 SharedData::SharedData(const QString &key, int size, int interval, QObject *parent)
     : QObject(parent)
@@ -75,14 +56,14 @@ SharedData::~SharedData() = default;
 
 bool SharedData::hasSegment() const
 {
-    return m_memory.isAttached() && m_memory.size() >= headerSize;
+    return m_memory.isAttached() && m_memory.size() >= SegmentFormat::headerSize;
 }
 
 // What a payload may take; negative (and so refusing every write) when there
 // is no usable segment.
 int SharedData::capacity() const
 {
-    return (hasSegment() ? m_memory.size() : 0) - headerSize;
+    return SegmentFormat::capacity(hasSegment() ? m_memory.size() : 0);
 }
 
 QVariantMap SharedData::object() const
@@ -106,18 +87,15 @@ QString SharedData::stringData() const
     }
 
     const char *segment = static_cast<const char *>(m_memory.constData());
-    const qint32 length = readInt32(segment, lengthOffset);
+    const qint32 length = SegmentFormat::payloadLength(segment);
     qCDebug(lcCore) << Q_FUNC_INFO << "dataSize:" << length;
-
     QString text;
-    const int limit = capacity();
-    if (length >= 0 && length <= limit)
-        text = QString::fromUtf8(segment + headerSize, length);
+    const bool valid = SegmentFormat::readPayload(segment, m_memory.size(), &text);
 
     m_lock.unlock();
 
-    if (length < 0 || length > limit)
-        qCCritical(lcCore) << Q_FUNC_INFO << "Invalid data size" << length << "capacity" << limit;
+    if (!valid)
+        qCCritical(lcCore) << Q_FUNC_INFO << "Invalid data size" << length << "capacity" << capacity();
     return text;
 }
 
@@ -127,6 +105,13 @@ void SharedData::setStringData(const QString &text)
     const int limit = capacity();
     if (bytes.size() > limit) {
         qCCritical(lcCore) << Q_FUNC_INFO << "Object data too large" << bytes.size() << ">" << limit;
+        return;
+    }
+    // Stored, it would read as an empty object in every process, the writer's
+    // own included, and so take the shared sign-in with it.
+    const QString unreadable = SegmentFormat::unreadableReason(bytes);
+    if (!unreadable.isEmpty()) {
+        qCCritical(lcCore) << Q_FUNC_INFO << "Object data unreadable" << unreadable;
         return;
     }
 
@@ -139,13 +124,7 @@ void SharedData::setStringData(const QString &text)
     // Sizes only: the payload holds a refresh token and must never reach a log.
     qCDebug(lcCore) << Q_FUNC_INFO << "size:" << bytes.size() << "string" << text.size();
 
-    char *segment = static_cast<char *>(m_memory.data());
-    writeInt32(segment, lengthOffset, bytes.size());
-    std::memcpy(segment + headerSize, bytes.constData(), size_t(bytes.size()));
-    // Wraps at the 32-bit limit; readers only compare for inequality.
-    const qint32 counter = qint32(quint32(readInt32(segment, counterOffset)) + 1u);
-    writeInt32(segment, counterOffset, counter);
-    m_lastSeenCounter = counter;
+    m_lastSeenCounter = SegmentFormat::writePayload(static_cast<char *>(m_memory.data()), m_memory.size(), bytes);
 
     m_lock.unlock();
 
@@ -163,7 +142,7 @@ void SharedData::onUpdateTimer()
         qCCritical(lcCore) << Q_FUNC_INFO << m_lock.errorString();
         return;
     }
-    const qint32 counter = readInt32(m_memory.constData(), counterOffset);
+    const qint32 counter = SegmentFormat::counter(static_cast<const char *>(m_memory.constData()));
     m_lock.unlock();
 
     if (counter != m_lastSeenCounter) {

@@ -1,8 +1,8 @@
 #include "utility/jsonutility.h"
 
 #include "plugin/logging.h"
+#include "utility/atomicfilewriter.h"
 
-#include <QSaveFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -62,22 +62,8 @@ QByteArray JsonUtility::toIndentedJson(const QVariantMap &map)
 
 bool JsonUtility::writeJsonFile(const QString &path, const QVariantMap &map)
 {
-    const QByteArray bytes = toIndentedJson(map);
-
-    // Through a temporary file beside the target, which replaces it only once
-    // the whole document is on disk: on any failure a file that was there
-    // stays as it was, and no partial file is left behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // A full disk may only show when the buffered bytes reach the file, and
-    // commit() does not notice a short write there (its flush error is not
-    // checked), so the flush is made and checked first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // A document replaces the file only once it is whole on disk.
+    return AtomicFileWriter::write(path, toIndentedJson(map));
 }
 
 QVariantMap JsonUtility::withoutInvalidValues(const QVariantMap &map)

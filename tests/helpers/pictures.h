@@ -77,6 +77,14 @@ inline QString debugForm(const QImage &image)
     return text.trimmed();
 }
 
+// The warning for a launch-image option picture that is named but cannot be
+// read, as MessageRecorder::lines gives it; path is the expanded one.
+inline QString unreadablePictureLine(const QString &key, const QString &path)
+{
+    return QStringLiteral("warning ImageOptions::picture: Error loading image \"") + key + QStringLiteral("\" \"")
+           + path + QLatin1Char('"');
+}
+
 // What ImageMagick reads from each file: "<width>x<height> <alpha>", alpha
 // being True or False. Empty when it failed.
 inline QStringList identified(const QString &identify, const QStringList &paths)

@@ -6,6 +6,8 @@
 //   err:TEXT    the same on standard error
 //   sleep:MS    sleep MS milliseconds
 //   cat         copy standard input to standard output until end of input
+//   fill:N      write N bytes of "x" to standard output, without a line
+//               terminator and without waiting for the parent
 //   pid:PATH    write the process id to PATH
 //   cwd:PATH    write the working directory to PATH
 //   touch:PATH  create PATH (used to prove the program still runs)
@@ -14,6 +16,7 @@
 //
 // TEXT understands \n, \r, \t, \\ and \xHH, so that tests can cut a UTF-8
 // character in two.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -125,6 +128,11 @@ int main(int argc, char **argv)
             size_t n;
             while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
                 std::fwrite(buffer, 1, n, stdout);
+            std::fflush(stdout);
+        } else if (startsWith(argv[i], "fill:", &value)) {
+            const std::string block(1 << 16, 'x');
+            for (long left = std::atol(value); left > 0; left -= long(block.size()))
+                std::fwrite(block.data(), 1, std::min<size_t>(block.size(), size_t(left)), stdout);
             std::fflush(stdout);
         } else if (startsWith(argv[i], "pid:", &value)) {
             writeFile(value, std::to_string(getpid()));

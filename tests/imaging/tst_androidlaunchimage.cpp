@@ -135,30 +135,32 @@ void TestAndroidLaunchImage::set_data()
 {
     QTest::addColumn<QVariantMap>("options");
     QTest::addColumn<Layout>("layout");
+    QTest::addColumn<QStringList>("lines");
 
     const QString icon = str("$LWTEST_SPLASH/icon.png");
-    QTest::newRow("empty options: white") << QVariantMap() << Plain;
+    QTest::newRow("empty options: white") << QVariantMap() << Plain << QStringList();
     QTest::newRow("icon: a third of the shorter side, centred")
-            << QVariantMap{ { str("iconImage"), icon } } << CentredIcon;
+            << QVariantMap{ { str("iconImage"), icon } } << CentredIcon << QStringList();
     QTest::newRow("background and icon: the background covers, no icon")
             << QVariantMap{ { str("backgroundImage"), str("$LWTEST_SPLASH/background.png") },
                             { str("iconImage"), icon } }
-            << CoveringBackground;
+            << CoveringBackground << QStringList();
     QTest::newRow("unreadable background counts as absent: icon drawn")
             << QVariantMap{ { str("backgroundImage"), str("$LWTEST_SPLASH/text.png") }, { str("iconImage"), icon } }
-            << CentredIcon;
+            << CentredIcon << QStringList{ unreadablePictureLine(str("backgroundImage"), picture("text.png")) };
 }
 
 void TestAndroidLaunchImage::set()
 {
     QFETCH(QVariantMap, options);
     QFETCH(Layout, layout);
+    QFETCH(QStringList, lines);
 
     // Neither the target folder nor its parent exists yet.
     const QString res = target(str("app/res"));
     MessageRecorder recorder;
     QVERIFY(AndroidLaunchImage::createAndroidLaunchImage(res, options));
-    QCOMPARE(recorder.lines(), QStringList());
+    QCOMPARE(recorder.lines(), lines);
     QCOMPARE(filesUnder(res), setFiles());
 
     QStringList paths;

@@ -100,28 +100,36 @@ void TestWinRTLaunchImage::splashSet_data()
 {
     QTest::addColumn<QVariantMap>("options");
     QTest::addColumn<bool>("iconDrawn");
+    QTest::addColumn<QStringList>("lines");
 
     const QVariant icon = picture("icon.png");
-    QTest::newRow("empty options: plain white") << QVariantMap() << false;
-    QTest::newRow("icon alone: a third of the height") << QVariantMap{ { str("iconImage"), icon } } << true;
+    const QString background = str("backgroundImage");
+    QTest::newRow("empty options: plain white") << QVariantMap() << false << QStringList();
+    QTest::newRow("icon alone: a third of the height")
+            << QVariantMap{ { str("iconImage"), icon } } << true << QStringList();
     QTest::newRow("text as background counts as absent")
-            << QVariantMap{ { str("backgroundImage"), picture("text.png") }, { str("iconImage"), icon } } << true;
+            << QVariantMap{ { background, picture("text.png") }, { str("iconImage"), icon } } << true
+            << QStringList{ unreadablePictureLine(background, picture("text.png")) };
     QTest::newRow("truncated overlay counts as absent")
-            << QVariantMap{ { str("overlayImage"), picture("truncated.png") }, { str("iconImage"), icon } } << true;
+            << QVariantMap{ { str("overlayImage"), picture("truncated.png") }, { str("iconImage"), icon } } << true
+            << QStringList{ unreadablePictureLine(str("overlayImage"), picture("truncated.png")) };
     QTest::newRow("missing background counts as absent")
-            << QVariantMap{ { str("backgroundImage"), picture("none.png") }, { str("iconImage"), icon } } << true;
+            << QVariantMap{ { background, picture("none.png") }, { str("iconImage"), icon } } << true
+            << QStringList{ unreadablePictureLine(background, picture("none.png")) };
     QTest::newRow("unreadable icon: plain white")
-            << QVariantMap{ { str("iconImage"), picture("truncated.png") } } << false;
+            << QVariantMap{ { str("iconImage"), picture("truncated.png") } } << false
+            << QStringList{ unreadablePictureLine(str("iconImage"), picture("truncated.png")) };
 }
 
 void TestWinRTLaunchImage::splashSet()
 {
     QFETCH(QVariantMap, options);
     QFETCH(bool, iconDrawn);
+    QFETCH(QStringList, lines);
 
     MessageRecorder recorder;
     QVERIFY(WinRTLaunchImage::createWinRTLaunchImage(m_out->path(), options));
-    QCOMPARE(recorder.lines(), QStringList());
+    QCOMPARE(recorder.lines(), lines);
     QCOMPARE(entries(m_out->path()), splashNames());
 
     for (const Splash &splash : Splashes) {

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void refusesUncreatableTypes();
     void facadeIsSharedAndNeverHandedOutDestroyed();
     void providerLogsEveryRequest();
+    void facadeServesEveryEngineUntilTheLast();
 };
 
 void tst_Plugin::resourceTreesFollowTheLibrary()
@@ -196,6 +197,35 @@ void tst_Plugin::providerLogsEveryRequest()
     QObject *facade = facadeOf(first.get());
     QCOMPARE(facadeOf(second.get()), facade);
     QLoggingCategory::setFilterRules(QString());
+}
+
+// The engine that made the facade may go first: the others still use it,
+// and every facade of the process shows the same shared data.
+void tst_Plugin::facadeServesEveryEngineUntilTheLast()
+{
+    auto first = makeEngine();
+    auto second = makeEngine();
+    QPointer<QObject> facade = facadeOf(first.get());
+    QCOMPARE(facadeOf(second.get()), facade.data());
+    QObject *sharedData = facade->property("sharedData").value<QObject *>();
+    QVERIFY(sharedData);
+
+    first.reset();
+    QVERIFY(facade);
+    QCOMPARE(facade->parent(), second.get());
+    std::unique_ptr<QObject> usage(create(second.get(), "import QtQml 2.15\n"
+                                                        "import Varnex.Loomwright 1.0\n"
+                                                        "QtObject { property string kind: typeof Loomwright.copyImage }\n"));
+    QVERIFY(usage);
+    QCOMPARE(usage->property("kind").toString(), QStringLiteral("function"));
+    usage.reset();
+
+    second.reset();
+    QVERIFY(facade.isNull());
+    auto third = makeEngine();
+    QObject *renewed = facadeOf(third.get());
+    QVERIFY(renewed);
+    QCOMPARE(renewed->property("sharedData").value<QObject *>(), sharedData);
 }
 
 QTEST_GUILESS_MAIN(tst_Plugin)

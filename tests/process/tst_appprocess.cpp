@@ -67,25 +67,6 @@ public:
     QStringList events;
 };
 
-// True once the child is gone or only waits to be reaped.
-bool processEnded(qint64 pid)
-{
-#ifdef Q_OS_LINUX
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray line = stat.readAll();
-    const int afterName = line.lastIndexOf(')');
-    return afterName < 0 || line.mid(afterName + 2, 1) == "Z";
-#elif defined(Q_OS_UNIX)
-    return ::kill(pid_t(pid), 0) != 0;
-#else
-    Q_UNUSED(pid)
-    QTest::qWait(1000);
-    return true;
-#endif
-}
-
 const QStringList propertySignals = { QStringLiteral("programChanged"), QStringLiteral("argumentsChanged"),
                                       QStringLiteral("workingDirectoryChanged") };
 
@@ -104,7 +85,11 @@ private Q_SLOTS:
     void streams_data();
     void streams();
     void settingBufferedToItsValueEmitsNothing();
-    void newRunFlushesHeldFragmentFirst();
+    void streamEndEmitsHeldFragment();
+    void longUnterminatedOutputIsNotLost();
+    void startWhileRunningLeavesStreamsAlone();
+    void nulInCommandLineIsRefused_data();
+    void nulInCommandLineIsRefused();
 
     void exitCode_data();
     void exitCode();
@@ -216,7 +201,6 @@ void TestAppProcess::streams_data()
     QTest::addColumn<bool>("buffered");
     QTest::addColumn<QStringList>("pieces"); // as testchild writes them, one read each
     QTest::addColumn<QStringList>("emissions");
-    QTest::addColumn<QString>("rest"); // emitted once buffering is switched off
 
     for (const QString &channel : { QStringLiteral("out"), QStringLiteral("err") }) {
         const QByteArray name = channel == QLatin1String("out") ? "stdout" : "stderr";
@@ -227,35 +211,37 @@ void TestAppProcess::streams_data()
         row("unbuffered, one emission per read")
                 << channel << false
                 << QStringList{ QStringLiteral("one"), QStringLiteral("two\\n"), QStringLiteral("a\\nb") }
-                << QStringList{ QStringLiteral("one"), QStringLiteral("two\n"), QStringLiteral("a\nb") } << QString();
+                << QStringList{ QStringLiteral("one"), QStringLiteral("two\n"), QStringLiteral("a\nb") };
         row("unbuffered, character split after first byte")
                 << channel << false << QStringList{ QStringLiteral("caf\\xC3"), QStringLiteral("\\xA9!") }
-                << QStringList{ QStringLiteral("caf"), QStringLiteral("\u00e9!") } << QString();
+                << QStringList{ QStringLiteral("caf"), QStringLiteral("\u00e9!") };
         row("unbuffered, character split before anything else")
                 << channel << false << QStringList{ QStringLiteral("\\xE2\\x9C"), QStringLiteral("\\x93 ok") }
-                << QStringList{ QString(), QStringLiteral("\u2713 ok") } << QString();
+                << QStringList{ QString(), QStringLiteral("\u2713 ok") };
         row("unbuffered, four-byte character in three reads")
                 << channel << false
                 << QStringList{ QStringLiteral("<\\xF0\\x9F"), QStringLiteral("\\x98"), QStringLiteral("\\x80>") }
-                << QStringList{ QStringLiteral("<"), QString(), QString::fromUtf8("\xF0\x9F\x98\x80>") } << QString();
+                << QStringList{ QStringLiteral("<"), QString(), QString::fromUtf8("\xF0\x9F\x98\x80>") };
 
         row("buffered, held rest goes in front of next line")
                 << channel << true << QStringList{ QStringLiteral("a\\nb"), QStringLiteral("c\\n") }
-                << QStringList{ QStringLiteral("a\n"), QStringLiteral("bc\n") } << QString();
+                << QStringList{ QStringLiteral("a\n"), QStringLiteral("bc\n") };
         row("buffered, several lines of one read in one emission")
                 << channel << true << QStringList{ QStringLiteral("x\\ny\\nz") }
-                << QStringList{ QStringLiteral("x\ny\n") }
-                << QStringLiteral("z");
+                << QStringList{ QStringLiteral("x\ny\n"), QStringLiteral("z") };
         row("buffered, CR LF split across reads")
                 << channel << true << QStringList{ QStringLiteral("one\\r"), QStringLiteral("\\ntwo\\n") }
-                << QStringList{ QStringLiteral("one\r"), QStringLiteral("\ntwo\n") } << QString();
+                << QStringList{ QStringLiteral("one\r\ntwo\n") };
+        row("buffered, CR at the end of the stream")
+                << channel << true << QStringList{ QStringLiteral("a\\nb\\r") }
+                << QStringList{ QStringLiteral("a\n"), QStringLiteral("b\r") };
         row("buffered, nothing terminated")
-                << channel << true << QStringList{ QStringLiteral("ab"), QStringLiteral("cd") } << QStringList()
-                << QStringLiteral("abcd");
+                << channel << true << QStringList{ QStringLiteral("ab"), QStringLiteral("cd") }
+                << QStringList{ QStringLiteral("abcd") };
         row("buffered, character split across reads")
                 << channel << true
                 << QStringList{ QStringLiteral("\\xE6\\x97\\xA5\\xE6"), QStringLiteral("\\x9C\\xAC\\n") }
-                << QStringList{ QStringLiteral("\u65e5\u672c\n") } << QString();
+                << QStringList{ QStringLiteral("\u65e5\u672c\n") };
     }
 }
 
@@ -265,7 +251,6 @@ void TestAppProcess::streams()
     QFETCH(bool, buffered);
     QFETCH(QStringList, pieces);
     QFETCH(QStringList, emissions);
-    QFETCH(QString, rest);
 
     const bool output = channel == QLatin1String("out");
     const QString other = output ? QStringLiteral("err") : QStringLiteral("out");
@@ -287,14 +272,16 @@ void TestAppProcess::streams()
     QCOMPARE(process.exitCode(), 0);
     QCOMPARE(log.texts(channel), emissions);
     QCOMPARE(log.texts(other), QStringList());
-
-    // Switching buffering off hands out what is still held, once.
+    // Everything went out before finished, so nothing is held any more.
+    QCOMPARE(log.events.mid(log.events.indexOf(QStringLiteral("finished"))),
+             (QStringList{ QStringLiteral("finished"), QStringLiteral("exitCodeChanged"),
+                           QStringLiteral("exitStatusChanged") }));
     log.events.clear();
     if (output)
         process.setBufferedStandardOutput(false);
     else
         process.setBufferedStandardError(false);
-    QCOMPARE(log.texts(channel), rest.isEmpty() ? QStringList() : QStringList{ rest });
+    QCOMPARE(log.texts(channel), QStringList());
 }
 
 void TestAppProcess::settingBufferedToItsValueEmitsNothing()
@@ -314,9 +301,9 @@ void TestAppProcess::settingBufferedToItsValueEmitsNothing()
     QVERIFY(process.bufferedStandardError());
 
     // With a fragment held, setting true again must neither signal nor flush.
-    QSignalSpy finished(&process, &AppProcess::finished);
-    process.start(testChild(), { QStringLiteral("out:held") });
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, waitMs);
+    // The child writes standard error only once its output was read.
+    process.start(testChild(), { QStringLiteral("out:held"), QStringLiteral("err:x\\n"), QStringLiteral("sleep:20000") });
+    QTRY_COMPARE_WITH_TIMEOUT(log.texts(QStringLiteral("err")), QStringList{ QStringLiteral("x\n") }, waitMs);
     log.events.clear();
     process.setBufferedStandardOutput(true);
     QCOMPARE(log.events, QStringList());
@@ -324,7 +311,9 @@ void TestAppProcess::settingBufferedToItsValueEmitsNothing()
     QCOMPARE(log.events, (QStringList{ QStringLiteral("out:held"), QStringLiteral("bufferedStandardOutputChanged") }));
 }
 
-void TestAppProcess::newRunFlushesHeldFragmentFirst()
+// What a run leaves unterminated goes out on its own before finished: also
+// when the object goes right after, and never in front of the next run's text.
+void TestAppProcess::streamEndEmitsHeldFragment()
 {
     AppProcess process;
     process.setBufferedStandardOutput(true);
@@ -334,19 +323,100 @@ void TestAppProcess::newRunFlushesHeldFragmentFirst()
 
     process.start(testChild(), { QStringLiteral("out:a\\nfrag"), QStringLiteral("err:e\\nefrag") });
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, waitMs);
-    QCOMPARE(log.texts(QStringLiteral("out")), QStringList{ QStringLiteral("a\n") });
-    QCOMPARE(log.texts(QStringLiteral("err")), QStringList{ QStringLiteral("e\n") });
+    QCOMPARE(log.only({ QStringLiteral("out:a\n"), QStringLiteral("out:frag"), QStringLiteral("err:e\n"),
+                        QStringLiteral("err:efrag"), QStringLiteral("finished") }),
+             (QStringList{ QStringLiteral("out:a\n"), QStringLiteral("err:e\n"), QStringLiteral("out:frag"),
+                           QStringLiteral("err:efrag"), QStringLiteral("finished") }));
 
-    // The second run goes through start() without arguments.
     process.setArguments({ QStringLiteral("out:next\\n"), QStringLiteral("err:enext\\n") });
     log.events.clear();
     process.start();
-    QCOMPARE(log.texts(QStringLiteral("out")), QStringList{ QStringLiteral("frag") });
-    QCOMPARE(log.texts(QStringLiteral("err")), QStringList{ QStringLiteral("efrag") });
-
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, waitMs);
-    QCOMPARE(log.texts(QStringLiteral("out")), (QStringList{ QStringLiteral("frag"), QStringLiteral("next\n") }));
-    QCOMPARE(log.texts(QStringLiteral("err")), (QStringList{ QStringLiteral("efrag"), QStringLiteral("enext\n") }));
+    QCOMPARE(log.texts(QStringLiteral("out")), QStringList{ QStringLiteral("next\n") });
+    QCOMPARE(log.texts(QStringLiteral("err")), QStringList{ QStringLiteral("enext\n") });
+}
+
+// 50 MB without a line terminator reach the handler whole, even when the
+// object is destroyed as soon as the child has ended.
+void TestAppProcess::longUnterminatedOutputIsNotLost()
+{
+    const int size = 50 * 1000 * 1000;
+    auto *process = new AppProcess;
+    process->setBufferedStandardOutput(true);
+    qint64 received = 0;
+    bool finished = false;
+    connect(process, &AppProcess::standardOutput, this, [&received](const QString &text) { received += text.size(); });
+    connect(process, &AppProcess::finished, this, [&finished, process] {
+        finished = true;
+        delete process;
+    });
+    process->start(testChild(), { QStringLiteral("fill:") + QString::number(size) });
+    QTRY_VERIFY_WITH_TIMEOUT(finished, waitMs);
+    QCOMPARE(received, qint64(size));
+}
+
+// A refused second start leaves the running child's streams as they were:
+// no line cut in two, no character broken.
+void TestAppProcess::startWhileRunningLeavesStreamsAlone()
+{
+    AppProcess process;
+    process.setBufferedStandardOutput(true);
+    EventLog log(&process);
+    QSignalSpy finished(&process, &AppProcess::finished);
+
+    process.start(testChild(), { QStringLiteral("out:li"), QStringLiteral("err:\\xE2"), QStringLiteral("sleep:300"),
+                                 QStringLiteral("out:ne\\n"), QStringLiteral("err:\\x9C\\x93") });
+    QTRY_VERIFY_WITH_TIMEOUT(log.events.contains(QStringLiteral("err:")), waitMs);
+    log.events.clear();
+    const QString message = QStringLiteral("void AppProcess::start(const QString&, const QStringList&) "
+                                           "Process is already running: \"") + testChild() + QLatin1Char('"');
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(message));
+    process.start(testChild(), { QStringLiteral("exit:9") });
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, waitMs);
+
+    QCOMPARE(log.texts(QStringLiteral("out")), QStringList{ QStringLiteral("line\n") });
+    QCOMPARE(log.texts(QStringLiteral("err")), QStringList{ QStringLiteral("\u2713") });
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(!log.events.contains(QStringLiteral("programChanged")));
+}
+
+// Text with a NUL cannot reach the child intact: the start is refused the
+// way a program that cannot start fails, and the next good start clears it.
+void TestAppProcess::nulInCommandLineIsRefused_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("warning");
+
+    const QString nul(QChar(0));
+    const QString function = QStringLiteral("void AppProcess::start(const QString&, const QStringList&) ");
+    QTest::newRow("second argument")
+            << testChild() << QStringList{ QStringLiteral("exit:0"), QStringLiteral("a") + nul + QStringLiteral("b") }
+            << function + QStringLiteral("Refused to start \"") + testChild() + QStringLiteral("\" : argument 1 contains a NUL character");
+    QTest::newRow("program")
+            << testChild() + nul << QStringList()
+            << function + QStringLiteral("Refused to start: the program name contains a NUL character");
+}
+
+void TestAppProcess::nulInCommandLineIsRefused()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, warning);
+
+    AppProcess process;
+    EventLog log(&process);
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    process.start(program, arguments);
+    QCOMPARE(process.error(), AppProcess::FailedToStart);
+    QCOMPARE(process.state(), AppProcess::NotRunning);
+    QCOMPARE(log.events, QStringList{ QStringLiteral("errorChanged") });
+
+    QSignalSpy finished(&process, &AppProcess::finished);
+    process.start(testChild(), { QStringLiteral("exit:4") });
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, waitMs);
+    QCOMPARE(process.exitCode(), 4);
+    QVERIFY(process.error() != AppProcess::FailedToStart);
 }
 
 void TestAppProcess::exitCode_data()

@@ -21,6 +21,7 @@ TestCase {
 
     SynchronousProcess {
         id: syncProcess
+        timeout: 5000
     }
 
     SignalSpy { id: startedSpy; target: process; signalName: "started" }
@@ -110,10 +111,33 @@ TestCase {
         process.bufferedStandardOutput = true
         process.start(testChild, ["out:a\\nb", "out:c\\nd"])
         tryCompare(finishedSpy, "count", 1, waitMs)
-        compare(texts(outputSpy), ["a\n", "bc\n"])
+        compare(texts(outputSpy), ["a\n", "bc\n", "d"])
 
         process.bufferedStandardOutput = false
         compare(texts(outputSpy), ["a\n", "bc\n", "d"])
+    }
+
+    // QML numbers become whole milliseconds within the 64-bit range.
+    function test_synchronousTimeout_data() {
+        return [
+            { tag: "declared", value: undefined, expected: 5000 },
+            { tag: "no limit", value: -1, expected: -1 },
+            { tag: "fraction", value: 12.7, expected: 12 },
+            { tag: "beyond 64 bits", value: 1e300, expected: 9223372036854775807 },
+            { tag: "below 64 bits", value: -1e300, expected: -9223372036854775808 },
+        ]
+    }
+
+    function test_synchronousTimeout(data) {
+        var declared = syncProcess.timeout
+        if (data.value !== undefined)
+            syncProcess.timeout = data.value
+        compare(syncProcess.timeout, data.expected)
+
+        ignoreWarning(/SynchronousProcess::setTimeoutNumber\(double\) Ignored a time-out that is not a number$/)
+        syncProcess.timeout = NaN
+        compare(syncProcess.timeout, data.expected)
+        syncProcess.timeout = declared
     }
 
     function test_failedToStart() {
@@ -179,5 +203,8 @@ TestCase {
         ignoreWarning(new RegExp("Error starting detached command: \"" + missingProgram
                                  + "\" arguments: \\(\\) workingDirectory: \"\"$"))
         compare(Loomwright.runDetached(missingProgram), 0)
+
+        ignoreWarning(/Refused to start ".*" : argument 0 contains a NUL character$/)
+        compare(Loomwright.runDetached(testChild, ["a\u0000b"]), 0)
     }
 }

@@ -69,6 +69,8 @@ private Q_SLOTS:
     void secondStartClearsOutputUntilDone();
 
     void timeoutLeavesChildRunning();
+    void startAfterTimeoutRunsNewProgram();
+    void nulInArgumentIsRefused();
     void longTimeoutsWait_data();
     void longTimeoutsWait();
     void missingProgram();
@@ -258,6 +260,51 @@ void TestSynchronousProcess::timeoutLeavesChildRunning()
 #ifdef Q_OS_UNIX
     QCOMPARE(::kill(pid_t(pid), 0), 0);
 #endif
+}
+
+// The child that outlived its time-out keeps running on its own; the next
+// start runs the new program and reports its output only.
+void TestSynchronousProcess::startAfterTimeoutRunsNewProgram()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString pidFile = dir.filePath(QStringLiteral("pid"));
+
+    SynchronousProcess process;
+    process.setTimeout(300);
+    QTest::ignoreMessage(QtWarningMsg, processLine("\\w+", "waitForFinished error"));
+    process.start(testChild(), { QStringLiteral("pid:") + pidFile, QStringLiteral("out:old-run"),
+                                 QStringLiteral("sleep:20000") });
+    QTRY_VERIFY_WITH_TIMEOUT(!fileText(pidFile).isEmpty(), waitMs);
+    const qint64 oldPid = fileText(pidFile).toLongLong();
+
+    process.setTimeout(30000);
+    process.start(testChild(), { QStringLiteral("out:new-run"), QStringLiteral("err:new-error") });
+    QCOMPARE(process.standardOutput(), QStringLiteral("new-run"));
+    QCOMPARE(process.standardError(), QStringLiteral("new-error"));
+    QCOMPARE(process.state(), SynchronousProcess::NotRunning);
+    QVERIFY(qint64(process.processId()) != oldPid);
+#ifdef Q_OS_UNIX
+    QCOMPARE(::kill(pid_t(oldPid), 0), 0);
+    ::kill(pid_t(oldPid), SIGKILL);
+#endif
+}
+
+void TestSynchronousProcess::nulInArgumentIsRefused()
+{
+    SynchronousProcess process;
+    process.start(testChild(), { QStringLiteral("out:first") });
+    QCOMPARE(process.standardOutput(), QStringLiteral("first"));
+
+    QSignalSpy errorChanged(&process, &SynchronousProcess::errorChanged);
+    QSignalSpy outputChanged(&process, &SynchronousProcess::standardOutputChanged);
+    QTest::ignoreMessage(QtWarningMsg, logLine(QStringLiteral("void SynchronousProcess::start"),
+                                               QStringLiteral("Refused to start ") + quoted(testChild()) + QStringLiteral(" : argument 2 contains a NUL character")));
+    process.start(testChild(), { QStringLiteral("out:a"), QStringLiteral("out:b"), QStringLiteral("out:c") + QChar(0) });
+    QCOMPARE(process.error(), SynchronousProcess::FailedToStart);
+    QCOMPARE(errorChanged.count(), 1);
+    QCOMPARE(outputChanged.count(), 0);
+    QCOMPARE(process.standardOutput(), QString());
 }
 
 void TestSynchronousProcess::longTimeoutsWait_data()

@@ -112,6 +112,15 @@ QVariantMap json(const QString &text)
     return JsonUtility::toVariantMap(text);
 }
 
+// An object nested depth levels deep, the innermost one empty.
+QVariantMap nestedObject(int depth)
+{
+    QVariantMap object;
+    for (int level = 1; level < depth; ++level)
+        object = { { QStringLiteral("n"), object } };
+    return object;
+}
+
 // One past the largest segment the system allows, or -1 when every int size is allowed.
 int beyondSystemLimit()
 {
@@ -135,8 +144,8 @@ private Q_SLOTS:
     // Between processes
     void writesReachOtherProcesses_data();
     void writesReachOtherProcesses();
-    void payloadsAtCapacity_data();
-    void payloadsAtCapacity();
+    void writesAtTheLimits_data();
+    void writesAtTheLimits();
     void lateAttacherReportsOnce();
     void foreignLength_data();
     void foreignLength();
@@ -233,44 +242,78 @@ void TestSharedData::writesReachOtherProcesses()
     QCOMPARE(changed.count(), writes.size());
 }
 
-void TestSharedData::payloadsAtCapacity_data()
+void TestSharedData::writesAtTheLimits_data()
 {
-    QTest::addColumn<QString>("pad");
-    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QVariant>("write"); // a map for setObject(), a string for setStringData()
+    QTest::addColumn<QString>("refusal");  // the items of the critical line; empty when accepted
 
     // The segment has 256 bytes, so 248 for the payload; {"p":"..."} puts 8
     // bytes around the pad.
+    const auto padded = [](const QString &pad) { return QVariantMap{ { QStringLiteral("p"), pad } }; };
+    const auto tooLarge = [](const QString &pad) {
+        return QStringLiteral("Object data too large %1 > 248").arg(pad.toUtf8().size() + 8);
+    };
     const QString twoBytes = QStringLiteral("\u00e9");
-    QTest::newRow("ASCII, at capacity") << QString(240, QLatin1Char('x')) << true;
-    QTest::newRow("ASCII, one byte over") << QString(241, QLatin1Char('x')) << false;
-    QTest::newRow("UTF-8, at capacity") << twoBytes.repeated(120) << true;
-    QTest::newRow("UTF-8, over in bytes, not in characters") << twoBytes.repeated(121) << false;
+    QTest::newRow("ASCII, at capacity") << 256 << QVariant(padded(QString(240, QLatin1Char('x')))) << QString();
+    QTest::newRow("ASCII, one byte over") << 256 << QVariant(padded(QString(241, QLatin1Char('x'))))
+                                          << tooLarge(QString(241, QLatin1Char('x')));
+    QTest::newRow("UTF-8, at capacity") << 256 << QVariant(padded(twoBytes.repeated(120))) << QString();
+    QTest::newRow("UTF-8, over in bytes, not in characters") << 256 << QVariant(padded(twoBytes.repeated(121)))
+                                                             << tooLarge(twoBytes.repeated(121));
+
+    // Readers parse no deeper than 1024 levels; a deeper object would reach
+    // every process as an empty one.
+    QTest::newRow("objects as deep as readers take") << 8192 << QVariant(nestedObject(1024)) << QString();
+    QTest::newRow("objects one level deeper")
+            << 8192 << QVariant(nestedObject(1025))
+            << QStringLiteral("Object data unreadable \"too deeply nested document at offset 5121\"");
+    QVariant lists = QVariantList();
+    for (int level = 3; level <= 1024; ++level) // the object and the innermost list are two
+        lists = QVariantList{ lists };
+    QTest::newRow("lists as deep as readers take") << 8192 << QVariant(QVariantMap{ { QStringLiteral("l"), lists } })
+                                                   << QString();
+    QTest::newRow("lists one level deeper")
+            << 8192 << QVariant(QVariantMap{ { QStringLiteral("l"), QVariantList{ lists } } })
+            << QStringLiteral("Object data unreadable \"too deeply nested document at offset 1029\"");
+    QTest::newRow("text that is no JSON")
+            << 256 << QVariant(QStringLiteral("{\"a\":1"))
+            << QStringLiteral("Object data unreadable \"invalid termination by number at offset 6\"");
+    QTest::newRow("JSON that is no object") << 256 << QVariant(QStringLiteral("[1,2]"))
+                                            << QStringLiteral("Object data unreadable \"not an object\"");
+    QTest::newRow("empty text, read as an empty object") << 256 << QVariant(QString()) << QString();
 }
 
-void TestSharedData::payloadsAtCapacity()
+void TestSharedData::writesAtTheLimits()
 {
-    QFETCH(QString, pad);
-    QFETCH(bool, accepted);
+    QFETCH(int, size);
+    QFETCH(QVariant, write);
+    QFETCH(QString, refusal);
 
+    const bool asObject = write.type() == QVariant::Map;
+    const QString payload = asObject ? JsonUtility::toCompactJson(write.toMap()) : write.toString();
     const QString key = newKey();
-    SharedData data(key, 256, interval);
+    SharedData data(key, size, interval);
     const QString before = QStringLiteral("{\"before\":1}");
     data.setObject(json(before));
     QSignalSpy changed(&data, &SharedData::dataChanged);
 
-    const QString payload = QStringLiteral("{\"p\":\"%1\"}").arg(pad);
-    if (!accepted) {
-        QTest::ignoreMessage(QtCriticalMsg, logLine("SharedData::setStringData",
-                                                    QStringLiteral("Object data too large %1 > 248")
-                                                            .arg(payload.toUtf8().size())));
-    }
-    data.setObject({ { QStringLiteral("p"), pad } });
-    QCOMPARE(changed.count(), accepted ? 1 : 0);
+    if (!refusal.isEmpty())
+        QTest::ignoreMessage(QtCriticalMsg, logLine("SharedData::setStringData", refusal));
+    if (asObject)
+        data.setObject(write.toMap());
+    else
+        data.setStringData(write.toString());
+    QCOMPARE(changed.count(), refusal.isEmpty() ? 1 : 0);
 
-    Peer *peer = startPeer(key, 256, { QStringLiteral("read"), QStringLiteral("counter") });
+    Peer *peer = startPeer(key, size, { QStringLiteral("read"), QStringLiteral("counter") });
     QVERIFY2(peer->finish(), peer->describe());
-    QCOMPARE(peer->nextLine(), QStringLiteral("read ") + (accepted ? payload : before));
-    QCOMPARE(peer->nextLine(), QStringLiteral("counter %1").arg(accepted ? 2 : 1));
+    const QString stored = refusal.isEmpty() ? payload : before;
+    QCOMPARE(peer->nextLine(), QStringLiteral("read ") + stored);
+    QCOMPARE(peer->nextLine(), QStringLiteral("counter %1").arg(refusal.isEmpty() ? 2 : 1));
+    // What the writer reads back is what it wrote, or what was there before.
+    if (asObject)
+        QCOMPARE(data.object(), refusal.isEmpty() ? write.toMap() : json(before));
 }
 
 void TestSharedData::lateAttacherReportsOnce()

@@ -1,0 +1,154 @@
+// Writes the seed inputs of the fuzz targets, one folder per target below
+// the folder given, so that no corpus has to be fetched or kept in the
+// repository: a few small valid inputs of each kind and some damaged ones.
+//
+//   loomwright-fuzz-seeds FOLDER
+#include <QBuffer>
+#include <QColor>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QtEndian>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+QString g_root;
+bool g_failed = false;
+
+void write(const char *target, const char *name, const QByteArray &bytes)
+{
+    const QString folder = g_root + QLatin1Char('/') + QLatin1String(target);
+    QFile file(folder + QLatin1Char('/') + QLatin1String(name));
+    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        g_failed = true;
+    }
+}
+
+QByteArray encoded(const QImage &picture, const char *format, int quality = -1)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, format, quality)) {
+        std::fprintf(stderr, "cannot encode %s\n", format);
+        g_failed = true;
+    }
+    return bytes;
+}
+
+void pictureSeeds()
+{
+    QImage picture(12, 9, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.fillRect(2, 1, 7, 6, QColor(200, 40, 90, 180));
+    painter.end();
+
+    const QByteArray png = encoded(picture, "png");
+    write("pictureloader", "picture.png", png);
+    write("pictureloader", "grey.png", encoded(picture.convertToFormat(QImage::Format_Grayscale8), "png"));
+    write("pictureloader", "indexed.png", encoded(picture.convertToFormat(QImage::Format_Indexed8), "png"));
+    const QByteArray jpeg = encoded(picture.convertToFormat(QImage::Format_RGB32), "jpeg", 50);
+    write("pictureloader", "picture.jpg", jpeg);
+    write("pictureloader", "picture.bmp", encoded(picture, "bmp"));
+    write("pictureloader", "picture.ppm", encoded(picture, "ppm"));
+    // Cut short: the completeness checks turn these away.
+    write("pictureloader", "cut.png", png.left(png.size() - 6));
+    write("pictureloader", "cut.jpg", jpeg.left(jpeg.size() / 2));
+    // A header that claims more than the size limit (width at 16, height at
+    // 20 of the PNG header), with the CRC left as it was.
+    QByteArray huge = png;
+    qToBigEndian<quint32>(40000, huge.data() + 16);
+    qToBigEndian<quint32>(40000, huge.data() + 20);
+    write("pictureloader", "huge.png", huge);
+}
+
+QByteArray segment(qint32 counter, qint32 length, const QByteArray &payload, int size)
+{
+    QByteArray bytes(size, '\0');
+    std::memcpy(bytes.data(), &counter, 4);
+    std::memcpy(bytes.data() + 4, &length, 4);
+    std::memcpy(bytes.data() + 8, payload.constData(), size_t(qMin(payload.size(), size - 8)));
+    return bytes;
+}
+
+void segmentSeeds()
+{
+    const QByteArray signIn = R"({"authorizationUrl":"https://portal.example/oauth2","portalUrl":"https://portal.example",)"
+                              R"("refreshToken":"t\u00f6k-123","signedIn":true})";
+    write("sharedsegment", "fresh", segment(0, 0, QByteArray(), 64));
+    write("sharedsegment", "sign-in", segment(7, signIn.size(), signIn, signIn.size() + 40));
+    write("sharedsegment", "shorter-after-longer", segment(9, 7, "{\"a\":1}" + signIn, signIn.size() + 16));
+    const QByteArray full = "{\"p\":\"" + QByteArray(48, 'x') + "\"}";
+    write("sharedsegment", "full", segment(-1, full.size(), full, 64));
+    write("sharedsegment", "length-past-capacity", segment(3, 57, "{}", 64));
+    write("sharedsegment", "negative-length", segment(3, -2, "{}", 64));
+    const QByteArray array = "[1,2]";
+    write("sharedsegment", "array", segment(1, array.size(), array, 32));
+    const QByteArray nulls = R"({"a":null,"b":[{"c":null}]})";
+    write("sharedsegment", "nulls", segment(1, nulls.size(), nulls, 48));
+}
+
+void jsonSeeds()
+{
+    write("jsonutility", "object", R"({"a":1,"b":"two","c":true,"d":[1,2.5,-3e-7],"e":{"f":{}}})");
+    write("jsonutility", "nulls", R"({"a":null,"l":[null,{"b":null}],"o":{"c":null},"note":"NULL"})");
+    write("jsonutility", "strings", R"({"esc":"\"\\\/\b\f\n\r\t","u":"\u00e9\u6f22\ud83d\ude00","raw":"日本"})");
+    write("jsonutility", "numbers", R"({"big":9007199254740993,"neg":-0,"small":1e-320,"int":2147483648})");
+    write("jsonutility", "array", "[1,2]");
+    write("jsonutility", "truncated", R"({"a":[1,{"b")");
+    write("jsonutility", "deep", QByteArray(1030, '[') + QByteArray(1030, ']'));
+    write("jsonutility", "whitespace", " \r\n\t{ \"k\" : [ ] }\n");
+}
+
+// The line target's input: a mode byte (bit 0: buffered), the number of cuts,
+// each cut as two bytes (little-endian), then the stream.
+QByteArray streamInput(bool buffered, const QVector<quint16> &cuts, const QByteArray &stream)
+{
+    QByteArray bytes;
+    bytes.append(char(buffered ? 1 : 0));
+    bytes.append(char(cuts.size()));
+    for (quint16 cut : cuts) {
+        bytes.append(char(cut & 0xff));
+        bytes.append(char(cut >> 8));
+    }
+    return bytes + stream;
+}
+
+void streamSeeds()
+{
+    const QByteArray mixed = "one\ntwo\r\nthree\rfour";
+    const QByteArray utf8 = "gr\xc3\xbc\xc3\x9f" "e\n\xe6\x97\xa5\xe6\x9c\xac\r\n\xf0\x9f\x98\x80 end";
+    const QByteArray broken = "a\xc3\nb\xe6\x97\r\xff\xfe\xf0\x9f\x98";
+    write("outputstream", "lines-buffered", streamInput(true, { 3, 4, 9, 10 }, mixed));
+    write("outputstream", "lines-unbuffered", streamInput(false, { 1, 8, 15 }, mixed));
+    write("outputstream", "utf8-split-buffered", streamInput(true, { 3, 4, 9, 10, 11, 15, 16, 19 }, utf8));
+    write("outputstream", "utf8-split-unbuffered", streamInput(false, { 3, 11, 16, 18 }, utf8));
+    write("outputstream", "cr-lf-split", streamInput(true, { 4 }, "abc\r\ndef\r"));
+    write("outputstream", "broken-utf8", streamInput(true, { 2, 5, 7, 10 }, broken));
+    write("outputstream", "bom", streamInput(false, { 1, 2 }, "\xef\xbb\xbfx\n"));
+}
+
+}
+
+int main(int argc, char *argv[])
+{
+    // Encoders other than PNG are plugins, which the application object finds.
+    QCoreApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    g_root = QString::fromLocal8Bit(argv[1]);
+    pictureSeeds();
+    segmentSeeds();
+    jsonSeeds();
+    streamSeeds();
+    return g_failed ? 1 : 0;
+}

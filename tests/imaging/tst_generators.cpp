@@ -1,0 +1,255 @@
+#include "imaging/androidicon.h"
+#include "imaging/appicon.h"
+#include "imaging/imagecopy.h"
+#include "imaging/launchimage.h"
+#include "tests/helpers/logassert.h"
+#include "tests/helpers/pictures.h"
+#include "tests/helpers/testsupport.h"
+
+#include <QGuiApplication>
+#include <QtTest>
+
+#include <cstdio>
+#include <iterator>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+// What every generator does with the files it writes, whatever it writes.
+
+namespace {
+
+enum Kind { Copy, AppIcons, AdaptiveBackgrounds, LaunchImages };
+
+// Each generator as a tool calls it, with a source picture file; launch
+// images use it as their icon. target names a file under the output folder,
+// or is empty for a set written into a folder.
+struct Generator
+{
+    const char *name;
+    Kind kind;
+    const char *os;
+    const char *target;
+};
+
+const Generator Generators[] = {
+    { "copy", Copy, "", "copy.png" },
+    { "windows icon", AppIcons, "windows", "app.ico" },
+    { "macos icon", AppIcons, "macos", "app.icns" },
+    { "android icons", AppIcons, "android", "" },
+    { "ios icons", AppIcons, "ios", "" },
+    { "winrt icons", AppIcons, "winrt", "" },
+    { "adaptive backgrounds", AdaptiveBackgrounds, "", "" },
+    { "android launch images", LaunchImages, "android", "" },
+    { "ios launch images", LaunchImages, "ios", "" },
+    { "winrt launch images", LaunchImages, "winrt", "" },
+    { "installer images", LaunchImages, "installer", "" },
+};
+
+QVariantMap withIcon(const QString &source)
+{
+    return { { str("iconImage"), source } };
+}
+
+bool generate(const Generator &generator, const QString &source, const QString &target)
+{
+    const QString os = str(generator.os);
+    switch (generator.kind) {
+    case Copy:
+        return ImageCopy::copyImage(source, target, 0, 0, Qt::white, QString(), -1, Qt::KeepAspectRatio,
+                                    Qt::SmoothTransformation);
+    case AppIcons:
+        return AppIcon::createAppIcon(os, source, target, {});
+    case AdaptiveBackgrounds:
+        return AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(source, target);
+    case LaunchImages:
+        return LaunchImage::createLaunchImage(os, target, withIcon(source));
+    }
+    return false;
+}
+
+const char *const FullDiskOption = "--generate-on-full-disk";
+
+// Every file under folder with its content.
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &file : filesUnder(folder))
+        files.insert(file, fileContents(QDir(folder).filePath(file)));
+    return files;
+}
+
+#ifdef Q_OS_UNIX
+// In a process of its own, which the test starts: no file can grow past 0
+// bytes, as on a full disk, and the writes fail with EFBIG instead of ending
+// the process.
+int generateOnFullDisk(int generator, const QString &source, const QString &target)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = {};
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0)
+        return 2;
+    limit.rlim_cur = 0;
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        return 2;
+    std::puts(generate(Generators[generator], source, target) ? "true" : "false");
+    return 0;
+}
+#endif
+
+}
+
+class TestGenerators : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+
+    void fullDiskKeepsPreviousFiles_data();
+    void fullDiskKeepsPreviousFiles();
+    void emptyTargetIsRefused_data();
+    void emptyTargetIsRefused();
+    void unreadableOptionPictureIsReported_data();
+    void unreadableOptionPictureIsReported();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_source;
+};
+
+void TestGenerators::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    // Small enough for every container to fit into a file's write buffer,
+    // where a failure shows only on the last flush.
+    m_source = writePicture(m_dir.filePath(str("source.png")), picture(64));
+    QVERIFY(!m_source.isEmpty());
+    QVERIFY(writeFile(m_dir.filePath(str("text.png")), "not a picture"));
+}
+
+void TestGenerators::fullDiskKeepsPreviousFiles_data()
+{
+    QTest::addColumn<int>("generator");
+    for (int i = 0; i < int(std::size(Generators)); ++i)
+        QTest::newRow(Generators[i].name) << i;
+}
+
+void TestGenerators::fullDiskKeepsPreviousFiles()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(int, generator);
+
+    const QString out = m_dir.filePath(str("full/") + str(QTest::currentDataTag()));
+    QVERIFY(QDir().mkpath(out));
+    const QString target = QDir(out).filePath(str(Generators[generator].target));
+    {
+        MessageRecorder quiet;
+        QVERIFY(generate(Generators[generator], m_source, target));
+    }
+    const QMap<QString, QByteArray> previous = snapshot(out);
+    QVERIFY(!previous.isEmpty());
+
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                { str(FullDiskOption), QString::number(generator), m_source, target });
+    QVERIFY(child.waitForFinished(300000));
+    const QByteArray log = child.readAllStandardError();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, log.constData());
+    QCOMPARE(child.readAllStandardOutput(), QByteArray("false\n"));
+    QCOMPARE(snapshot(out), previous);
+#else
+    QSKIP("Needs a file size limit");
+#endif
+}
+
+void TestGenerators::emptyTargetIsRefused_data()
+{
+    QTest::addColumn<int>("generator");
+    QTest::addColumn<QString>("target");
+
+    // The adaptive backgrounds take their target literally.
+    qputenv("LWTEST_EMPTY", QByteArray());
+    for (int i = 0; i < int(std::size(Generators)); ++i) {
+        if (*Generators[i].target)
+            continue;
+        QTest::addRow("%s, empty", Generators[i].name) << i << QString();
+        if (Generators[i].kind != AdaptiveBackgrounds)
+            QTest::addRow("%s, empty variable", Generators[i].name) << i << str("$LWTEST_EMPTY");
+    }
+}
+
+void TestGenerators::emptyTargetIsRefused()
+{
+    QFETCH(int, generator);
+    QFETCH(QString, target);
+
+    const QString working = m_dir.filePath(str("working/") + str(QTest::currentDataTag()));
+    QVERIFY(QDir().mkpath(working));
+    const QString previousWorking = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(working));
+    MessageRecorder recorder;
+    const bool written = generate(Generators[generator], m_source, target);
+    QVERIFY(QDir::setCurrent(previousWorking));
+
+    QVERIFY(!written);
+    QCOMPARE(entries(working), QStringList());
+    const QStringList critical = recorder.lines().filter(QRegularExpression(str("^critical ")));
+    QCOMPARE(critical.size(), 1);
+    QVERIFY2(critical.first().endsWith(str(": Error creating path: \"\"")), qPrintable(critical.first()));
+}
+
+void TestGenerators::unreadableOptionPictureIsReported_data()
+{
+    QTest::addColumn<QString>("os");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("file");
+
+    QTest::newRow("android, background not a picture") << str("android") << str("backgroundImage") << str("text.png");
+    QTest::newRow("ios, overlay missing") << str("ios") << str("overlayImage") << str("missing.png");
+    QTest::newRow("ios, icon not a picture") << str("ios") << str("iconImage") << str("text.png");
+    QTest::newRow("winrt, icon missing") << str("winrt") << str("iconImage") << str("missing.png");
+    QTest::newRow("installer, overlay not a picture") << str("installer") << str("overlayImage") << str("text.png");
+}
+
+// The picture counts as not given, as before, but the tool hears of it: the
+// files are those made without it, and one warning names the key and the
+// file.
+void TestGenerators::unreadableOptionPictureIsReported()
+{
+    QFETCH(QString, os);
+    QFETCH(QString, key);
+    QFETCH(QString, file);
+
+    const QString out = m_dir.filePath(str("unreadable"));
+    const QString path = m_dir.filePath(file);
+    QVariantMap options = key == str("iconImage") ? QVariantMap() : withIcon(m_source);
+    QVERIFY(QDir(out).removeRecursively() && QDir().mkpath(out));
+    MessageRecorder withoutLog;
+    QVERIFY(LaunchImage::createLaunchImage(os, out, options));
+    const QMap<QString, QByteArray> without = snapshot(out);
+
+    options.insert(key, path);
+    QVERIFY(QDir(out).removeRecursively() && QDir().mkpath(out));
+    MessageRecorder withLog;
+    QVERIFY(LaunchImage::createLaunchImage(os, out, options));
+    QCOMPARE(snapshot(out), without);
+    QCOMPARE(withLog.lines(), QStringList{ unreadablePictureLine(key, path) } + withoutLog.lines());
+}
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+#ifdef Q_OS_UNIX
+    if (argc == 5 && qstrcmp(argv[1], FullDiskOption) == 0)
+        return generateOnFullDisk(QByteArray(argv[2]).toInt(), QString::fromLocal8Bit(argv[3]),
+                                  QString::fromLocal8Bit(argv[4]));
+#endif
+    TestGenerators test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_generators.moc"
