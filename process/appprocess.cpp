@@ -29,7 +29,7 @@ AppProcess::~AppProcess()
     if (m_detached)
         DetachedProcessDrain::adopt(std::move(m_process));
     else
-        ProcessLifetime::dispose(std::move(m_process), m_processDepth);
+        ProcessLifetime::dispose(std::move(m_process), m_stack.get());
 }
 
 void AppProcess::connectProcess()
@@ -156,7 +156,7 @@ void AppProcess::start()
 
     if (!beginRun(Q_FUNC_INFO, m_process->program(), m_process->arguments()))
         return;
-    callWithin(this, &m_processDepth, [this] { m_process->start(QIODevice::ReadWrite); });
+    callWithin(this, m_stack, [this] { m_process->start(QIODevice::ReadWrite); });
 }
 
 void AppProcess::start(const QString &command, const QStringList &arguments)
@@ -164,7 +164,7 @@ void AppProcess::start(const QString &command, const QStringList &arguments)
     qCDebug(lcCore) << Q_FUNC_INFO << command << arguments;
 
     if (!beginRun(Q_FUNC_INFO, command, arguments)
-        || !callWithin(this, &m_processDepth, [&] { m_process->start(command, arguments, QIODevice::ReadWrite); }))
+        || !callWithin(this, m_stack, [&] { m_process->start(command, arguments, QIODevice::ReadWrite); }))
         return;
     emitInTurn<AppProcess>(this, { &AppProcess::programChanged, &AppProcess::argumentsChanged,
                                    &AppProcess::workingDirectoryChanged });
@@ -211,7 +211,7 @@ void AppProcess::releaseDetachedChild()
 bool AppProcess::detach()
 {
     bool running = false;
-    if (!callWithin(this, &m_processDepth, [&] { running = m_process->waitForStarted(30000); }) || !running)
+    if (!callWithin(this, m_stack, [&] { running = m_process->waitForStarted(30000); }) || !running)
         return false;
 
     // What the child wrote before it was let go is still its output.
@@ -222,7 +222,7 @@ bool AppProcess::detach()
     // destroyed by a handler of the state change below.
     m_detached = true;
     DetachedProcessDrain::keepPipesOpen(m_process.get());
-    if (!callWithin(this, &m_processDepth, [this] { m_process->detach(); }))
+    if (!callWithin(this, m_stack, [this] { m_process->detach(); }))
         return true;
 
     // Nothing more about the child reaches QML, and what it still writes is
@@ -247,21 +247,21 @@ bool AppProcess::emitText(Channel channel, const QString &text)
 void AppProcess::onStateChanged(QProcess::ProcessState newState)
 {
     Q_UNUSED(newState)
-    const Scope scope(this, &m_processDepth);
+    const Scope scope(this, m_stack);
     Q_EMIT stateChanged();
 }
 
 void AppProcess::onError(QProcess::ProcessError error)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << int(error);
-    const Scope scope(this, &m_processDepth);
+    const Scope scope(this, m_stack);
     Q_EMIT errorChanged();
 }
 
 void AppProcess::onStarted()
 {
     qCDebug(lcCore) << Q_FUNC_INFO << m_process->program() << m_process->arguments();
-    const Scope scope(this, &m_processDepth);
+    const Scope scope(this, m_stack);
     emitInTurn<AppProcess>(this, { &AppProcess::started, &AppProcess::processIdChanged });
 }
 
@@ -269,7 +269,7 @@ void AppProcess::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     Q_UNUSED(exitCode)
     Q_UNUSED(exitStatus)
-    const Scope scope(this, &m_processDepth);
+    const Scope scope(this, m_stack);
 
     // Both streams end here: what is left of them goes out before finished.
     if (!finishStream(Channel::Output, true) || !finishStream(Channel::Error, true))
@@ -279,13 +279,13 @@ void AppProcess::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 
 void AppProcess::onReadyStandardError()
 {
-    const Scope scope(this, &m_processDepth);
+    const Scope scope(this, m_stack);
     deliverRead(Channel::Error);
 }
 
 void AppProcess::onReadyStandardOutput()
 {
-    const Scope scope(this, &m_processDepth);
+    const Scope scope(this, m_stack);
     deliverRead(Channel::Output);
 }
 

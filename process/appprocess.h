@@ -3,6 +3,7 @@
 
 #include "plugin/hostkitobject.h"
 #include "process/detachableprocess_p.h"
+#include "process/processlifetime_p.h"
 #include "process/outputstream_p.h"
 
 #include <QProcess>
@@ -117,9 +118,9 @@ private:
     OutputStream m_standardError;
     OutputStream m_standardOutput;
     QByteArray m_readBuffer;
-    // How many calls into the process object, or slots called by it, are on
-    // the stack: while there are any, it must not be deleted.
-    int m_processDepth = 0;
+    // Whether the process object is on the stack: while it is, it must not
+    // be deleted.
+    std::shared_ptr<ProcessLifetime::Stack> m_stack = std::make_shared<ProcessLifetime::Stack>();
     bool m_detached = false;
     bool m_startRefused = false;
 };

@@ -14,22 +14,42 @@
 // afterwards nor delete its process object while that is still running code.
 namespace ProcessLifetime {
 
+// Where the process object stands on the call stack: how many calls into
+// it, or slots called by it, are open; and the process object of an owner
+// destroyed meanwhile, which must outlive them. It goes once the last of them
+// has closed: at once when that was a call into it, which has returned; after
+// the event loop's next turn when that was a slot, for then the process
+// object still has to finish the emission that called it, but no event loop
+// runs before it has.
+struct Stack
+{
+    int depth = 0;
+    std::unique_ptr<QDetachableProcess> orphan;
+};
+
 // Marks a stretch in which the process object is on the call stack: a call
-// into it, or a slot that one of its signals called. depth counts how many
-// such stretches are open; the scope also tells whether its owner survived.
+// into it, or a slot that one of its signals called. The scope also tells
+// whether its owner survived the stretch.
 class Scope
 {
 public:
-    Scope(QObject *owner, int *depth)
+    enum Kind { Call, Slot };
+
+    Scope(QObject *owner, const std::shared_ptr<Stack> &stack, Kind kind = Slot)
         : m_owner(owner)
-        , m_depth(depth)
+        , m_stack(stack)
+        , m_kind(kind)
     {
-        ++*m_depth;
+        ++m_stack->depth;
     }
     ~Scope()
     {
-        if (m_owner)
-            --*m_depth;
+        if (--m_stack->depth > 0 || !m_stack->orphan)
+            return;
+        if (m_kind == Call)
+            m_stack->orphan.reset();
+        else
+            m_stack->orphan.release()->deleteLater();
     }
     Q_DISABLE_COPY(Scope)
 
@@ -37,15 +57,16 @@ public:
 
 private:
     QPointer<QObject> m_owner;
-    int *m_depth;
+    std::shared_ptr<Stack> m_stack;
+    Kind m_kind;
 };
 
 // Makes a call into the process object (one that may emit) within a scope
 // of owner; false when a handler destroyed owner meanwhile.
 template<typename Call>
-bool callWithin(QObject *owner, int *depth, Call &&call)
+bool callWithin(QObject *owner, const std::shared_ptr<Stack> &stack, Call &&call)
 {
-    const Scope scope(owner, depth);
+    const Scope scope(owner, stack, Scope::Call);
     call();
     return scope.ownerAlive();
 }
@@ -66,14 +87,14 @@ bool emitInTurn(Object *object, std::initializer_list<void (Object::*)()> signal
 
 // Disposes of the process object of an object being destroyed, after its
 // connections to that object are gone. Deleting it ends a child that still
-// runs; but with the process object on the stack (depth above 0) the child
-// is killed now and the object goes once control has left it.
-inline void dispose(std::unique_ptr<QDetachableProcess> process, int depth)
+// runs; but while the process object is on the stack, the child is killed
+// now and the object kept until the stack has left it.
+inline void dispose(std::unique_ptr<QDetachableProcess> process, Stack *stack)
 {
-    if (depth == 0 || !process)
+    if (stack->depth == 0 || !process)
         return;
     process->kill();
-    process.release()->deleteLater();
+    stack->orphan = std::move(process);
 }
 
 }

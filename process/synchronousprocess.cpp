@@ -25,7 +25,7 @@ SynchronousProcess::~SynchronousProcess()
     // Once destruction has begun nothing reaches QML, not even the end of a
     // child that the process object kills now.
     disconnect(m_process.get(), nullptr, this, nullptr);
-    ProcessLifetime::dispose(std::move(m_process), m_processDepth);
+    ProcessLifetime::dispose(std::move(m_process), m_stack.get());
 }
 
 void SynchronousProcess::connectProcess()
@@ -165,7 +165,7 @@ void SynchronousProcess::start()
     m_standardOutput.clear();
     m_standardError.clear();
     if (!beginRun(Q_FUNC_INFO, m_process->program(), m_process->arguments())
-        || !callWithin(this, &m_processDepth, [this] { m_process->start(QIODevice::ReadWrite); }))
+        || !callWithin(this, m_stack, [this] { m_process->start(QIODevice::ReadWrite); }))
         return;
     sync();
 }
@@ -175,7 +175,7 @@ void SynchronousProcess::start(const QString &command, const QStringList &argume
     m_standardOutput.clear();
     m_standardError.clear();
     if (!beginRun(Q_FUNC_INFO, command, arguments)
-        || !callWithin(this, &m_processDepth, [&] { m_process->start(command, arguments, QIODevice::ReadWrite); }))
+        || !callWithin(this, m_stack, [&] { m_process->start(command, arguments, QIODevice::ReadWrite); }))
         return;
     if (!emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::programChanged,
                                                 &SynchronousProcess::argumentsChanged,
@@ -228,7 +228,7 @@ void SynchronousProcess::sync()
 
     // Handlers of the signals that the waits deliver may destroy this object.
     bool started = false;
-    if (!callWithin(this, &m_processDepth, [&] { started = m_process->waitForStarted(wait); }))
+    if (!callWithin(this, m_stack, [&] { started = m_process->waitForStarted(wait); }))
         return;
     if (!started) {
         qCWarning(lcCore) << Q_FUNC_INFO << "waitForStarted error";
@@ -240,7 +240,7 @@ void SynchronousProcess::sync()
     m_process->closeWriteChannel();
 
     bool finished = false;
-    if (!callWithin(this, &m_processDepth, [&] { finished = m_process->waitForFinished(wait); }))
+    if (!callWithin(this, m_stack, [&] { finished = m_process->waitForFinished(wait); }))
         return;
     if (!finished) {
         qCWarning(lcCore) << Q_FUNC_INFO << "waitForFinished error";
@@ -257,20 +257,20 @@ void SynchronousProcess::sync()
 void SynchronousProcess::onStateChanged(QProcess::ProcessState newState)
 {
     Q_UNUSED(newState)
-    const Scope scope(this, &m_processDepth);
+    const Scope scope(this, m_stack);
     Q_EMIT stateChanged();
 }
 
 void SynchronousProcess::onError(QProcess::ProcessError error)
 {
     qCCritical(lcCore) << Q_FUNC_INFO << int(error);
-    const Scope scope(this, &m_processDepth);
+    const Scope scope(this, m_stack);
     Q_EMIT errorChanged();
 }
 
 void SynchronousProcess::onStarted()
 {
-    const Scope scope(this, &m_processDepth);
+    const Scope scope(this, m_stack);
     emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::started, &SynchronousProcess::processIdChanged });
 }
 
@@ -278,7 +278,7 @@ void SynchronousProcess::onFinished(int exitCode, QProcess::ExitStatus exitStatu
 {
     Q_UNUSED(exitCode)
     Q_UNUSED(exitStatus)
-    const Scope scope(this, &m_processDepth);
+    const Scope scope(this, m_stack);
     emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::finished, &SynchronousProcess::exitCodeChanged,
                                            &SynchronousProcess::exitStatusChanged });
 }

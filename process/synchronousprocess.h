@@ -3,6 +3,7 @@
 
 #include "plugin/hostkitobject.h"
 #include "process/detachableprocess_p.h"
+#include "process/processlifetime_p.h"
 
 #include <QProcess>
 #include <QStringList>
@@ -110,9 +111,9 @@ private:
     void setTimeoutNumber(double timeout);
 
     std::unique_ptr<QDetachableProcess> m_process;
-    // How many calls into the process object, or slots called by it, are on
-    // the stack: while there are any, it must not be deleted.
-    int m_processDepth = 0;
+    // Whether the process object is on the stack: while it is, it must not
+    // be deleted.
+    std::shared_ptr<ProcessLifetime::Stack> m_stack = std::make_shared<ProcessLifetime::Stack>();
     bool m_startRefused = false;
     qint64 m_timeout = 30000;
     QString m_standardInput;
