@@ -4,7 +4,7 @@
 #include "imaging/pictureloader.h"
 #include "imaging/picturewriter.h"
 #include "imaging/targetfolder_p.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 #include "utility/fileutility.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "imaging/androidicon.h"
 #include "imaging/targetfolder_p.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 
 namespace {
 

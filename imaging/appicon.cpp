@@ -8,7 +8,7 @@
 #include "imaging/pictureloader.h"
 #include "imaging/windowsicon.h"
 #include "imaging/winrticon.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 #include "utility/fileutility.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "imaging/iconfile_p.h"
 
-#include "plugin/logging.h"
+#include "utility/logging.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "imaging/picturecanvas.h"
 #include "imaging/pictureloader.h"
 #include "imaging/picturewriter.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 #include "utility/fileutility.h"
 
 #include <QFileInfo>

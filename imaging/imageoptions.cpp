@@ -1,7 +1,7 @@
 #include "imaging/imageoptions.h"
 
 #include "imaging/pictureloader.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 #include "utility/fileutility.h"
 
 QColor ImageOptions::colour(const QVariantMap &options, const QString &key, const QString &defaultName)

@@ -1,7 +1,7 @@
 #include "imaging/installerimages.h"
 
 #include "imaging/targetfolder_p.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 
 namespace {
 

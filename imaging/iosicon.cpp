@@ -5,7 +5,7 @@
 #include "imaging/pictureloader.h"
 #include "imaging/picturewriter.h"
 #include "imaging/targetfolder_p.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 #include "utility/jsonutility.h"
 
 #include <QHash>

@@ -4,7 +4,7 @@
 #include "imaging/picturecanvas.h"
 #include "imaging/picturewriter.h"
 #include "imaging/targetfolder_p.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 
 #include <QDir>
 #include <QFileInfo>

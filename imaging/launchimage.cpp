@@ -8,7 +8,7 @@
 #include "imaging/pictureloader.h"
 #include "imaging/picturewriter.h"
 #include "imaging/winrtlaunchimage.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 #include "utility/fileutility.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "imaging/macosicon.h"
 
 #include "imaging/iconfile_p.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 #include "utility/atomicfilewriter.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #ifndef LOOMWRIGHT_TARGETFOLDER_P_H
 #define LOOMWRIGHT_TARGETFOLDER_P_H
 
-#include "plugin/logging.h"
+#include "utility/logging.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "imaging/windowsicon.h"
 
 #include "imaging/iconfile_p.h"
-#include "imaging/qticohandler.h"
-#include "plugin/logging.h"
+#include "imaging/icohandler.h"
+#include "utility/logging.h"
 #include "utility/atomicfilewriter.h"
 
 #include <QBuffer>
@@ -44,7 +44,7 @@ bool WindowsIcon::createWindowsIcon(const QImage &picture, const QString &target
     QByteArray container;
     QBuffer buffer(&container);
     buffer.open(QIODevice::WriteOnly);
-    QtIcoHandler writer(&buffer);
+    IcoHandler writer(&buffer);
     return writer.writeImages(images) && AtomicFileWriter::commit(&file, container);
 }
 

@@ -3,7 +3,7 @@
 #include "imaging/imageoptions.h"
 #include "imaging/picturecanvas.h"
 #include "imaging/picturewriter.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 
 #include <limits>
 

@@ -2,7 +2,7 @@
 
 #include "imaging/targetfolder_p.h"
 #include "imaging/winrticon.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "imaging/appicon.h"
 #include "imaging/imagecopy.h"
 #include "imaging/launchimage.h"
-#include "plugin/logging.h"
+#include "utility/logging.h"
 #include "process/appprocess.h"
 #include "process/commandline_p.h"
 #include "process/synchronousprocess.h"
@@ -24,7 +24,7 @@ constexpr int sharedDataInterval = 1000;
 }
 
 Loomwright::Loomwright(QObject *parent)
-    : HostkitObject(parent)
+    : QmlFacingObject(parent)
 {
     qCDebug(lcCore) << Q_FUNC_INFO;
 }

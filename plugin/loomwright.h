@@ -1,7 +1,7 @@
 #ifndef LOOMWRIGHT_LOOMWRIGHT_H
 #define LOOMWRIGHT_LOOMWRIGHT_H
 
-#include "plugin/hostkitobject.h"
+#include "utility/qmlfacingobject.h"
 
 #include <QColor>
 #include <QString>
@@ -14,7 +14,7 @@ class SynchronousProcess;
 
 // The QML singleton "Loomwright": runs programs, makes pictures and gives
 // access to the process-wide shared data object.
-class Loomwright : public HostkitObject
+class Loomwright : public QmlFacingObject
 {
     Q_OBJECT
     Q_PROPERTY(SharedData *sharedData READ sharedData CONSTANT)

@@ -1,7 +1,7 @@
 #include "plugin/loomwrightplugin.h"
 
-#include "plugin/hostkitobject.h"
-#include "plugin/logging.h"
+#include "utility/qmlfacingobject.h"
+#include "utility/logging.h"
 #include "plugin/loomwright.h"
 #include "plugin/loomwrightplugin_p.h"
 #include "process/appprocess.h"
@@ -93,7 +93,7 @@ void LoomwrightPlugin::registerTypes(const char *uri)
 {
     qCDebug(lcPlugin) << Q_FUNC_INFO << uri;
 
-    qmlRegisterUncreatableType<HostkitObject>(uri, 1, 0, "HostkitObject",
+    qmlRegisterUncreatableType<QmlFacingObject>(uri, 1, 0, "HostkitObject",
                                               QStringLiteral("The Varnex type HostkitObject is not creatable"));
     qmlRegisterSingletonType<Loomwright>(uri, 1, 0, "Loomwright", &LoomwrightPlugin::loomwrightProvider);
     qmlRegisterType<AppProcess>(uri, 1, 0, "Process");

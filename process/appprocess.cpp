@@ -1,6 +1,6 @@
 #include "process/appprocess.h"
 
-#include "plugin/logging.h"
+#include "utility/logging.h"
 #include "process/commandline_p.h"
 #include "process/detachedprocessdrain_p.h"
 #include "process/processlifetime_p.h"
@@ -13,8 +13,8 @@ using ProcessLifetime::emitInTurn;
 using Scope = ProcessLifetime::Scope;
 
 AppProcess::AppProcess(QObject *parent)
-    : HostkitObject(parent)
-    , m_process(std::make_unique<QDetachableProcess>())
+    : QmlFacingObject(parent)
+    , m_process(std::make_unique<DetachableProcess>())
 {
     connectProcess();
 }
@@ -199,7 +199,7 @@ bool AppProcess::beginRun(const char *function, const QString &program, const QS
 // goes to a drain, and a fresh one with the same settings takes its place.
 void AppProcess::releaseDetachedChild()
 {
-    auto fresh = std::make_unique<QDetachableProcess>();
+    auto fresh = std::make_unique<DetachableProcess>();
     fresh->setProgram(m_process->program());
     fresh->setArguments(m_process->arguments());
     fresh->setWorkingDirectory(m_process->workingDirectory());

@@ -1,7 +1,7 @@
 #ifndef LOOMWRIGHT_APPPROCESS_H
 #define LOOMWRIGHT_APPPROCESS_H
 
-#include "plugin/hostkitobject.h"
+#include "utility/qmlfacingobject.h"
 #include "process/detachableprocess_p.h"
 #include "process/processlifetime_p.h"
 #include "process/outputstream_p.h"
@@ -13,7 +13,7 @@
 
 // The QML type "Process": one child program whose state and exit data are
 // properties and whose output streams to QML as text signals.
-class AppProcess : public HostkitObject
+class AppProcess : public QmlFacingObject
 {
     Q_OBJECT
     Q_PROPERTY(ProcessState state READ state NOTIFY stateChanged)
@@ -114,7 +114,7 @@ private:
     void setBuffered(Channel channel, bool buffered);
     OutputStream &stream(Channel channel);
 
-    std::unique_ptr<QDetachableProcess> m_process;
+    std::unique_ptr<DetachableProcess> m_process;
     OutputStream m_standardError;
     OutputStream m_standardOutput;
     QByteArray m_readBuffer;

@@ -1,6 +1,6 @@
 #include "process/commandline_p.h"
 
-#include "plugin/logging.h"
+#include "utility/logging.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // A process whose child can be let go: once its state is NotRunning the
 // process no longer considers the child its own, so destroying it leaves the
 // child running.
-class QDetachableProcess : public QProcess
+class DetachableProcess : public QProcess
 {
 public:
     using QProcess::QProcess;

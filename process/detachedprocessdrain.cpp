@@ -1,6 +1,6 @@
 #include "process/detachedprocessdrain_p.h"
 
-#include "plugin/logging.h"
+#include "utility/logging.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -114,7 +114,7 @@ pid_t forkWithoutHandlers()
 
 }
 
-void DetachedProcessDrain::adopt(std::unique_ptr<QDetachableProcess> process)
+void DetachedProcessDrain::adopt(std::unique_ptr<DetachableProcess> process)
 {
     QCoreApplication *app = QCoreApplication::instance();
     if (!process || !app)
@@ -158,7 +158,7 @@ void DetachedProcessDrain::keepPipesOpen(QProcess *process)
 #endif
 }
 
-DetachedProcessDrain::DetachedProcessDrain(std::unique_ptr<QDetachableProcess> process, QObject *parent)
+DetachedProcessDrain::DetachedProcessDrain(std::unique_ptr<DetachableProcess> process, QObject *parent)
     : QObject(parent)
     , m_process(std::move(process))
 {

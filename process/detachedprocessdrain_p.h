@@ -17,7 +17,7 @@ class DetachedProcessDrain : public QObject
 {
 
 public:
-    static void adopt(std::unique_ptr<QDetachableProcess> process);
+    static void adopt(std::unique_ptr<DetachableProcess> process);
 
     // The drain above ends with this process. So that the child may outlive
     // it, a small process of its own (on Linux) holds the read ends of the
@@ -26,11 +26,11 @@ public:
     static void keepPipesOpen(QProcess *process);
 
 private:
-    explicit DetachedProcessDrain(std::unique_ptr<QDetachableProcess> process, QObject *parent);
+    explicit DetachedProcessDrain(std::unique_ptr<DetachableProcess> process, QObject *parent);
 
     void checkEnded();
 
-    std::unique_ptr<QDetachableProcess> m_process;
+    std::unique_ptr<DetachableProcess> m_process;
     QTimer m_endCheck;
 };
 

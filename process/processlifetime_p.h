@@ -24,7 +24,7 @@ namespace ProcessLifetime {
 struct Stack
 {
     int depth = 0;
-    std::unique_ptr<QDetachableProcess> orphan;
+    std::unique_ptr<DetachableProcess> orphan;
 };
 
 // Marks a stretch in which the process object is on the call stack: a call
@@ -89,7 +89,7 @@ bool emitInTurn(Object *object, std::initializer_list<void (Object::*)()> signal
 // connections to that object are gone. Deleting it ends a child that still
 // runs; but while the process object is on the stack, the child is killed
 // now and the object kept until the stack has left it.
-inline void dispose(std::unique_ptr<QDetachableProcess> process, Stack *stack)
+inline void dispose(std::unique_ptr<DetachableProcess> process, Stack *stack)
 {
     if (stack->depth == 0 || !process)
         return;

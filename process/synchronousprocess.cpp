@@ -1,6 +1,6 @@
 #include "process/synchronousprocess.h"
 
-#include "plugin/logging.h"
+#include "utility/logging.h"
 #include "process/commandline_p.h"
 #include "process/detachedprocessdrain_p.h"
 #include "process/processlifetime_p.h"
@@ -14,8 +14,8 @@ using ProcessLifetime::emitInTurn;
 using Scope = ProcessLifetime::Scope;
 
 SynchronousProcess::SynchronousProcess(QObject *parent)
-    : HostkitObject(parent)
-    , m_process(std::make_unique<QDetachableProcess>())
+    : QmlFacingObject(parent)
+    , m_process(std::make_unique<DetachableProcess>())
 {
     connectProcess();
 }
@@ -211,7 +211,7 @@ void SynchronousProcess::releaseRunningChild()
     DetachedProcessDrain::keepPipesOpen(m_process.get());
     m_process->detach();
 
-    auto fresh = std::make_unique<QDetachableProcess>();
+    auto fresh = std::make_unique<DetachableProcess>();
     fresh->setProgram(m_process->program());
     fresh->setArguments(m_process->arguments());
     fresh->setWorkingDirectory(m_process->workingDirectory());

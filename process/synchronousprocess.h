@@ -1,7 +1,7 @@
 #ifndef LOOMWRIGHT_SYNCHRONOUSPROCESS_H
 #define LOOMWRIGHT_SYNCHRONOUSPROCESS_H
 
-#include "plugin/hostkitobject.h"
+#include "utility/qmlfacingobject.h"
 #include "process/detachableprocess_p.h"
 #include "process/processlifetime_p.h"
 
@@ -13,7 +13,7 @@
 // The QML type "SynchronousProcess": runs a program to completion inside
 // start(), feeding it an optional standard input, and then publishes its
 // whole output.
-class SynchronousProcess : public HostkitObject
+class SynchronousProcess : public QmlFacingObject
 {
     Q_OBJECT
     Q_PROPERTY(ProcessState state READ state NOTIFY stateChanged)
@@ -110,7 +110,7 @@ private:
     double timeoutNumber() const;
     void setTimeoutNumber(double timeout);
 
-    std::unique_ptr<QDetachableProcess> m_process;
+    std::unique_ptr<DetachableProcess> m_process;
     // Whether the process object is on the stack: while it is, it must not
     // be deleted.
     std::shared_ptr<ProcessLifetime::Stack> m_stack = std::make_shared<ProcessLifetime::Stack>();

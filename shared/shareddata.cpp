@@ -1,6 +1,6 @@
 #include "shared/shareddata.h"
 
-#include "plugin/logging.h"
+#include "utility/logging.h"
 #include "shared/segmentformat_p.h"
 #include "utility/jsonutility.h"
 

@@ -1,6 +1,6 @@
 #include "utility/fileutility.h"
 
-#include "plugin/logging.h"
+#include "utility/logging.h"
 
 #include <QCoreApplication>
 #include <QDir>

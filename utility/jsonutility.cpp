@@ -1,6 +1,6 @@
 #include "utility/jsonutility.h"
 
-#include "plugin/logging.h"
+#include "utility/logging.h"
 #include "utility/atomicfilewriter.h"
 
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "plugin/logging.h"
+#include "utility/logging.h"
 
 Q_LOGGING_CATEGORY(lcPlugin, "Varnex.Loomwright.Plugin", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcCore, "Varnex.Loomwright.Core", QtWarningMsg)

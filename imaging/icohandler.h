@@ -1,5 +1,5 @@
-#ifndef LOOMWRIGHT_QTICOHANDLER_H
-#define LOOMWRIGHT_QTICOHANDLER_H
+#ifndef LOOMWRIGHT_ICOHANDLER_H
+#define LOOMWRIGHT_ICOHANDLER_H
 
 #include <QImage>
 #include <QImageIOHandler>
@@ -9,11 +9,11 @@
 // picture, each stored as a 32-bit bitmap with its transparency mask.
 //
 // The handler only writes; it cannot read icon files (canRead() is false).
-class QtIcoHandler : public QImageIOHandler
+class IcoHandler : public QImageIOHandler
 {
 public:
     // The device belongs to the caller and must stay open while writing.
-    explicit QtIcoHandler(QIODevice *device);
+    explicit IcoHandler(QIODevice *device);
 
     bool canRead() const override;
     bool read(QImage *image) override;

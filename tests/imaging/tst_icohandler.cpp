@@ -1,4 +1,4 @@
-#include "imaging/qticohandler.h"
+#include "imaging/icohandler.h"
 
 #include <QtTest>
 #include <QBuffer>
@@ -57,7 +57,7 @@ QByteArray written(const Images &images)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QtIcoHandler handler(&buffer);
+    IcoHandler handler(&buffer);
     return handler.writeImages(images) ? buffer.data() : QByteArray();
 }
 
@@ -131,7 +131,7 @@ private:
 
 }
 
-class TestQtIcoHandler : public QObject
+class TestIcoHandler : public QObject
 {
     Q_OBJECT
 
@@ -168,12 +168,12 @@ private:
     int m_files = 0;
 };
 
-void TestQtIcoHandler::initTestCase()
+void TestIcoHandler::initTestCase()
 {
     QVERIFY(m_dir.isValid());
 }
 
-void TestQtIcoHandler::layout_data()
+void TestIcoHandler::layout_data()
 {
     QTest::addColumn<Images>("images");
     QTest::addColumn<QList<QSize>>("sizes");
@@ -192,7 +192,7 @@ void TestQtIcoHandler::layout_data()
         << Images{ pattern(7, 33), pattern(33, 7), pattern(65, 3) } << QList<QSize>{ { 7, 33 }, { 33, 7 }, { 65, 3 } };
 }
 
-void TestQtIcoHandler::layout()
+void TestIcoHandler::layout()
 {
     QFETCH(Images, images);
     QFETCH(QList<QSize>, sizes);
@@ -204,7 +204,7 @@ void TestQtIcoHandler::layout()
     verifyIcon(file, 0, images);
 }
 
-void TestQtIcoHandler::windowsIconSizes()
+void TestIcoHandler::windowsIconSizes()
 {
     const QByteArray file = written({ pattern(16, 16), pattern(32, 32), pattern(64, 64), pattern(96, 96) });
     QCOMPARE(file.size(), 60454);
@@ -213,7 +213,7 @@ void TestQtIcoHandler::windowsIconSizes()
         QCOMPARE(qMakePair(u32(file, 14 + 16 * i), u32(file, 18 + 16 * i)), sizesAndOffsets.at(i));
 }
 
-void TestQtIcoHandler::startPosition()
+void TestIcoHandler::startPosition()
 {
     const QByteArray before(100, 'x');
     QBuffer buffer;
@@ -222,14 +222,14 @@ void TestQtIcoHandler::startPosition()
     QCOMPARE(buffer.pos(), qint64(100));
 
     const Images images = { pattern(16, 16), pattern(32, 32) };
-    QtIcoHandler handler(&buffer);
+    IcoHandler handler(&buffer);
     QVERIFY(handler.writeImages(images));
     QCOMPARE(buffer.data().left(100), before);
     QCOMPARE(u32(buffer.data(), 100 + 6 + 12), quint32(100 + 6 + 2 * 16));
     verifyIcon(buffer.data(), 100, images);
 }
 
-void TestQtIcoHandler::pixelFormats_data()
+void TestIcoHandler::pixelFormats_data()
 {
     QTest::addColumn<QImage>("image");
 
@@ -242,13 +242,13 @@ void TestQtIcoHandler::pixelFormats_data()
     QTest::newRow("alpha 1 is not masked") << filled(3, 2, qRgba(200, 100, 50, 1));
 }
 
-void TestQtIcoHandler::pixelFormats()
+void TestIcoHandler::pixelFormats()
 {
     QFETCH(QImage, image);
     verifyIcon(written({ image }), 0, { image });
 }
 
-void TestQtIcoHandler::refused_data()
+void TestIcoHandler::refused_data()
 {
     QTest::addColumn<Images>("images");
     QTest::addColumn<int>("mode");
@@ -264,7 +264,7 @@ void TestQtIcoHandler::refused_data()
     QTest::newRow("no device") << good << int(QIODevice::NotOpen) << false;
 }
 
-void TestQtIcoHandler::refused()
+void TestIcoHandler::refused()
 {
     QFETCH(Images, images);
     QFETCH(int, mode);
@@ -275,13 +275,13 @@ void TestQtIcoHandler::refused()
     buffer.setData(before);
     if (mode != QIODevice::NotOpen)
         QVERIFY(buffer.open(QIODevice::OpenMode(mode)));
-    QtIcoHandler handler(device ? &buffer : nullptr);
+    IcoHandler handler(device ? &buffer : nullptr);
     QVERIFY(!handler.writeImages(images));
     QCOMPARE(buffer.data(), before);
     QCOMPARE(buffer.pos(), qint64(0));
 }
 
-void TestQtIcoHandler::shortWrite_data()
+void TestIcoHandler::shortWrite_data()
 {
     QTest::addColumn<qint64>("limit");
     QTest::addColumn<bool>("result");
@@ -295,7 +295,7 @@ void TestQtIcoHandler::shortWrite_data()
     QTest::newRow("room for all") << qint64(5430) << true;
 }
 
-void TestQtIcoHandler::shortWrite()
+void TestIcoHandler::shortWrite()
 {
     QFETCH(qint64, limit);
     QFETCH(bool, result);
@@ -306,12 +306,12 @@ void TestQtIcoHandler::shortWrite()
 
     LimitedBuffer device(limit);
     QVERIFY(device.open(QIODevice::WriteOnly));
-    QtIcoHandler handler(&device);
+    IcoHandler handler(&device);
     QCOMPARE(handler.writeImages(images), result);
     QCOMPARE(device.data(), whole.left(int(limit)));
 }
 
-void TestQtIcoHandler::readersData()
+void TestIcoHandler::readersData()
 {
     QTest::addColumn<Images>("images");
 
@@ -320,17 +320,17 @@ void TestQtIcoHandler::readersData()
                                                        pattern(256, 256, QImage::Format_RGB32) };
 }
 
-QString TestQtIcoHandler::writtenFile(const Images &images)
+QString TestIcoHandler::writtenFile(const Images &images)
 {
     const QString path = m_dir.filePath(QStringLiteral("icon%1.ico").arg(++m_files));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QString();
-    QtIcoHandler handler(&file);
+    IcoHandler handler(&file);
     return handler.writeImages(images) ? path : QString();
 }
 
-void TestQtIcoHandler::qtReader()
+void TestIcoHandler::qtReader()
 {
     QFETCH(Images, images);
     const QString path = writtenFile(images);
@@ -349,7 +349,7 @@ void TestQtIcoHandler::qtReader()
     }
 }
 
-void TestQtIcoHandler::imageMagick()
+void TestIcoHandler::imageMagick()
 {
     const QString identify = QStandardPaths::findExecutable(QStringLiteral("identify"));
     if (identify.isEmpty())
@@ -395,7 +395,7 @@ void TestQtIcoHandler::imageMagick()
     }
 }
 
-void TestQtIcoHandler::pillow()
+void TestIcoHandler::pillow()
 {
     const QString python = QStringLiteral("/usr/bin/python3");
     if (!QFileInfo::exists(python))
@@ -437,5 +437,5 @@ void TestQtIcoHandler::pillow()
     QCOMPARE(read, expected);
 }
 
-QTEST_MAIN(TestQtIcoHandler)
-#include "tst_qticohandler.moc"
+QTEST_MAIN(TestIcoHandler)
+#include "tst_icohandler.moc"

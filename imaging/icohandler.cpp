@@ -1,4 +1,4 @@
-#include "imaging/qticohandler.h"
+#include "imaging/icohandler.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -104,28 +104,28 @@ QByteArray resource(const QImage &image, quint32 size)
 
 }
 
-QtIcoHandler::QtIcoHandler(QIODevice *device)
+IcoHandler::IcoHandler(QIODevice *device)
 {
     setDevice(device);
     setFormat(QByteArrayLiteral("ico"));
 }
 
-bool QtIcoHandler::canRead() const
+bool IcoHandler::canRead() const
 {
     return false;
 }
 
-bool QtIcoHandler::read(QImage *)
+bool IcoHandler::read(QImage *)
 {
     return false;
 }
 
-bool QtIcoHandler::write(const QImage &image)
+bool IcoHandler::write(const QImage &image)
 {
     return writeImages(QList<QImage>{ image });
 }
 
-bool QtIcoHandler::writeImages(const QList<QImage> &images)
+bool IcoHandler::writeImages(const QList<QImage> &images)
 {
     QIODevice *out = device();
     if (images.isEmpty() || images.size() > 0xFFFF || !out || !out->isWritable())

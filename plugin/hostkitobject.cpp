@@ -1,8 +1,0 @@
-#include "plugin/hostkitobject.h"
-
-HostkitObject::HostkitObject(QObject *parent)
-    : QObject(parent)
-{
-}
-
-HostkitObject::~HostkitObject() = default;

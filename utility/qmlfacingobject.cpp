@@ -1,0 +1,8 @@
+#include "utility/qmlfacingobject.h"
+
+QmlFacingObject::QmlFacingObject(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QmlFacingObject::~QmlFacingObject() = default;
