@@ -195,15 +195,9 @@ bool AppProcess::beginRun(const char *function, const QString &program, const QS
     return !refused;
 }
 
-// A process object does not serve two children: the let-go child's process
-// goes to a drain, and a fresh one with the same settings takes its place.
 void AppProcess::releaseDetachedChild()
 {
-    auto fresh = std::make_unique<DetachableProcess>();
-    fresh->setProgram(m_process->program());
-    fresh->setArguments(m_process->arguments());
-    fresh->setWorkingDirectory(m_process->workingDirectory());
-    DetachedProcessDrain::adopt(std::exchange(m_process, std::move(fresh)));
+    DetachedProcessDrain::replace(&m_process);
     m_detached = false;
     connectProcess();
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #if defined(Q_OS_LINUX)
 #include <cerrno>
@@ -120,6 +121,15 @@ void DetachedProcessDrain::adopt(std::unique_ptr<DetachableProcess> process)
     if (!process || !app)
         return;
     new DetachedProcessDrain(std::move(process), app);
+}
+
+void DetachedProcessDrain::replace(std::unique_ptr<DetachableProcess> *process)
+{
+    auto fresh = std::make_unique<DetachableProcess>();
+    fresh->setProgram((*process)->program());
+    fresh->setArguments((*process)->arguments());
+    fresh->setWorkingDirectory((*process)->workingDirectory());
+    adopt(std::exchange(*process, std::move(fresh)));
 }
 
 void DetachedProcessDrain::keepPipesOpen(QProcess *process)

@@ -19,6 +19,11 @@ class DetachedProcessDrain : public QObject
 public:
     static void adopt(std::unique_ptr<DetachableProcess> process);
 
+    // A process object does not serve two children: adopts the let-go
+    // child's process and puts a fresh one with the same program, arguments
+    // and working folder in its place.
+    static void replace(std::unique_ptr<DetachableProcess> *process);
+
     // The drain above ends with this process. So that the child may outlive
     // it, a small process of its own (on Linux) holds the read ends of the
     // child's output pipes as well and reads them until the child and

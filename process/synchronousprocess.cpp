@@ -210,12 +210,7 @@ void SynchronousProcess::releaseRunningChild()
     disconnect(m_process.get(), nullptr, this, nullptr);
     DetachedProcessDrain::keepPipesOpen(m_process.get());
     m_process->detach();
-
-    auto fresh = std::make_unique<DetachableProcess>();
-    fresh->setProgram(m_process->program());
-    fresh->setArguments(m_process->arguments());
-    fresh->setWorkingDirectory(m_process->workingDirectory());
-    DetachedProcessDrain::adopt(std::exchange(m_process, std::move(fresh)));
+    DetachedProcessDrain::replace(&m_process);
     connectProcess();
 }
 
