@@ -15,8 +15,9 @@
 #
 # Makes the object library loomwright_qml_modules, which the plugin links.
 #
-# With benchmarks on, the plugin is built a second time in the other mode
-# (AOT or not) into bench/qml-<mode>, for the start-up benchmark.
+# With benchmarks on, the plugin can be built a second time in the other mode
+# (AOT or not) into bench/qml-<mode>; only the start-up benchmark asks for it,
+# so neither is part of the default build.
 
 option(LOOMWRIGHT_QML_AOT "Compile the embedded QML modules ahead of time" ON)
 
@@ -228,7 +229,10 @@ unset(OUTPUT)
 # that it lists in _lw_qml_<module>.
 function(_lw_write_qrc module)
     set(dir "${_lw_module_${module}_dir}")
-    file(GLOB components CONFIGURE_DEPENDS "${dir}/*.qml" "${dir}/*.js")
+    # A file added to or taken from the folder changes the folder's time, which
+    # configures again; a checked glob would run at every build instead.
+    file(GLOB components "${dir}/*.qml" "${dir}/*.js")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${dir}")
     list(SORT components)
     set(entries "qmldir|${dir}/qmldir")
     foreach(file IN LISTS components)
@@ -385,15 +389,16 @@ set(LOOMWRIGHT_OTHER_QML_DIR "${CMAKE_BINARY_DIR}/bench/qml-${LOOMWRIGHT_OTHER_Q
 
 if(LOOMWRIGHT_BUILD_BENCHMARKS)
     _lw_module_objects(loomwright_qml_modules_${LOOMWRIGHT_OTHER_QML_MODE} ${LOOMWRIGHT_OTHER_QML_MODE})
+    set_target_properties(loomwright_qml_modules_${LOOMWRIGHT_OTHER_QML_MODE} PROPERTIES EXCLUDE_FROM_ALL ON)
 
     # Made once the top directory is read, when the plugin target exists: a
     # copy of it that links the other mode's trees, all else the same.
     function(_lw_add_other_mode_plugin)
         set(target loomwrightplugin-${LOOMWRIGHT_OTHER_QML_MODE})
         get_target_property(sources loomwrightplugin SOURCES)
-        add_library(${target} MODULE ${sources})
+        add_library(${target} MODULE EXCLUDE_FROM_ALL ${sources})
         foreach(property LINK_LIBRARIES INCLUDE_DIRECTORIES COMPILE_DEFINITIONS COMPILE_OPTIONS
-                         AUTOMOC_MOC_OPTIONS AUTORCC_OPTIONS CXX_VISIBILITY_PRESET VISIBILITY_INLINES_HIDDEN)
+                         AUTOMOC_MOC_OPTIONS CXX_VISIBILITY_PRESET VISIBILITY_INLINES_HIDDEN)
             get_target_property(value loomwrightplugin ${property})
             if(value)
                 if(property STREQUAL "LINK_LIBRARIES")

@@ -9,9 +9,8 @@
 #                      tables (translations/<locale>.json)
 #
 # Sets LOOMWRIGHT_LANGUAGES_QRC and LOOMWRIGHT_QT_TRANSLATIONS_QRC, the
-# generated resource collection files that the plugin lists. Their base names
-# name the resource trees (and their initialisation functions): "languages"
-# and "qt_translations".
+# compiled resource trees that the plugin lists, "languages" and
+# "qt_translations" (the names of their initialisation functions too).
 
 get_target_property(_loomwright_qmake Qt5::qmake IMPORTED_LOCATION)
 execute_process(COMMAND "${_loomwright_qmake}" -query QT_INSTALL_BINS
@@ -48,9 +47,10 @@ string(STRIP "${_loomwright_own_qt_catalogues}" _loomwright_own_qt_catalogues)
 string(REPLACE "\n" ";" _loomwright_own_qt_catalogues "${_loomwright_own_qt_catalogues}")
 
 # Writes <dir>/<name>.qrc listing files (names relative to dir) under prefix,
-# stored uncompressed: the translators then read the catalogues in place.
-# The file is rewritten whenever one of the catalogues changes, so that the
-# resource compiler runs again.
+# stored uncompressed: the translators then read the catalogues in place. The
+# collection is written while configuring, and only when its list changes; the
+# resource compiler runs on it when a catalogue changes, and only then, so a
+# build with nothing changed does nothing. Returns the compiled source.
 function(_loomwright_translations_qrc name dir prefix files outvar)
     set(content "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"${prefix}\">\n")
     set(depends)
@@ -59,14 +59,15 @@ function(_loomwright_translations_qrc name dir prefix files outvar)
         list(APPEND depends "${dir}/${file}")
     endforeach()
     string(APPEND content "    </qresource>\n</RCC>\n")
-    file(CONFIGURE OUTPUT "${dir}/${name}.qrc.in" CONTENT "${content}" @ONLY)
+    file(CONFIGURE OUTPUT "${dir}/${name}.qrc" CONTENT "${content}" @ONLY)
+    get_target_property(rcc Qt5::rcc IMPORTED_LOCATION)
+    set(cpp "${_loomwright_translations_dir}/qrc_${name}.cpp")
     add_custom_command(
-        OUTPUT "${dir}/${name}.qrc"
-        COMMAND "${CMAKE_COMMAND}" -E copy "${dir}/${name}.qrc.in" "${dir}/${name}.qrc"
-        COMMAND "${CMAKE_COMMAND}" -E touch "${dir}/${name}.qrc"
-        DEPENDS "${dir}/${name}.qrc.in" ${depends}
+        OUTPUT "${cpp}"
+        COMMAND "${rcc}" --format-version 3 --name ${name} --output "${cpp}" "${dir}/${name}.qrc"
+        DEPENDS "${dir}/${name}.qrc" ${depends}
         VERBATIM)
-    set(${outvar} "${dir}/${name}.qrc" PARENT_SCOPE)
+    set(${outvar} "${cpp}" PARENT_SCOPE)
 endfunction()
 
 function(_loomwright_translation_trees)

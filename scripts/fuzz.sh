@@ -19,7 +19,7 @@ fi
 
 "$top/scripts/setup.sh" --deps-only
 cd "$top"
-cmake --preset fuzz >/dev/null
+"$top/scripts/configure.sh" fuzz
 cmake --build --preset fuzz -j "$(nproc)"
 
 echo "== fuzz: seeds and earlier findings"

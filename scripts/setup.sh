@@ -10,7 +10,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # The single list of Debian packages the project uses.
 packages=(
-    cmake g++ make zlib1g-dev libdeflate-dev
+    cmake ninja-build g++ make zlib1g-dev libdeflate-dev
     qtbase5-dev qtbase5-dev-tools
     qtdeclarative5-dev qtdeclarative5-dev-tools
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qttest
@@ -46,5 +46,5 @@ fi
 [ "${1:-}" = "--deps-only" ] && exit 0
 
 cd "$top"
-cmake --preset default >/dev/null
+"$top/scripts/configure.sh" default
 cmake --build --preset default -j "$(nproc)"

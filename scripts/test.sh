@@ -12,11 +12,19 @@ jobs=$(nproc)
 "$top/scripts/setup.sh"
 cd "$top"
 
+echo "== a second build with nothing changed does nothing"
+noop=$(cmake --build --preset default)
+if [ "$noop" != "ninja: no work to do." ]; then
+    echo "test: a build with nothing changed still ran build steps:" >&2
+    echo "$noop" >&2
+    exit 1
+fi
+
 echo "== tests: default build"
 ctest --preset default -j "$jobs"
 
 echo "== tests: sanitizer build"
-cmake --preset sanitize >/dev/null
+"$top/scripts/configure.sh" sanitize
 cmake --build --preset sanitize -j "$jobs"
 reports="$top/build-sanitize/sanitizer-reports"
 rm -rf "$reports"

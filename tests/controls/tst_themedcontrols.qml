@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.15
 import Varnex.Loomwright 1.0
+import Varnex.Hostkit 1.0
 import Varnex.Loomwright.Controls 1.0
 
 // The test case itself is not drawn; the controls go into this item.
@@ -56,6 +57,7 @@ Item {
 
         function cleanup() {
             BrimforgeTheme.useDarkTheme = true
+            BrimforgeTheme.scaleFactor = Qt.binding(function() { return Hostkit.displayScaleFactor })
         }
 
         function colourIs(actual, expected, message) {
@@ -188,7 +190,8 @@ Item {
 
         function test_floatingPanelArrow(data) {
             var parent = createTemporaryObject(mirroringParent, window, { "LayoutMirroring.enabled": !!data.mirrored })
-            var properties = { scaleFactor: 1, arrowEdge: data.edge, arrowAlignment: data.alignment }
+            BrimforgeTheme.scaleFactor = 1
+            var properties = { arrowEdge: data.edge, arrowAlignment: data.alignment }
             if (data.margin !== undefined)
                 properties.arrowMargin = data.margin
             var panel = createTemporaryObject(panelComponent, parent, properties)

@@ -58,8 +58,13 @@ const QStringList feldrinTypes = {
     QStringLiteral("GlyphItem"), QStringLiteral("GlyphControl"), QStringLiteral("GlyphBusyIndicator"),
 };
 
-// Component files that a module uses inside its folder only, without a qmldir row.
-const QStringList internalFiles = { QStringLiteral("AppItemView.qml"), QStringLiteral("QRCode.js") };
+// Files that a module uses inside its folders only, without a qmldir row:
+// scripts, and components that only their neighbours use. The Private
+// module reaches the tool configuration script of Controls as well.
+const QStringList controlsInternal = { QStringLiteral("QRCode.js"), QStringLiteral("palette.js"),
+                                       QStringLiteral("toolconfig.js") };
+const QStringList privateInternal = { QStringLiteral("AppItemView.qml"), QStringLiteral("SharedSignIn.qml") };
+const QStringList feldrinInternal = {};
 
 QStringList names(const QStringList &types)
 {
@@ -180,18 +185,19 @@ void tst_ResourceTrees::moduleTrees_data()
     QTest::addColumn<QString>("root");
     QTest::addColumn<QString>("sources");
     QTest::addColumn<QStringList>("types");
+    QTest::addColumn<QStringList>("internal");
     QTest::addColumn<QStringList>("folders");
     QTest::addColumn<int>("assets");
     QTest::addColumn<int>("complete");
 
-    // A complete tree: its components and scripts, the qmldir and the assets.
+    // A complete tree: its public components, its internal files, the qmldir and the assets.
     QTest::newRow("Controls") << controlsRoot << QStringLiteral("Varnex/Loomwright/Controls") << names(controlsTypes)
-                              << QStringList { QStringLiteral("fonts"), QStringLiteral("images") } << 171
-                              << 42 + 1 + 1 + 171;
+                              << controlsInternal << QStringList { QStringLiteral("fonts"), QStringLiteral("images") }
+                              << 171 << 42 + 3 + 1 + 171;
     QTest::newRow("Private") << privateRoot << QStringLiteral("Varnex/Loomwright/Private") << names(privateTypes)
-                             << QStringList { QStringLiteral("images") } << 9 << 24 + 1 + 9;
-    QTest::newRow("Feldrin") << feldrinRoot << QStringLiteral("Feldrin") << names(feldrinTypes)
-                             << QStringList { QStringLiteral("fonts") } << 5 << 6 + 1 + 5;
+                             << privateInternal << QStringList { QStringLiteral("images") } << 9 << 23 + 2 + 1 + 9;
+    QTest::newRow("Feldrin") << feldrinRoot << QStringLiteral("Feldrin") << names(feldrinTypes) << feldrinInternal
+                             << QStringList { QStringLiteral("fonts") } << 5 << 6 + 0 + 1 + 5;
 }
 
 // Each tree holds its qmldir, every component of its source folder, known
@@ -201,6 +207,7 @@ void tst_ResourceTrees::moduleTrees()
     QFETCH(QString, root);
     QFETCH(QString, sources);
     QFETCH(QStringList, types);
+    QFETCH(QStringList, internal);
     QFETCH(QStringList, folders);
     QFETCH(int, assets);
     QFETCH(int, complete);
@@ -219,7 +226,7 @@ void tst_ResourceTrees::moduleTrees()
     QVERIFY(files.contains(QStringLiteral("qmldir")));
     QCOMPARE(assetFiles, assets);
     for (const QString &component : qAsConst(components)) {
-        const bool known = internalFiles.contains(component)
+        const bool known = internal.contains(component)
             || (component.endsWith(QLatin1String(".qml")) && types.contains(component.chopped(4)));
         QVERIFY2(known, qPrintable(component + QStringLiteral(" is no component of the module")));
     }
@@ -237,10 +244,13 @@ void tst_ResourceTrees::qmldirFiles_data()
     QTest::addColumn<QString>("root");
     QTest::addColumn<QString>("uri");
     QTest::addColumn<QStringList>("types");
+    QTest::addColumn<QStringList>("internal");
 
-    QTest::newRow("Controls") << controlsRoot << QStringLiteral("Varnex.Loomwright.Controls") << controlsTypes;
-    QTest::newRow("Private") << privateRoot << QStringLiteral("Varnex.Loomwright.Private") << privateTypes;
-    QTest::newRow("Feldrin") << feldrinRoot << QStringLiteral("Feldrin") << feldrinTypes;
+    QTest::newRow("Controls") << controlsRoot << QStringLiteral("Varnex.Loomwright.Controls") << controlsTypes
+                              << controlsInternal;
+    QTest::newRow("Private") << privateRoot << QStringLiteral("Varnex.Loomwright.Private") << privateTypes
+                             << privateInternal;
+    QTest::newRow("Feldrin") << feldrinRoot << QStringLiteral("Feldrin") << feldrinTypes << feldrinInternal;
 }
 
 // "module <URI>", an empty line, then one row per existing component, each a
@@ -251,6 +261,7 @@ void tst_ResourceTrees::qmldirFiles()
     QFETCH(QString, root);
     QFETCH(QString, uri);
     QFETCH(QStringList, types);
+    QFETCH(QStringList, internal);
 
     QStringList lines = fileText(root + QStringLiteral("/qmldir")).split(QLatin1Char('\n'));
     if (lines.last().isEmpty())
@@ -276,7 +287,7 @@ void tst_ResourceTrees::qmldirFiles()
         }
     }
     for (const QString &file : files) {
-        if (file.endsWith(QLatin1String(".qml")) && !internalFiles.contains(file))
+        if (file.endsWith(QLatin1String(".qml")) && !internal.contains(file))
             QVERIFY2(rowFiles.contains(file), qPrintable(file + QStringLiteral(" has no qmldir row")));
     }
 }

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import Varnex.Hostkit 1.0
 
 // Covers the whole window while a long activity (a download, an upload)
 // runs: it dims the content, swallows pointer input so that nothing behind
@@ -8,7 +7,6 @@ import Varnex.Hostkit 1.0
 Rectangle {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     property string title
     property string text
     // 0 to 100; a negative value means the progress is not known yet.
@@ -17,11 +15,11 @@ Rectangle {
     property real secondsRemaining: -1
     readonly property string percentageText: root.percentage >= 0 ? qsTr("%1%").arg(Math.round(root.percentage)) : ""
     readonly property string remainingText: root.remainingTimeText(root.secondsRemaining)
-    property real panelWidth: 400
+    property real panelWidth: BrimforgeTheme.gridUnit * 100
     property real titleFontSize: BrimforgeTheme.mediumFontSizePoint
     property real fontSize: BrimforgeTheme.baseFontSizePoint
-    // A dimming veil, not a colour of the scheme: the content shows through.
-    property color overlayColor: "#99000000"
+    // A dimming veil: the content shows through.
+    property color overlayColor: BrimforgeTheme.activityOverlayColor
     property color panelColor: BrimforgeTheme.floatingPanelBackground
     property color borderColor: BrimforgeTheme.floatingPanelBorderColor
     property color textColor: BrimforgeTheme.primaryForeground
@@ -66,19 +64,19 @@ Rectangle {
         id: panel
 
         anchors.centerIn: parent
-        width: Math.min(root.panelWidth * root.scaleFactor, root.width - 32 * root.scaleFactor)
+        width: Math.min(root.panelWidth, root.width - 2 * BrimforgeTheme.xxLargeSpacing)
         height: content.implicitHeight + 2 * content.anchors.margins
-        radius: 4 * root.scaleFactor
+        radius: BrimforgeTheme.mediumRadius
         color: root.panelColor
-        border.width: 1 * root.scaleFactor
+        border.width: BrimforgeTheme.thinBorderWidth
         border.color: root.borderColor
 
         Column {
             id: content
 
             anchors.fill: parent
-            anchors.margins: 20 * root.scaleFactor
-            spacing: 12 * root.scaleFactor
+            anchors.margins: BrimforgeTheme.gridUnit * 5
+            spacing: BrimforgeTheme.xLargeSpacing
 
             Text {
                 objectName: "titleText"

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import Varnex.Hostkit 1.0
 
 // A tool button that shows a BrimforgeAction: its glyph or icon picture with
 // its name below (or beside, with `horizontal`), its tooltip on hover, and
@@ -26,8 +25,8 @@ AbstractButton {
 
     implicitWidth: Math.max(implicitBackgroundWidth, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight, implicitContentHeight + topPadding + bottomPadding)
-    padding: 6 * Hostkit.displayScaleFactor
-    spacing: 4 * Hostkit.displayScaleFactor
+    padding: BrimforgeTheme.smallSpacing
+    spacing: BrimforgeTheme.xSmallSpacing
     hoverEnabled: true
     font.family: BrimforgeTheme.avenir
     font.pointSize: textPointSize
@@ -40,10 +39,10 @@ AbstractButton {
     ToolTip.delay: 600
 
     background: Rectangle {
-        implicitWidth: 40 * Hostkit.displayScaleFactor
-        implicitHeight: 40 * Hostkit.displayScaleFactor
+        implicitWidth: BrimforgeTheme.largeControlHeight
+        implicitHeight: BrimforgeTheme.largeControlHeight
         color: root.pressed ? root.pressedColor : (root.hovered ? root.hoverColor : "transparent")
-        border.width: root.visualFocus ? Hostkit.displayScaleFactor : 0
+        border.width: root.visualFocus ? BrimforgeTheme.thinBorderWidth : 0
         border.color: BrimforgeTheme.highlightBorderColor
     }
 

@@ -13,8 +13,8 @@ BrimforgeDialog {
                               ? String(appInfo.title) : ""
 
     title: qsTr("Item Details")
-    width: Math.min(640 * scaleFactor, maximumWidth)
-    height: Math.min(700 * scaleFactor, maximumHeight)
+    width: Math.min(BrimforgeTheme.gridUnit * 160, maximumWidth)
+    height: Math.min(BrimforgeTheme.gridUnit * 175, maximumHeight)
 
     buttons: [
         MaterialButton {
@@ -33,7 +33,7 @@ BrimforgeDialog {
     ColumnLayout {
         anchors.left: parent.left
         anchors.right: parent.right
-        spacing: 12 * root.scaleFactor
+        spacing: BrimforgeTheme.xLargeSpacing
 
         Text {
             objectName: "heading"

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import Varnex.Hostkit 1.0
 
 // The dialog of the suite's tools: a modal panel centred in its window with
 // a title bar and a row of buttons at the bottom, in the theme's colours
@@ -9,7 +8,6 @@ import Varnex.Hostkit 1.0
 Dialog {
     id: root
 
-    readonly property real scaleFactor: Hostkit.displayScaleFactor
     // The buttons of the bottom row, laid out from the trailing edge.
     property alias buttons: buttonRow.data
     property color titleColor: BrimforgeTheme.primaryForeground
@@ -22,24 +20,24 @@ Dialog {
 
     parent: Overlay.overlay
     anchors.centerIn: parent
-    margins: 8 * scaleFactor
+    margins: BrimforgeTheme.mediumSpacing
     modal: true
     focus: true
     closePolicy: Popup.CloseOnEscape
-    padding: 20 * scaleFactor
-    topPadding: 16 * scaleFactor
-    bottomPadding: 16 * scaleFactor
+    padding: BrimforgeTheme.gridUnit * 5
+    topPadding: BrimforgeTheme.xxLargeSpacing
+    bottomPadding: BrimforgeTheme.xxLargeSpacing
     font.family: BrimforgeTheme.avenir
     font.pointSize: BrimforgeTheme.baseFontSizePoint
 
     background: Rectangle {
         color: root.backgroundColor
         border.color: BrimforgeTheme.floatingPanelBorderColor
-        border.width: 1 * root.scaleFactor
+        border.width: BrimforgeTheme.thinBorderWidth
     }
 
     header: Item {
-        implicitHeight: titleLabel.implicitHeight + 2 * 14 * root.scaleFactor
+        implicitHeight: titleLabel.implicitHeight + 2 * BrimforgeTheme.dialogTitlePadding
         visible: root.title !== ""
 
         Text {
@@ -64,7 +62,7 @@ Dialog {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            height: 1 * root.scaleFactor
+            height: BrimforgeTheme.thinBorderWidth
             color: BrimforgeTheme.floatingPanelDividerColor
         }
     }
@@ -83,12 +81,12 @@ Dialog {
             anchors.left: BrimforgeTheme.rtl ? parent.left : undefined
             anchors.leftMargin: root.leftPadding
             anchors.rightMargin: root.rightPadding
-            spacing: 12 * root.scaleFactor
+            spacing: BrimforgeTheme.xLargeSpacing
             layoutDirection: BrimforgeTheme.rtl ? Qt.RightToLeft : Qt.LeftToRight
         }
     }
 
     Overlay.modal: Rectangle {
-        color: "#80000000"
+        color: BrimforgeTheme.modalOverlayColor
     }
 }

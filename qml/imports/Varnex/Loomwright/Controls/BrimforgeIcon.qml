@@ -1,8 +1,6 @@
 import QtQuick 2.15
 import QtGraphicalEffects 1.15
-import Varnex.Hostkit 1.0
-
-import "qrc:/imports/Feldrin"
+import Feldrin 1.0
 
 // An icon by one of three ways: a Feldrin glyph by name (`glyph`), a
 // character of the suite's icon font, or, where that font is not used, the
@@ -16,6 +14,7 @@ Item {
     property color color: BrimforgeTheme.primaryForeground
     property bool useIconFont: BrimforgeTheme.useIconFont
     property real iconFontSizeMultiplier: 1.0
+    // In units.
     property real iconImageSize: 21
     // Only the width is the icon size; the height is the item's own.
     property bool forceIconWidth: false
@@ -24,7 +23,7 @@ Item {
     readonly property alias iconImage: iconImage
     readonly property alias iconFont: iconFont
     readonly property string mode: glyph !== "" ? "glyph" : (useIconFont ? "font" : "image")
-    readonly property real iconSize: iconImageSize * iconFontSizeMultiplier * Hostkit.displayScaleFactor
+    readonly property real iconSize: BrimforgeTheme.scaled(iconImageSize * iconFontSizeMultiplier)
 
     implicitWidth: mode === "font" ? Math.max(iconFont.implicitWidth, iconSize) : iconSize
     implicitHeight: mode === "font" ? Math.max(iconFont.implicitHeight, iconSize) : iconSize

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import Varnex.Hostkit 1.0
 
 // A thin progress bar in the theme's colours; an indeterminate one shows a
 // segment that runs along the track.
@@ -9,9 +8,9 @@ ProgressBar {
 
     property color trackColor: BrimforgeTheme.secondaryDividerColor
     property color barColor: BrimforgeTheme.primaryButtonBackground
-    property real barHeight: 6 * Hostkit.displayScaleFactor
+    property real barHeight: BrimforgeTheme.progressBarHeight
 
-    implicitWidth: 200 * Hostkit.displayScaleFactor
+    implicitWidth: BrimforgeTheme.largeControlWidth
     implicitHeight: barHeight
     padding: 0
 

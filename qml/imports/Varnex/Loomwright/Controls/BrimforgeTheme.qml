@@ -4,6 +4,7 @@ import QtQuick 2.15
 import Varnex.Hostkit 1.0
 
 import "qrc:/imports/Feldrin"
+import "palette.js" as Palette
 
 // The one place where the suite's look is decided: every control of this
 // module reads its colours, fonts, sizes, button styles and icons from here,
@@ -49,133 +50,159 @@ QtObject {
     readonly property real largeFontSizePoint: baseFontSizePoint * 1.4
     readonly property real xLargeFontSizePoint: baseFontSizePoint * 1.8
 
-    // Base colours
+    // Sizes
+    //
+    // The controls measure in units: pixels at a display scale factor of 1.
+    // Every token below is its unit count times the host's scale factor,
+    // multiplied here and nowhere else, so that a control writes
+    // `padding: BrimforgeTheme.mediumSpacing`, never a number of pixels.
+    //
+    //   gridUnit          4 units, the grid. A size that no scale below
+    //                     names is a whole multiple of it: a dialog 480
+    //                     units wide is `gridUnit * 120`.
+    //   ...Spacing        gaps, paddings and margins: xxSmall 2, xSmall 4,
+    //                     small 6, medium 8, large 10, xLarge 12, xxLarge 16.
+    //   ...BorderWidth    thin 1 (outlines, dividers), medium 2 (the outline
+    //                     of a focused control), thick 3 (bars that mark the
+    //                     current tab or the scroll position).
+    //   ...Radius         corners: small 2, medium 4.
+    //   ...IconSize       glyphs and pictures: small 16, medium 20, large 24.
+    //   indicatorSize     18, the box of a check box or radio button and a
+    //                     validity mark.
+    //   ...ControlHeight  xSmall 28 (square tool buttons), small 32 (entries
+    //                     of menus and lists), medium 36 (fields, drop-downs,
+    //                     buttons), large 40 (tabs, action buttons).
+    //   ...ControlWidth   default widths: small 64 (the narrowest button),
+    //                     medium 160 (drop-downs, side tabs), large 200
+    //                     (fields, text areas, progress bars).
+    //   bannerHeight, dialogTitlePadding, glowRadius, progressBarHeight,
+    //   qrCodeSize        one-off sizes off the grid, named for their use.
+    //
+    // scaled(units) turns a size that a caller hands over in units, through
+    // a public property such as BrimforgeIcon.iconImageSize, into pixels.
+    // Sizes of the controls themselves use the tokens.
 
-    readonly property color feldrinGray050: "#ffffff"
-    readonly property color feldrinGray100: "#f8f8f8"
-    readonly property color feldrinGray200: "#efefef"
-    readonly property color feldrinGray300: "#e0e0e0"
-    readonly property color feldrinGray700: "#323232"
-    readonly property color feldrinPurple150: "#c4bcdc"
-    readonly property color brandPurple100: "#DFCCE3"
-    readonly property color brandPurple200: "#8f499c"
-    readonly property color brandPurple250: "#6b1978"
-    readonly property color brandBlue200: "#007ac2"
-    readonly property color brimforgeGray100: "#d1d1d1"
-    readonly property color brimforgeGray200: "#CCCCCC"
-    readonly property color brimforgeGray300: "#BDBDBD"
-    readonly property color brimforgeGray600: "#5C5C5C"
-    readonly property color brimforgeGray650: "#4C4C4C"
-    readonly property color brimforgeGray700: "#404040"
-    readonly property color brimforgeGray750: "#3B3B3B"
-    readonly property color brimforgeGray800: "#333333"
-    readonly property color brimforgeGray900: "#242424"
-    readonly property color brimforgePurple100: "#DFA8FF"
-    readonly property color brimforgeRed1: "#FF6D3B"
-    readonly property color brimforgeRed2: "#AB3C16"
-    readonly property color brimforgeRed3: "#8C2907"
+    // The host's display scale factor. Tests set it to see the sizes at
+    // other factors.
+    property real scaleFactor: Hostkit.displayScaleFactor
 
-    // Role colours, dark scheme / light scheme
+    readonly property real gridUnit: 4 * scaleFactor
 
-    readonly property color primaryBackground: useDarkTheme ? brimforgeGray900 : feldrinGray100
-    readonly property color secondaryBackground: useDarkTheme ? brimforgeGray800 : feldrinGray200
-    readonly property color tertiaryBackground: useDarkTheme ? brimforgeGray700 : feldrinGray050
-    readonly property color floatingPanelBackground: useDarkTheme ? brimforgeGray700 : feldrinGray050
-    readonly property color galleryCardBackground: useDarkTheme ? secondaryBackground : tertiaryBackground
-    readonly property color primaryDividerColor: useDarkTheme ? brimforgeGray700 : feldrinGray300
-    readonly property color secondaryDividerColor: useDarkTheme ? brimforgeGray600 : feldrinGray300
-    readonly property color tertiaryDividerColor: useDarkTheme ? brimforgeGray600 : feldrinGray300
-    readonly property color floatingPanelDividerColor: useDarkTheme ? brimforgeGray600 : feldrinGray300
-    readonly property color primaryForeground: useDarkTheme ? brimforgeGray100 : brimforgeGray650
-    readonly property color secondaryForeground: useDarkTheme ? brimforgeGray100 : brimforgeGray650
-    readonly property color tertiaryForeground: useDarkTheme ? brimforgeGray100 : brimforgeGray650
-    readonly property color primaryBorderColor: useDarkTheme ? brimforgeGray300 : brimforgeGray200
-    readonly property color secondaryBorderColor: useDarkTheme ? brimforgeGray600 : brimforgeGray200
-    readonly property color floatingPanelBorderColor: useDarkTheme ? brimforgeGray600 : brimforgeGray200
-    readonly property color highlightBorderColor: useDarkTheme ? brimforgePurple100 : brandPurple200
-    readonly property color primaryButtonBackground: brandPurple200
-    readonly property color primaryButtonForeground: feldrinGray100
-    readonly property color appActionButtonHoverBackground: useDarkTheme ? brimforgeGray650 : feldrinGray300
-    readonly property color hyperlinkColor: brandBlue200
+    readonly property real xxSmallSpacing: 2 * scaleFactor
+    readonly property real xSmallSpacing: 4 * scaleFactor
+    readonly property real smallSpacing: 6 * scaleFactor
+    readonly property real mediumSpacing: 8 * scaleFactor
+    readonly property real largeSpacing: 10 * scaleFactor
+    readonly property real xLargeSpacing: 12 * scaleFactor
+    readonly property real xxLargeSpacing: 16 * scaleFactor
+
+    readonly property real thinBorderWidth: 1 * scaleFactor
+    readonly property real mediumBorderWidth: 2 * scaleFactor
+    readonly property real thickBorderWidth: 3 * scaleFactor
+
+    readonly property real smallRadius: 2 * scaleFactor
+    readonly property real mediumRadius: 4 * scaleFactor
+
+    readonly property real smallIconSize: 16 * scaleFactor
+    readonly property real mediumIconSize: 20 * scaleFactor
+    readonly property real largeIconSize: 24 * scaleFactor
+    readonly property real indicatorSize: 18 * scaleFactor
+
+    readonly property real xSmallControlHeight: 28 * scaleFactor
+    readonly property real smallControlHeight: 32 * scaleFactor
+    readonly property real mediumControlHeight: 36 * scaleFactor
+    readonly property real largeControlHeight: 40 * scaleFactor
+    readonly property real smallControlWidth: 64 * scaleFactor
+    readonly property real mediumControlWidth: 160 * scaleFactor
+    readonly property real largeControlWidth: 200 * scaleFactor
+
+    // A status banner's least height.
+    readonly property real bannerHeight: 50 * scaleFactor
+    // Above and below a dialog's title.
+    readonly property real dialogTitlePadding: 14 * scaleFactor
+    // How far the glow of a hovered picture button reaches.
+    readonly property real glowRadius: 6 * scaleFactor
+    readonly property real progressBarHeight: 6 * scaleFactor
+    // A QR code's side when nothing else sets it.
+    readonly property real qrCodeSize: 150 * scaleFactor
+
+    // Colours, all from the one table of palette.js: the named colours,
+    // the roles that the controls paint with (dark scheme / light scheme)
+    // and the button styles.
+
+    readonly property var colorScheme: Palette.scheme(useDarkTheme, FeldrinColors)
+
+    readonly property color feldrinGray050: colorScheme.feldrinGray050
+    readonly property color feldrinGray100: colorScheme.feldrinGray100
+    readonly property color feldrinGray200: colorScheme.feldrinGray200
+    readonly property color feldrinGray300: colorScheme.feldrinGray300
+    readonly property color feldrinGray700: colorScheme.feldrinGray700
+    readonly property color feldrinPurple150: colorScheme.feldrinPurple150
+    readonly property color brandPurple100: colorScheme.brandPurple100
+    readonly property color brandPurple200: colorScheme.brandPurple200
+    readonly property color brandPurple250: colorScheme.brandPurple250
+    readonly property color brandBlue200: colorScheme.brandBlue200
+    readonly property color brimforgeGray100: colorScheme.brimforgeGray100
+    readonly property color brimforgeGray200: colorScheme.brimforgeGray200
+    readonly property color brimforgeGray300: colorScheme.brimforgeGray300
+    readonly property color brimforgeGray600: colorScheme.brimforgeGray600
+    readonly property color brimforgeGray650: colorScheme.brimforgeGray650
+    readonly property color brimforgeGray700: colorScheme.brimforgeGray700
+    readonly property color brimforgeGray750: colorScheme.brimforgeGray750
+    readonly property color brimforgeGray800: colorScheme.brimforgeGray800
+    readonly property color brimforgeGray900: colorScheme.brimforgeGray900
+    readonly property color brimforgePurple100: colorScheme.brimforgePurple100
+    readonly property color brimforgeRed1: colorScheme.brimforgeRed1
+    readonly property color brimforgeRed2: colorScheme.brimforgeRed2
+    readonly property color brimforgeRed3: colorScheme.brimforgeRed3
+
+    readonly property color primaryBackground: colorScheme.primaryBackground
+    readonly property color secondaryBackground: colorScheme.secondaryBackground
+    readonly property color tertiaryBackground: colorScheme.tertiaryBackground
+    readonly property color floatingPanelBackground: colorScheme.floatingPanelBackground
+    readonly property color galleryCardBackground: colorScheme.galleryCardBackground
+    readonly property color primaryDividerColor: colorScheme.primaryDividerColor
+    readonly property color secondaryDividerColor: colorScheme.secondaryDividerColor
+    readonly property color tertiaryDividerColor: colorScheme.tertiaryDividerColor
+    readonly property color floatingPanelDividerColor: colorScheme.floatingPanelDividerColor
+    readonly property color primaryForeground: colorScheme.primaryForeground
+    readonly property color secondaryForeground: colorScheme.secondaryForeground
+    readonly property color tertiaryForeground: colorScheme.tertiaryForeground
+    readonly property color primaryBorderColor: colorScheme.primaryBorderColor
+    readonly property color secondaryBorderColor: colorScheme.secondaryBorderColor
+    readonly property color floatingPanelBorderColor: colorScheme.floatingPanelBorderColor
+    readonly property color highlightBorderColor: colorScheme.highlightBorderColor
+    readonly property color primaryButtonBackground: colorScheme.primaryButtonBackground
+    readonly property color primaryButtonForeground: colorScheme.primaryButtonForeground
+    readonly property color appActionButtonHoverBackground: colorScheme.appActionButtonHoverBackground
+    readonly property color hyperlinkColor: colorScheme.hyperlinkColor
+    readonly property color disabledButtonGrey: colorScheme.disabledButtonGrey
+    readonly property color successColor: colorScheme.successColor
+    readonly property color errorColor: colorScheme.errorColor
+    readonly property color successBackground: colorScheme.successBackground
+    readonly property color successBorderColor: colorScheme.successBorderColor
+    readonly property color successForeground: colorScheme.successForeground
+    readonly property color infoBackground: colorScheme.infoBackground
+    readonly property color infoBorderColor: colorScheme.infoBorderColor
+    readonly property color infoForeground: colorScheme.infoForeground
+    readonly property color warningBackground: colorScheme.warningBackground
+    readonly property color warningBorderColor: colorScheme.warningBorderColor
+    readonly property color warningForeground: colorScheme.warningForeground
+    readonly property color errorBackground: colorScheme.errorBackground
+    readonly property color errorBorderColor: colorScheme.errorBorderColor
+    readonly property color errorForeground: colorScheme.errorForeground
+    readonly property color modalOverlayColor: colorScheme.modalOverlayColor
+    readonly property color activityOverlayColor: colorScheme.activityOverlayColor
+    readonly property color elevationShadowColor: colorScheme.elevationShadowColor
+    readonly property color qrCodeForeground: colorScheme.qrCodeForeground
+    readonly property color qrCodeBackground: colorScheme.qrCodeBackground
 
     // Button styles: MaterialButton paints itself from one of these maps.
-
-    readonly property color disabledButtonGrey: useDarkTheme ? "#5a5a5a" : "#c7c7c7"
-
-    readonly property var filledButton: ({
-        backgroundColor: primaryButtonBackground,
-        backgroundColorFocused: brandPurple250,
-        backgroundColorDisabled: disabledButtonGrey,
-        borderColor: primaryButtonBackground,
-        borderColorFocused: brandPurple250,
-        borderColorDisabled: disabledButtonGrey,
-        textColor: primaryButtonForeground,
-        textColorFocused: feldrinGray050,
-        textColorDisabled: secondaryBackground,
-        borderWidth: 1,
-        borderWidthFocused: 1,
-        borderRadius: 0
-    })
-
-    readonly property var dangerButton: ({
-        backgroundColor: brimforgeRed2,
-        backgroundColorFocused: brimforgeRed3,
-        backgroundColorDisabled: disabledButtonGrey,
-        borderColor: brimforgeRed2,
-        borderColorFocused: brimforgeRed3,
-        borderColorDisabled: disabledButtonGrey,
-        textColor: feldrinGray100,
-        textColorFocused: brimforgeGray100,
-        textColorDisabled: secondaryBackground,
-        borderWidth: 1,
-        borderWidthFocused: 1,
-        borderRadius: 0
-    })
-
-    readonly property var outlineButton: ({
-        backgroundColor: "transparent",
-        backgroundColorFocused: "transparent",
-        backgroundColorDisabled: "transparent",
-        borderColor: useDarkTheme ? brimforgeGray100 : brimforgeGray650,
-        borderColorFocused: useDarkTheme ? feldrinGray050 : feldrinGray700,
-        borderColorDisabled: disabledButtonGrey,
-        textColor: useDarkTheme ? brimforgeGray100 : brimforgeGray650,
-        textColorFocused: useDarkTheme ? feldrinGray050 : brimforgeGray650,
-        textColorDisabled: disabledButtonGrey,
-        borderWidth: 1,
-        borderWidthFocused: 2,
-        borderRadius: 0
-    })
-
-    readonly property var textButton: ({
-        backgroundColor: "transparent",
-        backgroundColorFocused: "transparent",
-        backgroundColorDisabled: "transparent",
-        borderColor: "transparent",
-        borderColorFocused: "transparent",
-        borderColorDisabled: "transparent",
-        textColor: useDarkTheme ? brimforgeGray100 : brimforgeGray650,
-        textColorFocused: useDarkTheme ? brimforgePurple100 : brandPurple200,
-        textColorDisabled: secondaryBackground,
-        borderWidth: 0,
-        borderWidthFocused: 0,
-        borderRadius: 0
-    })
-
-    readonly property var hyperlinkButton: ({
-        backgroundColor: "transparent",
-        backgroundColorFocused: "transparent",
-        backgroundColorDisabled: "transparent",
-        borderColor: "transparent",
-        borderColorFocused: "transparent",
-        borderColorDisabled: "transparent",
-        textColor: useDarkTheme ? brimforgePurple100 : brandPurple200,
-        textColorFocused: useDarkTheme ? brimforgeGray100 : brimforgeGray650,
-        textColorDisabled: secondaryBackground,
-        borderWidth: 0,
-        borderWidthFocused: 0,
-        borderRadius: 0
-    })
+    readonly property var filledButton: colorScheme.filledButton
+    readonly property var dangerButton: colorScheme.dangerButton
+    readonly property var outlineButton: colorScheme.outlineButton
+    readonly property var textButton: colorScheme.textButton
+    readonly property var hyperlinkButton: colorScheme.hyperlinkButton
 
     // Images
 
@@ -376,12 +403,17 @@ QtObject {
     readonly property FontLoader avenirBoldLoader: FontLoader { source: "fonts/AvenirNextLTPro-Bold.ttf" }
     readonly property FontLoader avenirBoldItalicLoader: FontLoader { source: "fonts/AvenirNextLTPro-BoldIt.ttf" }
 
-    signal switchTheme()
+    function switchTheme() {
+        useDarkTheme = !useDarkTheme
+    }
+
+    function scaled(units) {
+        return units * scaleFactor
+    }
 
     function textFamily(loader) {
         return !useDefaultFont && loader.status === FontLoader.Ready ? loader.name : defaultFontFamily
     }
 
-    onSwitchTheme: useDarkTheme = !useDarkTheme
     onUseDarkThemeChanged: Hostkit.settings.setValue("useDarkTheme", useDarkTheme, true)
 }

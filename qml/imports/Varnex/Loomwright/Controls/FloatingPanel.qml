@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import Varnex.Hostkit 1.0
 
 // A panel that floats above the content with a pointer arrow on one of its
 // edges, towards what it belongs to (a button, a field). The item's box is
@@ -8,7 +7,6 @@ import Varnex.Hostkit 1.0
 Item {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     // Qt.TopEdge, Qt.BottomEdge, Qt.LeftEdge or Qt.RightEdge; left and right
     // swap in a mirrored layout.
     property int arrowEdge: Qt.TopEdge
@@ -16,14 +14,14 @@ Item {
     // centred on the top and bottom edges, Qt.AlignTop, Qt.AlignBottom or
     // centred on the side edges; at arrowMargin from the named corner.
     property int arrowAlignment: Qt.AlignCenter
-    property real arrowMargin: 24 * root.scaleFactor
-    property real arrowSize: 8 * root.scaleFactor
+    property real arrowMargin: BrimforgeTheme.gridUnit * 6
+    property real arrowSize: BrimforgeTheme.gridUnit * 2
     property bool arrowVisible: true
     property color color: BrimforgeTheme.floatingPanelBackground
     property color borderColor: BrimforgeTheme.floatingPanelBorderColor
-    property real borderWidth: 1 * root.scaleFactor
-    property real radius: 4 * root.scaleFactor
-    property real padding: 12 * root.scaleFactor
+    property real borderWidth: BrimforgeTheme.thinBorderWidth
+    property real radius: BrimforgeTheme.mediumRadius
+    property real padding: BrimforgeTheme.xLargeSpacing
     readonly property bool mirrored: root.LayoutMirroring.enabled
     readonly property int effectiveArrowEdge: !root.mirrored ? root.arrowEdge
                                                              : root.arrowEdge === Qt.LeftEdge ? Qt.RightEdge

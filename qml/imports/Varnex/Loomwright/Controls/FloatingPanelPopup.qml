@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Templates 2.15 as T
-import Varnex.Hostkit 1.0
 
 // The floating panel as a popup: it lies above everything in the window and
 // closes on Escape or a press outside it. Position it with x and y as any
@@ -8,7 +7,6 @@ import Varnex.Hostkit 1.0
 T.Popup {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     property alias arrowEdge: panel.arrowEdge
     property alias arrowAlignment: panel.arrowAlignment
     property alias arrowMargin: panel.arrowMargin
@@ -33,7 +31,7 @@ T.Popup {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    padding: 12 * root.scaleFactor
+    padding: BrimforgeTheme.xLargeSpacing
     margins: 0
     font.family: BrimforgeTheme.avenir
     font.pointSize: BrimforgeTheme.baseFontSizePoint
@@ -41,7 +39,6 @@ T.Popup {
     background: FloatingPanel {
         id: panel
 
-        scaleFactor: root.scaleFactor
         padding: 0
         visible: true
     }

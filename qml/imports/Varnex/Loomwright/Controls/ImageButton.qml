@@ -2,7 +2,6 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Templates 2.15 as T
 import QtGraphicalEffects 1.15
-import Varnex.Hostkit 1.0
 
 // A button that is only a picture, tinted by its state (checked, pressed,
 // hovered or at rest) and glowing while the pointer is over it. Without a
@@ -11,7 +10,6 @@ import Varnex.Hostkit 1.0
 T.AbstractButton {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     property url source
     property bool colorize: true
     property color color: BrimforgeTheme.primaryForeground
@@ -20,7 +18,7 @@ T.AbstractButton {
     property color checkedColor: BrimforgeTheme.highlightBorderColor
     property bool glowEnabled: true
     property color glowColor: BrimforgeTheme.highlightBorderColor
-    property real glowRadius: 6 * root.scaleFactor
+    property real glowRadius: BrimforgeTheme.glowRadius
     property string toolTip
     readonly property color currentColor: root.pressed ? root.pressedColor
                                                        : root.checked ? root.checkedColor
@@ -34,7 +32,7 @@ T.AbstractButton {
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    padding: 2 * root.scaleFactor
+    padding: BrimforgeTheme.xxSmallSpacing
     hoverEnabled: true
     opacity: root.enabled ? 1 : 0.5
 
@@ -45,8 +43,8 @@ T.AbstractButton {
     contentItem: Item {
         id: content
 
-        implicitWidth: 24 * root.scaleFactor
-        implicitHeight: 24 * root.scaleFactor
+        implicitWidth: BrimforgeTheme.largeIconSize
+        implicitHeight: BrimforgeTheme.largeIconSize
 
         Image {
             id: image

@@ -1,8 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import Varnex.Hostkit 1.0
-
-import "qrc:/imports/Feldrin"
+import Feldrin 1.0
 
 // A title that turns into its own editor. The pencil button (or, with
 // useClickOnTextToEdit, a click on the text) starts editing; the check
@@ -12,14 +10,13 @@ import "qrc:/imports/Feldrin"
 FocusScope {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     property string text
     property bool useClickOnTextToEdit: false
     property string placeholderText
     property color color: BrimforgeTheme.primaryForeground
     property color buttonColor: BrimforgeTheme.primaryForeground
     property font font: Qt.font({ family: BrimforgeTheme.avenirDemi, pointSize: BrimforgeTheme.largeFontSizePoint })
-    property real buttonSize: 28 * root.scaleFactor
+    property real buttonSize: BrimforgeTheme.xSmallControlHeight
     readonly property bool editing: internal.editing
     readonly property bool dirty: internal.dirty
     readonly property alias editor: editor
@@ -59,7 +56,7 @@ FocusScope {
         root.editComplete(newText)
     }
 
-    implicitWidth: label.implicitWidth + root.buttonSize + 8 * root.scaleFactor
+    implicitWidth: label.implicitWidth + root.buttonSize + BrimforgeTheme.mediumSpacing
     implicitHeight: Math.max(editor.implicitHeight, root.buttonSize)
 
     QtObject {
@@ -75,7 +72,7 @@ FocusScope {
 
         anchors.left: root.left
         anchors.right: editButton.left
-        anchors.rightMargin: 8 * root.scaleFactor
+        anchors.rightMargin: BrimforgeTheme.mediumSpacing
         anchors.verticalCenter: root.verticalCenter
         height: root.height
 
@@ -112,7 +109,6 @@ FocusScope {
             font: root.font
             color: root.color
             placeholderText: root.placeholderText
-            scaleFactor: root.scaleFactor
             onTextEdited: internal.dirty = true
             Keys.onReturnPressed: root.finishEditing()
             Keys.onEnterPressed: root.finishEditing()
@@ -135,7 +131,7 @@ FocusScope {
         onClicked: root.toggleEditing()
 
         background: Rectangle {
-            radius: 2 * root.scaleFactor
+            radius: BrimforgeTheme.smallRadius
             color: editButton.down || editButton.hovered ? BrimforgeTheme.appActionButtonHoverBackground : "transparent"
         }
 

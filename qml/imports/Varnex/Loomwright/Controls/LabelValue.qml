@@ -1,20 +1,18 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
-import Varnex.Hostkit 1.0
 
 // A label and its value, side by side or the label above the value. A
 // clickable pair shows its value as a link and reports clicks.
 Item {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     property string label
     property string value
     property bool clickable: false
     property int orientation: Qt.Horizontal
     property color labelColor: BrimforgeTheme.secondaryForeground
     property color valueColor: root.clickable ? BrimforgeTheme.hyperlinkColor : BrimforgeTheme.primaryForeground
-    property real spacing: 6 * root.scaleFactor
+    property real spacing: BrimforgeTheme.smallSpacing
     property alias labelFont: labelText.font
     property alias valueFont: valueText.font
     readonly property alias hovered: mouseArea.containsMouse
@@ -30,7 +28,7 @@ Item {
         anchors.fill: root
         columns: root.orientation === Qt.Horizontal ? 2 : 1
         columnSpacing: root.spacing
-        rowSpacing: 2 * root.scaleFactor
+        rowSpacing: BrimforgeTheme.xxSmallSpacing
 
         Text {
             id: labelText

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtGraphicalEffects 1.15
-import Varnex.Hostkit 1.0
 
 // A button painted from one of the theme's button styles (`buttonType`:
 // BrimforgeTheme.filledButton, dangerButton, outlineButton, textButton or
@@ -24,6 +23,7 @@ Button {
     property bool useIconOnly: false
     property string glyph: action && action.glyph !== undefined ? action.glyph : ""
     property url iconSource: action && action.iconSource !== undefined ? action.iconSource : ""
+    // In units, like BrimforgeIcon's.
     property real iconSize: 21
     readonly property bool hasIcon: glyph !== "" || String(iconSource) !== ""
     readonly property bool textOnly: buttonType.borderWidth === 0 && Qt.colorEqual(buttonType.backgroundColor, "transparent")
@@ -42,8 +42,7 @@ Button {
             return buttonType.borderColorFocused
         return buttonType.borderColor
     }
-    readonly property real borderWidth: (pressed ? buttonType.borderWidthFocused : buttonType.borderWidth)
-                                        * Hostkit.displayScaleFactor
+    readonly property real borderWidth: BrimforgeTheme.scaled(pressed ? buttonType.borderWidthFocused : buttonType.borderWidth)
     readonly property color textColor: {
         if (!enabled)
             return buttonType.textColorDisabled
@@ -58,19 +57,19 @@ Button {
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
-    topPadding: 8 * Hostkit.displayScaleFactor
-    bottomPadding: 8 * Hostkit.displayScaleFactor
-    leftPadding: (useIconOnly ? 8 : 16) * Hostkit.displayScaleFactor
-    rightPadding: (useIconOnly ? 8 : 16) * Hostkit.displayScaleFactor
-    spacing: 8 * Hostkit.displayScaleFactor
+    topPadding: BrimforgeTheme.mediumSpacing
+    bottomPadding: BrimforgeTheme.mediumSpacing
+    leftPadding: useIconOnly ? BrimforgeTheme.mediumSpacing : BrimforgeTheme.xxLargeSpacing
+    rightPadding: useIconOnly ? BrimforgeTheme.mediumSpacing : BrimforgeTheme.xxLargeSpacing
+    spacing: BrimforgeTheme.mediumSpacing
     font.family: BrimforgeTheme.avenir
     font.pointSize: buttonTextPointSize
     text: buttonText
     Accessible.name: buttonText
 
     background: Item {
-        implicitWidth: 64 * Hostkit.displayScaleFactor
-        implicitHeight: 36 * Hostkit.displayScaleFactor
+        implicitWidth: BrimforgeTheme.smallControlWidth
+        implicitHeight: BrimforgeTheme.mediumControlHeight
 
         DropShadow {
             objectName: "elevation"
@@ -80,7 +79,7 @@ Button {
             radius: root.elevation
             samples: 17
             verticalOffset: root.elevation / 4
-            color: BrimforgeTheme.useDarkTheme ? "#80000000" : "#30000000"
+            color: BrimforgeTheme.elevationShadowColor
             transparentBorder: true
         }
 
@@ -89,7 +88,7 @@ Button {
 
             objectName: "surface"
             anchors.fill: parent
-            radius: root.buttonType.borderRadius * Hostkit.displayScaleFactor
+            radius: BrimforgeTheme.scaled(root.buttonType.borderRadius)
             color: root.backgroundColor
             border.color: root.borderColor
             border.width: root.borderWidth

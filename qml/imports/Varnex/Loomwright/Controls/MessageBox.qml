@@ -123,7 +123,7 @@ BrimforgeDialog {
         return ""
     }
 
-    width: Math.min(480 * scaleFactor, maximumWidth)
+    width: Math.min(BrimforgeTheme.gridUnit * 120, maximumWidth)
 
     onClosed: settle()
 
@@ -164,7 +164,7 @@ BrimforgeDialog {
 
         anchors.left: parent.left
         anchors.right: parent.right
-        spacing: 16 * root.scaleFactor
+        spacing: BrimforgeTheme.xxLargeSpacing
         focus: true
         LayoutMirroring.enabled: BrimforgeTheme.rtl
         LayoutMirroring.childrenInherit: true
@@ -178,13 +178,12 @@ BrimforgeDialog {
             visible: root.icon !== root.iconNone
             icon: visible ? BrimforgeTheme.icon.getIconByName(root.iconName(root.icon)) : ""
             iconImageSize: 32
-            color: root.icon === root.iconCritical ? BrimforgeTheme.brimforgeRed1
-                                                   : BrimforgeTheme.highlightBorderColor
+            color: root.icon === root.iconCritical ? BrimforgeTheme.errorColor : BrimforgeTheme.highlightBorderColor
         }
 
         ColumnLayout {
             Layout.fillWidth: true
-            spacing: 10 * root.scaleFactor
+            spacing: BrimforgeTheme.largeSpacing
 
             Text {
                 objectName: "messageText"
@@ -213,7 +212,7 @@ BrimforgeDialog {
             Flickable {
                 objectName: "detailedText"
                 Layout.fillWidth: true
-                Layout.preferredHeight: Math.min(details.implicitHeight, 160 * root.scaleFactor)
+                Layout.preferredHeight: Math.min(details.implicitHeight, BrimforgeTheme.gridUnit * 40)
                 visible: root.detailedText !== ""
                 clip: true
                 boundsBehavior: Flickable.StopAtBounds
@@ -235,7 +234,7 @@ BrimforgeDialog {
                     background: Rectangle {
                         color: BrimforgeTheme.secondaryBackground
                         border.color: BrimforgeTheme.secondaryBorderColor
-                        border.width: 1 * root.scaleFactor
+                        border.width: BrimforgeTheme.thinBorderWidth
                     }
                 }
             }

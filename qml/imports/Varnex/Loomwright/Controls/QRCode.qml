@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import Varnex.Hostkit 1.0
 
 import "QRCode.js" as QR
 
@@ -12,10 +11,10 @@ Canvas {
 
     property string value
     property string level: "L"
-    property color foreground: "black"
-    property color background: "white"
+    property color foreground: BrimforgeTheme.qrCodeForeground
+    property color background: BrimforgeTheme.qrCodeBackground
 
-    implicitWidth: 150 * Hostkit.displayScaleFactor
+    implicitWidth: BrimforgeTheme.qrCodeSize
     implicitHeight: implicitWidth
 
     onValueChanged: requestPaint()

@@ -18,9 +18,8 @@ ThemeMenu {
     signal copy()
     signal paste()
 
-    width: root.menuWidth * root.scaleFactor
-    menuWidth: 140
-    itemHeight: 32
+    width: root.menuWidth
+    menuWidth: BrimforgeTheme.gridUnit * 35
     font.pointSize: root.fontSize
 
     Action {

@@ -1,16 +1,13 @@
 import QtQuick 2.15
 import QtQuick.Templates 2.15 as T
-import Varnex.Hostkit 1.0
-
-import "qrc:/imports/Feldrin"
+import Feldrin 1.0
 
 // A check box in the suite's look: the brand colour marks the checked box,
 // the highlight colour the keyboard focus.
 T.CheckBox {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
-    property real indicatorSize: 18 * root.scaleFactor
+    property real indicatorSize: BrimforgeTheme.indicatorSize
     property color textColor: BrimforgeTheme.primaryForeground
     property color checkedColor: BrimforgeTheme.primaryButtonBackground
     // The theme's border greys are meant for large boxes; a small mark needs
@@ -23,8 +20,8 @@ T.CheckBox {
                              implicitContentHeight + topPadding + bottomPadding,
                              implicitIndicatorHeight + topPadding + bottomPadding)
 
-    padding: 4 * root.scaleFactor
-    spacing: 8 * root.scaleFactor
+    padding: BrimforgeTheme.xSmallSpacing
+    spacing: BrimforgeTheme.mediumSpacing
     hoverEnabled: true
     opacity: root.enabled ? 1 : 0.5
 
@@ -39,9 +36,9 @@ T.CheckBox {
         x: root.text ? (root.mirrored ? root.width - width - root.rightPadding : root.leftPadding)
                      : root.leftPadding + (root.availableWidth - width) / 2
         y: root.topPadding + (root.availableHeight - height) / 2
-        radius: 2 * root.scaleFactor
+        radius: BrimforgeTheme.smallRadius
         color: root.checkState !== Qt.Unchecked ? root.checkedColor : "transparent"
-        border.width: (root.visualFocus ? 2 : 1) * root.scaleFactor
+        border.width: root.visualFocus ? BrimforgeTheme.mediumBorderWidth : BrimforgeTheme.thinBorderWidth
         border.color: root.visualFocus ? BrimforgeTheme.highlightBorderColor
                                        : root.checkState !== Qt.Unchecked || root.hovered ? root.checkedColor
                                                                                            : root.outlineColor
@@ -59,7 +56,7 @@ T.CheckBox {
             objectName: "partialMark"
             anchors.centerIn: box
             width: box.width / 2
-            height: 2 * root.scaleFactor
+            height: BrimforgeTheme.mediumBorderWidth
             color: BrimforgeTheme.primaryButtonForeground
             visible: root.checkState === Qt.PartiallyChecked
         }

@@ -1,20 +1,17 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtQuick.Templates 2.15 as T
-import Varnex.Hostkit 1.0
-
-import "qrc:/imports/Feldrin"
+import Feldrin 1.0
 
 // A drop-down list in the suite's look. Its list opens on a floating panel
 // background, and the current entry is set in the demi-bold style.
 T.ComboBox {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     property color textColor: BrimforgeTheme.primaryForeground
     property color backgroundColor: BrimforgeTheme.tertiaryBackground
     property color borderColor: root.hovered ? BrimforgeTheme.primaryBorderColor : BrimforgeTheme.secondaryBorderColor
-    property real itemHeight: 32 * root.scaleFactor
+    property real itemHeight: BrimforgeTheme.smallControlHeight
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             implicitContentWidth + leftPadding + rightPadding)
@@ -22,10 +19,10 @@ T.ComboBox {
                              implicitContentHeight + topPadding + bottomPadding,
                              implicitIndicatorHeight + topPadding + bottomPadding)
 
-    padding: 6 * root.scaleFactor
-    leftPadding: root.padding + (root.mirrored ? root.indicator.width + root.spacing : 4 * root.scaleFactor)
-    rightPadding: root.padding + (root.mirrored ? 4 * root.scaleFactor : root.indicator.width + root.spacing)
-    spacing: 6 * root.scaleFactor
+    padding: BrimforgeTheme.smallSpacing
+    leftPadding: root.padding + (root.mirrored ? root.indicator.width + root.spacing : BrimforgeTheme.xSmallSpacing)
+    rightPadding: root.padding + (root.mirrored ? BrimforgeTheme.xSmallSpacing : root.indicator.width + root.spacing)
+    spacing: BrimforgeTheme.smallSpacing
     hoverEnabled: true
     opacity: root.enabled ? 1 : 0.5
 
@@ -41,9 +38,9 @@ T.ComboBox {
 
         width: ListView.view.width
         implicitHeight: root.itemHeight
-        padding: 6 * root.scaleFactor
-        leftPadding: 10 * root.scaleFactor
-        rightPadding: 10 * root.scaleFactor
+        padding: BrimforgeTheme.smallSpacing
+        leftPadding: BrimforgeTheme.largeSpacing
+        rightPadding: BrimforgeTheme.largeSpacing
         hoverEnabled: root.hoverEnabled
         highlighted: root.highlightedIndex === index
         text: entryText
@@ -69,7 +66,7 @@ T.ComboBox {
         objectName: "dropDownGlyph"
         x: root.mirrored ? root.padding : root.width - width - root.padding
         y: root.topPadding + (root.availableHeight - height) / 2
-        width: 16 * root.scaleFactor
+        width: BrimforgeTheme.smallIconSize
         height: width
         name: "chevron-down"
         color: root.textColor
@@ -94,10 +91,10 @@ T.ComboBox {
     }
 
     background: Rectangle {
-        implicitWidth: 160 * root.scaleFactor
-        implicitHeight: 36 * root.scaleFactor
+        implicitWidth: BrimforgeTheme.mediumControlWidth
+        implicitHeight: BrimforgeTheme.mediumControlHeight
         color: root.backgroundColor
-        border.width: (root.visualFocus || root.down ? 2 : 1) * root.scaleFactor
+        border.width: root.visualFocus || root.down ? BrimforgeTheme.mediumBorderWidth : BrimforgeTheme.thinBorderWidth
         border.color: root.visualFocus || root.down ? BrimforgeTheme.highlightBorderColor : root.borderColor
     }
 
@@ -106,9 +103,9 @@ T.ComboBox {
         width: root.width
         height: Math.min(contentItem.implicitHeight + topPadding + bottomPadding,
                          root.Window.height - topMargin - bottomMargin)
-        topMargin: 6 * root.scaleFactor
-        bottomMargin: 6 * root.scaleFactor
-        padding: 1 * root.scaleFactor
+        topMargin: BrimforgeTheme.smallSpacing
+        bottomMargin: BrimforgeTheme.smallSpacing
+        padding: BrimforgeTheme.thinBorderWidth
 
         contentItem: ListView {
             clip: true
@@ -123,11 +120,11 @@ T.ComboBox {
 
                 implicitWidth: implicitContentWidth + leftPadding + rightPadding
                 implicitHeight: implicitContentHeight + topPadding + bottomPadding
-                padding: 2 * root.scaleFactor
+                padding: BrimforgeTheme.xxSmallSpacing
 
                 contentItem: Rectangle {
-                    implicitWidth: 3 * root.scaleFactor
-                    implicitHeight: 3 * root.scaleFactor
+                    implicitWidth: BrimforgeTheme.thickBorderWidth
+                    implicitHeight: BrimforgeTheme.thickBorderWidth
                     color: BrimforgeTheme.secondaryDividerColor
                     visible: scrollIndicator.size < 1
                     opacity: scrollIndicator.active ? 1 : 0
@@ -137,7 +134,7 @@ T.ComboBox {
 
         background: Rectangle {
             color: BrimforgeTheme.floatingPanelBackground
-            border.width: 1 * root.scaleFactor
+            border.width: BrimforgeTheme.thinBorderWidth
             border.color: BrimforgeTheme.floatingPanelBorderColor
         }
     }

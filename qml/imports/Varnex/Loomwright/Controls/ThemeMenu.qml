@@ -1,9 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtQuick.Templates 2.15 as T
-import Varnex.Hostkit 1.0
-
-import "qrc:/imports/Feldrin"
+import Feldrin 1.0
 
 // A pop-up menu in the suite's look, on a floating panel background. Entries
 // made from actions use the themed delegate; MenuItem and MenuSeparator
@@ -11,9 +9,8 @@ import "qrc:/imports/Feldrin"
 T.Menu {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
-    property real menuWidth: 180
-    property real itemHeight: 32
+    property real menuWidth: BrimforgeTheme.gridUnit * 45
+    property real itemHeight: BrimforgeTheme.smallControlHeight
     property color textColor: BrimforgeTheme.primaryForeground
     property color disabledTextColor: Qt.rgba(root.textColor.r, root.textColor.g, root.textColor.b, 0.4)
     property color backgroundColor: BrimforgeTheme.floatingPanelBackground
@@ -27,8 +24,8 @@ T.Menu {
                              contentHeight + topPadding + bottomPadding)
 
     margins: 0
-    overlap: 1 * root.scaleFactor
-    padding: 1 * root.scaleFactor
+    overlap: BrimforgeTheme.thinBorderWidth
+    padding: BrimforgeTheme.thinBorderWidth
 
     font.family: BrimforgeTheme.avenir
     font.pointSize: BrimforgeTheme.baseFontSizePoint
@@ -50,10 +47,10 @@ T.Menu {
                                  implicitContentHeight + topPadding + bottomPadding,
                                  implicitIndicatorHeight + topPadding + bottomPadding)
 
-        padding: 6 * root.scaleFactor
-        leftPadding: 12 * root.scaleFactor
-        rightPadding: 12 * root.scaleFactor
-        spacing: 8 * root.scaleFactor
+        padding: BrimforgeTheme.smallSpacing
+        leftPadding: BrimforgeTheme.xLargeSpacing
+        rightPadding: BrimforgeTheme.xLargeSpacing
+        spacing: BrimforgeTheme.mediumSpacing
         hoverEnabled: true
 
         contentItem: Text {
@@ -74,7 +71,7 @@ T.Menu {
         indicator: GlyphItem {
             x: menuItem.mirrored ? menuItem.width - width - menuItem.rightPadding : menuItem.leftPadding
             y: menuItem.topPadding + (menuItem.availableHeight - height) / 2
-            width: 16 * root.scaleFactor
+            width: BrimforgeTheme.smallIconSize
             height: width
             name: "check"
             color: root.textColor
@@ -84,7 +81,7 @@ T.Menu {
         arrow: GlyphItem {
             x: menuItem.mirrored ? menuItem.leftPadding : menuItem.width - width - menuItem.rightPadding
             y: menuItem.topPadding + (menuItem.availableHeight - height) / 2
-            width: 16 * root.scaleFactor
+            width: BrimforgeTheme.smallIconSize
             height: width
             name: "chevron-right"
             mirror: menuItem.mirrored
@@ -93,8 +90,8 @@ T.Menu {
         }
 
         background: Rectangle {
-            implicitWidth: root.menuWidth * root.scaleFactor
-            implicitHeight: root.itemHeight * root.scaleFactor
+            implicitWidth: root.menuWidth
+            implicitHeight: root.itemHeight
             color: menuItem.enabled && (menuItem.down || menuItem.highlighted) ? root.highlightColor : "transparent"
         }
     }
@@ -108,10 +105,10 @@ T.Menu {
     }
 
     background: Rectangle {
-        implicitWidth: root.menuWidth * root.scaleFactor
-        implicitHeight: root.itemHeight * root.scaleFactor
+        implicitWidth: root.menuWidth
+        implicitHeight: root.itemHeight
         color: root.backgroundColor
-        border.width: 1 * root.scaleFactor
+        border.width: BrimforgeTheme.thinBorderWidth
         border.color: root.borderColor
     }
 }

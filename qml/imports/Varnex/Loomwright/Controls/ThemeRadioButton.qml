@@ -1,13 +1,11 @@
 import QtQuick 2.15
 import QtQuick.Templates 2.15 as T
-import Varnex.Hostkit 1.0
 
 // A radio button in the suite's look, a round sibling of ThemeCheckBox.
 T.RadioButton {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
-    property real indicatorSize: 18 * root.scaleFactor
+    property real indicatorSize: BrimforgeTheme.indicatorSize
     property color textColor: BrimforgeTheme.primaryForeground
     property color checkedColor: BrimforgeTheme.primaryButtonBackground
     // The theme's border greys are meant for large boxes; a small mark needs
@@ -20,8 +18,8 @@ T.RadioButton {
                              implicitContentHeight + topPadding + bottomPadding,
                              implicitIndicatorHeight + topPadding + bottomPadding)
 
-    padding: 4 * root.scaleFactor
-    spacing: 8 * root.scaleFactor
+    padding: BrimforgeTheme.xSmallSpacing
+    spacing: BrimforgeTheme.mediumSpacing
     hoverEnabled: true
     opacity: root.enabled ? 1 : 0.5
 
@@ -38,7 +36,7 @@ T.RadioButton {
         y: root.topPadding + (root.availableHeight - height) / 2
         radius: width / 2
         color: "transparent"
-        border.width: (root.visualFocus ? 2 : 1) * root.scaleFactor
+        border.width: root.visualFocus ? BrimforgeTheme.mediumBorderWidth : BrimforgeTheme.thinBorderWidth
         border.color: root.visualFocus ? BrimforgeTheme.highlightBorderColor
                                        : root.checked || root.hovered ? root.checkedColor
                                                                       : root.outlineColor

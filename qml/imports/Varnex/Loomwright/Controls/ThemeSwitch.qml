@@ -1,13 +1,11 @@
 import QtQuick 2.15
 import QtQuick.Templates 2.15 as T
-import Varnex.Hostkit 1.0
 
 // An on/off switch in the suite's look: the track takes the brand colour
 // when on.
 T.Switch {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     property color textColor: BrimforgeTheme.primaryForeground
     property color checkedColor: BrimforgeTheme.primaryButtonBackground
     // The theme's border greys are meant for large boxes; a small mark needs
@@ -20,8 +18,8 @@ T.Switch {
                              implicitContentHeight + topPadding + bottomPadding,
                              implicitIndicatorHeight + topPadding + bottomPadding)
 
-    padding: 4 * root.scaleFactor
-    spacing: 8 * root.scaleFactor
+    padding: BrimforgeTheme.xSmallSpacing
+    spacing: BrimforgeTheme.mediumSpacing
     hoverEnabled: true
     opacity: root.enabled ? 1 : 0.5
 
@@ -31,20 +29,21 @@ T.Switch {
     indicator: Rectangle {
         id: track
 
-        implicitWidth: 36 * root.scaleFactor
-        implicitHeight: 20 * root.scaleFactor
+        implicitWidth: BrimforgeTheme.gridUnit * 9
+        implicitHeight: BrimforgeTheme.gridUnit * 5
         x: root.text ? (root.mirrored ? root.width - width - root.rightPadding : root.leftPadding)
                      : root.leftPadding + (root.availableWidth - width) / 2
         y: root.topPadding + (root.availableHeight - height) / 2
         radius: height / 2
         color: root.checked ? root.checkedColor : "transparent"
-        border.width: (root.visualFocus ? 2 : 1) * root.scaleFactor
+        border.width: root.visualFocus ? BrimforgeTheme.mediumBorderWidth : BrimforgeTheme.thinBorderWidth
         border.color: root.visualFocus ? BrimforgeTheme.highlightBorderColor
                                        : root.checked ? root.checkedColor : root.outlineColor
 
         Rectangle {
             objectName: "handle"
-            readonly property real inset: 3 * root.scaleFactor
+            // The track shows as a ring around the handle.
+            readonly property real inset: BrimforgeTheme.thickBorderWidth
 
             // visualPosition already runs from right to left when mirrored.
             x: inset + root.visualPosition * (track.width - width - 2 * inset)

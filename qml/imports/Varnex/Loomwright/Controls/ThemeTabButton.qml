@@ -1,8 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Templates 2.15 as T
-import Varnex.Hostkit 1.0
-
-import "qrc:/imports/Feldrin"
+import Feldrin 1.0
 
 // A tab of a horizontal tab bar: the current tab is underlined in the
 // highlight colour, the others are dimmed. An optional Feldrin glyph sits
@@ -10,22 +8,21 @@ import "qrc:/imports/Feldrin"
 T.TabButton {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     property string glyph
     property color textColor: BrimforgeTheme.primaryForeground
     property color indicatorColor: BrimforgeTheme.highlightBorderColor
-    property real indicatorThickness: 3 * root.scaleFactor
-    property real glyphSize: 20 * root.scaleFactor
+    property real indicatorThickness: BrimforgeTheme.thickBorderWidth
+    property real glyphSize: BrimforgeTheme.mediumIconSize
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    padding: 8 * root.scaleFactor
-    leftPadding: 16 * root.scaleFactor
-    rightPadding: 16 * root.scaleFactor
-    spacing: 6 * root.scaleFactor
+    padding: BrimforgeTheme.mediumSpacing
+    leftPadding: BrimforgeTheme.xxLargeSpacing
+    rightPadding: BrimforgeTheme.xxLargeSpacing
+    spacing: BrimforgeTheme.smallSpacing
     hoverEnabled: true
     opacity: root.enabled ? 1 : 0.5
 
@@ -79,7 +76,7 @@ T.TabButton {
     background: Rectangle {
         id: surface
 
-        implicitHeight: 40 * root.scaleFactor
+        implicitHeight: BrimforgeTheme.largeControlHeight
         color: root.down || root.hovered ? BrimforgeTheme.appActionButtonHoverBackground : "transparent"
 
         Rectangle {

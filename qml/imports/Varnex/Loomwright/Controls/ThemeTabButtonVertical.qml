@@ -1,8 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Templates 2.15 as T
-import Varnex.Hostkit 1.0
-
-import "qrc:/imports/Feldrin"
+import Feldrin 1.0
 
 // A tab of a vertical tab bar (a column of tabs at the side of a page): the
 // current tab is marked by a bar at its leading edge, and its glyph and text
@@ -10,22 +8,21 @@ import "qrc:/imports/Feldrin"
 T.TabButton {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     property string glyph
     property color textColor: BrimforgeTheme.primaryForeground
     property color indicatorColor: BrimforgeTheme.highlightBorderColor
-    property real indicatorThickness: 3 * root.scaleFactor
-    property real glyphSize: 20 * root.scaleFactor
+    property real indicatorThickness: BrimforgeTheme.thickBorderWidth
+    property real glyphSize: BrimforgeTheme.mediumIconSize
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
                              implicitContentHeight + topPadding + bottomPadding)
 
-    padding: 8 * root.scaleFactor
-    leftPadding: (root.mirrored ? 12 : 16) * root.scaleFactor
-    rightPadding: (root.mirrored ? 16 : 12) * root.scaleFactor
-    spacing: 10 * root.scaleFactor
+    padding: BrimforgeTheme.mediumSpacing
+    leftPadding: root.mirrored ? BrimforgeTheme.xLargeSpacing : BrimforgeTheme.xxLargeSpacing
+    rightPadding: root.mirrored ? BrimforgeTheme.xxLargeSpacing : BrimforgeTheme.xLargeSpacing
+    spacing: BrimforgeTheme.largeSpacing
     hoverEnabled: true
     opacity: root.enabled ? 1 : 0.5
 
@@ -80,8 +77,8 @@ T.TabButton {
     background: Rectangle {
         id: surface
 
-        implicitWidth: 160 * root.scaleFactor
-        implicitHeight: 40 * root.scaleFactor
+        implicitWidth: BrimforgeTheme.mediumControlWidth
+        implicitHeight: BrimforgeTheme.largeControlHeight
         color: root.checked ? BrimforgeTheme.secondaryBackground
                             : root.down || root.hovered ? BrimforgeTheme.appActionButtonHoverBackground : "transparent"
 

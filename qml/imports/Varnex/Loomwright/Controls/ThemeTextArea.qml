@@ -1,13 +1,11 @@
 import QtQuick 2.15
 import QtQuick.Templates 2.15 as T
-import Varnex.Hostkit 1.0
 
 // A multi-line editor in the suite's look, with the cut/copy/paste menu on
 // the secondary button. Put it in a ScrollView for long texts.
 T.TextArea {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     property color backgroundColor: BrimforgeTheme.tertiaryBackground
     property color borderColor: root.hovered ? BrimforgeTheme.primaryBorderColor : BrimforgeTheme.secondaryBorderColor
     property color focusBorderColor: BrimforgeTheme.highlightBorderColor
@@ -31,9 +29,9 @@ T.TextArea {
                              implicitBackgroundHeight + topInset + bottomInset,
                              placeholder.implicitHeight + topPadding + bottomPadding)
 
-    padding: 8 * root.scaleFactor
-    leftPadding: 10 * root.scaleFactor
-    rightPadding: 10 * root.scaleFactor
+    padding: BrimforgeTheme.mediumSpacing
+    leftPadding: BrimforgeTheme.largeSpacing
+    rightPadding: BrimforgeTheme.largeSpacing
     hoverEnabled: true
     selectByMouse: true
     // The menu takes the focus; the selection it acts on must outlive that.
@@ -49,10 +47,10 @@ T.TextArea {
     placeholderTextColor: Qt.rgba(root.color.r, root.color.g, root.color.b, 0.6)
 
     background: Rectangle {
-        implicitWidth: 200 * root.scaleFactor
-        implicitHeight: 80 * root.scaleFactor
+        implicitWidth: BrimforgeTheme.largeControlWidth
+        implicitHeight: BrimforgeTheme.gridUnit * 20
         color: root.backgroundColor
-        border.width: (root.activeFocus ? 2 : 1) * root.scaleFactor
+        border.width: root.activeFocus ? BrimforgeTheme.mediumBorderWidth : BrimforgeTheme.thinBorderWidth
         border.color: root.activeFocus ? root.focusBorderColor : root.borderColor
     }
 

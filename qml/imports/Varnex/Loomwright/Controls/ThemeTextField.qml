@@ -1,13 +1,11 @@
 import QtQuick 2.15
 import QtQuick.Templates 2.15 as T
-import Varnex.Hostkit 1.0
 
 // A single-line editor in the suite's look, with the cut/copy/paste menu on
 // the secondary button.
 T.TextField {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     property color backgroundColor: BrimforgeTheme.tertiaryBackground
     property color borderColor: root.hovered ? BrimforgeTheme.primaryBorderColor : BrimforgeTheme.secondaryBorderColor
     property color focusBorderColor: BrimforgeTheme.highlightBorderColor
@@ -30,9 +28,9 @@ T.TextField {
                              contentHeight + topPadding + bottomPadding,
                              placeholder.implicitHeight + topPadding + bottomPadding)
 
-    padding: 6 * root.scaleFactor
-    leftPadding: 10 * root.scaleFactor
-    rightPadding: 10 * root.scaleFactor
+    padding: BrimforgeTheme.smallSpacing
+    leftPadding: BrimforgeTheme.largeSpacing
+    rightPadding: BrimforgeTheme.largeSpacing
     hoverEnabled: true
     selectByMouse: true
     // The menu takes the focus; the selection it acts on must outlive that.
@@ -48,10 +46,10 @@ T.TextField {
     verticalAlignment: TextInput.AlignVCenter
 
     background: Rectangle {
-        implicitWidth: 200 * root.scaleFactor
-        implicitHeight: 36 * root.scaleFactor
+        implicitWidth: BrimforgeTheme.largeControlWidth
+        implicitHeight: BrimforgeTheme.mediumControlHeight
         color: root.backgroundColor
-        border.width: (root.activeFocus ? 2 : 1) * root.scaleFactor
+        border.width: root.activeFocus ? BrimforgeTheme.mediumBorderWidth : BrimforgeTheme.thinBorderWidth
         border.color: root.activeFocus ? root.focusBorderColor : root.borderColor
     }
 

@@ -1,7 +1,6 @@
 import QtQuick 2.15
+import Feldrin 1.0
 import Varnex.Hostkit 1.0
-
-import "qrc:/imports/Feldrin"
 
 // A text field for the path of an existing file. Every change of the text is
 // checked: with testFileExtension the text from its last dot on must be one
@@ -14,9 +13,9 @@ ThemeTextField {
     property bool testFileExtension: false
     property var fileExtensions: []
     property bool valid: false
-    property color validColor: BrimforgeTheme.useDarkTheme ? FeldrinColors.h_gg_060 : FeldrinColors.h_gg_080
-    property color invalidColor: BrimforgeTheme.brimforgeRed1
-    property real markSize: 18 * root.scaleFactor
+    property color validColor: BrimforgeTheme.successColor
+    property color invalidColor: BrimforgeTheme.errorColor
+    property real markSize: BrimforgeTheme.indicatorSize
     readonly property bool mirrored: root.LayoutMirroring.enabled
 
     function hasAcceptedExtension(path) {
@@ -47,8 +46,9 @@ ThemeTextField {
         root.valid = checkedFile.exists
     }
 
-    leftPadding: (root.mirrored ? 16 : 10) * root.scaleFactor + (root.mirrored ? root.markSize : 0)
-    rightPadding: (root.mirrored ? 10 : 16) * root.scaleFactor + (root.mirrored ? 0 : root.markSize)
+    // The mark sits in the padding of the trailing edge.
+    leftPadding: root.mirrored ? BrimforgeTheme.xxLargeSpacing + root.markSize : BrimforgeTheme.largeSpacing
+    rightPadding: root.mirrored ? BrimforgeTheme.largeSpacing : BrimforgeTheme.xxLargeSpacing + root.markSize
     color: root.text.length > 0 && !root.valid ? root.invalidColor : BrimforgeTheme.primaryForeground
 
     onTextChanged: root.validate()
@@ -61,7 +61,7 @@ ThemeTextField {
 
     GlyphItem {
         objectName: "validationMark"
-        x: root.mirrored ? 8 * root.scaleFactor : root.width - width - 8 * root.scaleFactor
+        x: root.mirrored ? BrimforgeTheme.mediumSpacing : root.width - width - BrimforgeTheme.mediumSpacing
         anchors.verticalCenter: root.verticalCenter
         width: root.markSize
         height: root.markSize

@@ -1,17 +1,14 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
-import Varnex.Hostkit 1.0
-
-import "qrc:/imports/Feldrin"
+import Feldrin 1.0
 
 // A status banner: a short message (rich text, links allowed) coloured by its
-// type. Emit show() to bring it up and hide() to take it away; with
+// type. show() brings it up and hide() takes it away; with
 // hideAutomatically it goes away by itself hideAfter ms after showing.
 Rectangle {
     id: root
 
-    property real scaleFactor: Hostkit.displayScaleFactor
     property string text
     // "success", "info", "warning" or "error"
     property string messageType: "info"
@@ -23,42 +20,30 @@ Rectangle {
     // Off only where a link must not leave the application (tests, kiosks).
     property bool openLinksExternally: true
     property real fontPointSize: 14
-    // Dark text on the light banners. The success and error banners are dark,
-    // and the same dark text on them could not be read, so they take the
-    // theme's lightest grey.
-    property color textColor: root.messageType === "success" || root.messageType === "error"
-                              ? BrimforgeTheme.feldrinGray050 : "#111"
+    property color textColor: root.typeColors(root.messageType).text
     readonly property bool fading: fadeOut.running
 
-    signal show()
-    signal hide()
     signal linkClicked(string link)
     signal arrowClicked()
 
     function typeColors(type) {
         switch (type) {
         case "success":
-            return { background: "#295429", border: "#295429" }
+            return { background: BrimforgeTheme.successBackground, border: BrimforgeTheme.successBorderColor,
+                     text: BrimforgeTheme.successForeground }
         case "warning":
-            return { background: "#F3EDC7", border: "#D9BF2B" }
+            return { background: BrimforgeTheme.warningBackground, border: BrimforgeTheme.warningBorderColor,
+                     text: BrimforgeTheme.warningForeground }
         case "error":
-            return { background: BrimforgeTheme.brimforgeRed3, border: BrimforgeTheme.brimforgeRed3 }
+            return { background: BrimforgeTheme.errorBackground, border: BrimforgeTheme.errorBorderColor,
+                     text: BrimforgeTheme.errorForeground }
         default:
-            return { background: "#D2E9F9", border: "#3B8FC4" }
+            return { background: BrimforgeTheme.infoBackground, border: BrimforgeTheme.infoBorderColor,
+                     text: BrimforgeTheme.infoForeground }
         }
     }
 
-    implicitWidth: 480 * root.scaleFactor
-    // Three lines of 14 points need more than the banner's 50 units; the
-    // banner grows rather than cut them.
-    implicitHeight: Math.max(50 * root.scaleFactor, row.implicitHeight + row.anchors.topMargin + row.anchors.bottomMargin)
-    visible: false
-    color: root.typeColors(root.messageType).background
-    border.color: root.typeColors(root.messageType).border
-    border.width: 1 * root.scaleFactor
-    radius: 2 * root.scaleFactor
-
-    onShow: {
+    function show() {
         fadeOut.stop()
         root.opacity = 1
         root.visible = true
@@ -67,7 +52,8 @@ Rectangle {
         else
             hideTimer.stop()
     }
-    onHide: {
+
+    function hide() {
         hideTimer.stop()
         if (!root.visible)
             return
@@ -80,6 +66,20 @@ Rectangle {
             root.opacity = 1
         }
     }
+
+    implicitWidth: BrimforgeTheme.gridUnit * 120
+    // Three lines of 14 points need more than the banner's height; the
+    // banner grows rather than cut them. The buttons are lower than the
+    // banner, so only the message counts; asking the row instead would run
+    // its layout from inside this binding whenever the sizes change, and
+    // find the binding itself in a loop.
+    implicitHeight: Math.max(BrimforgeTheme.bannerHeight,
+                             message.implicitHeight + row.anchors.topMargin + row.anchors.bottomMargin)
+    visible: false
+    color: root.typeColors(root.messageType).background
+    border.color: root.typeColors(root.messageType).border
+    border.width: BrimforgeTheme.thinBorderWidth
+    radius: BrimforgeTheme.smallRadius
 
     Timer {
         id: hideTimer
@@ -106,11 +106,11 @@ Rectangle {
         id: row
 
         anchors.fill: root
-        anchors.leftMargin: 16 * root.scaleFactor
-        anchors.rightMargin: 8 * root.scaleFactor
-        anchors.topMargin: 6 * root.scaleFactor
-        anchors.bottomMargin: 6 * root.scaleFactor
-        spacing: 8 * root.scaleFactor
+        anchors.leftMargin: BrimforgeTheme.xxLargeSpacing
+        anchors.rightMargin: BrimforgeTheme.mediumSpacing
+        anchors.topMargin: BrimforgeTheme.smallSpacing
+        anchors.bottomMargin: BrimforgeTheme.smallSpacing
+        spacing: BrimforgeTheme.mediumSpacing
 
         Text {
             id: message
@@ -145,8 +145,8 @@ Rectangle {
 
             objectName: "arrowButton"
             Layout.alignment: Qt.AlignVCenter
-            implicitWidth: 28 * root.scaleFactor
-            implicitHeight: 28 * root.scaleFactor
+            implicitWidth: BrimforgeTheme.xSmallControlHeight
+            implicitHeight: BrimforgeTheme.xSmallControlHeight
             visible: root.showArrow
             hoverEnabled: true
             onClicked: root.arrowClicked()
@@ -165,8 +165,8 @@ Rectangle {
 
             objectName: "dismissButton"
             Layout.alignment: Qt.AlignVCenter
-            implicitWidth: 28 * root.scaleFactor
-            implicitHeight: 28 * root.scaleFactor
+            implicitWidth: BrimforgeTheme.xSmallControlHeight
+            implicitHeight: BrimforgeTheme.xSmallControlHeight
             visible: root.showDismissButton
             hoverEnabled: true
             onClicked: root.hide()

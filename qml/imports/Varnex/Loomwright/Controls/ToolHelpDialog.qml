@@ -13,8 +13,8 @@ BrimforgeDialog {
     signal linkActivated(string link)
 
     title: qsTr("Help")
-    width: Math.min(600 * scaleFactor, maximumWidth)
-    height: Math.min(480 * scaleFactor, maximumHeight)
+    width: Math.min(BrimforgeTheme.gridUnit * 150, maximumWidth)
+    height: Math.min(BrimforgeTheme.gridUnit * 120, maximumHeight)
 
     buttons: [
         MaterialButton {

@@ -1,6 +1,8 @@
 import QtQuick 2.15
 import Varnex.Hostkit 1.0
 
+import "../Controls/toolconfig.js" as ToolConfig
+
 // The tool configuration of the older tool windows: portal and content
 // settings, device identifier and user-agent text, plus the colours of the
 // tool window. Values live in the host's settings; load() runs on
@@ -50,14 +52,14 @@ QtObject {
         udid = readUdid()
         userAgent = buildUserAgent(udid)
 
-        portalUrl = readText(portalGroup + "portalUrl", defaultPortalUrl)
-        portalName = readText(portalGroup + "name", defaultPortalName)
+        portalUrl = ToolConfig.readText(settings, portalGroup + "portalUrl", defaultPortalUrl)
+        portalName = ToolConfig.readText(settings, portalGroup + "name", defaultPortalName)
         ignoreSslErrors = settings.boolValue(portalGroup + "ignoreSslErrors", false)
 
-        contentPortalUrl = readText(contentGroup + "portalUrl", defaultPortalUrl)
-        featuredGroupId = readText(contentGroup + "featuredGroupId", defaultFeaturedGroupId)
-        samplesGroupId = readText(contentGroup + "samplesGroupId", defaultSamplesGroupId)
-        proFormaGroupId = readText(contentGroup + "templatesGroupId", defaultProFormaGroupId)
+        contentPortalUrl = ToolConfig.readText(settings, contentGroup + "portalUrl", defaultPortalUrl)
+        featuredGroupId = ToolConfig.readText(settings, contentGroup + "featuredGroupId", defaultFeaturedGroupId)
+        samplesGroupId = ToolConfig.readText(settings, contentGroup + "samplesGroupId", defaultSamplesGroupId)
+        proFormaGroupId = ToolConfig.readText(settings, contentGroup + "templatesGroupId", defaultProFormaGroupId)
 
         console.log("Tool config loaded:", String(portalUrl), portalName, ignoreSslErrors)
 
@@ -76,74 +78,16 @@ QtObject {
         settings.setValue(contentGroup + "templatesGroupId", proFormaGroupId, defaultProFormaGroupId)
     }
 
-    // The device identifier, made and stored on the first run.
     function readUdid() {
-        var id = readText("udid", "")
-        if (id === "") {
-            id = Hostkit.uuid(2)
-            settings.setValue("udid", id)
-        }
-        return id
+        return ToolConfig.readUdid(settings, Hostkit)
     }
 
     function getOSPrettyName(os) {
-        switch (os) {
-        case "osx":
-        case "macos":
-            return "macOS"
-        case "android":
-            return "Android"
-        case "ios":
-            return "iOS"
-        case "windows":
-            return "Windows"
-        case "linux":
-            return "Linux"
-        case "tvos":
-            return "tvOS"
-        case "unix":
-            return "Unix Other"
-        case "winrt":
-            return "WinRT | UWP"
-        }
-        return "Unknown OS"
+        return ToolConfig.osPrettyName(os)
     }
 
     function buildUserAgent(udid) {
-        var info = systemInformation || ({})
-        var values = [
-            "Hostkit",
-            Hostkit.version,
-            getOSPrettyName(platform),
-            orPlaceholder(info.osVersion, "_osVersion"),
-            orPlaceholder(localeInfo ? localeInfo.name : "", "_unknownLocale"),
-            orPlaceholder(info.cpuArchitecture, "_cpuArchitecture"),
-            udid,
-            orPlaceholder(applicationName, "Brimforge"),
-            orPlaceholder(applicationVersion, "_appVersion"),
-            "Qt " + Hostkit.qtVersion,
-            orPlaceholder(info.buildAbi, "_buildAbi"),
-            orPlaceholder(info.osDisplayName, "_osDisplayName"),
-            orPlaceholder(info.kernelType, "_kernalType"),
-            orPlaceholder(info.kernelVersion, "_kernalVersion")
-        ]
-        // One pass over the format: a value that itself contains "%2" or
-        // the like stays as it is instead of being filled in again.
-        return "%1/%2 (%3 %4; %5; %6; %7) %8/%9 (%10; %11; %12) %13/%14".replace(/%(\d+)/g, function (match, number) {
-            var value = values[Number(number) - 1]
-            return value === undefined || value === null ? "" : String(value)
-        })
-    }
-
-    function orPlaceholder(value, placeholder) {
-        return value === undefined || value === null || String(value) === "" ? placeholder : String(value)
-    }
-
-    // A stored empty text counts as missing: an empty portal URL or group
-    // identifier would only make every later request fail.
-    function readText(key, defaultValue) {
-        var value = settings.value(key, defaultValue)
-        return value === undefined || value === null || String(value) === "" ? defaultValue : String(value)
+        return ToolConfig.userAgent(root, Hostkit, udid)
     }
 
     Component.onCompleted: load()
