@@ -81,6 +81,19 @@ bool encodeForm(const QJSValue &formData, QByteArray *encoded)
     return true;
 }
 
+// Query fields whose values let whoever reads them act as the user.
+bool isSecretField(const QString &name)
+{
+    static const QStringList names = {QStringLiteral("token"),         QStringLiteral("access_token"),
+                                      QStringLiteral("refresh_token"), QStringLiteral("code"),
+                                      QStringLiteral("client_secret"), QStringLiteral("password")};
+    return names.contains(name, Qt::CaseInsensitive);
+}
+
+const QString maskedValue = QStringLiteral("***");
+
+constexpr qint64 readAheadSize = qint64(1) << 20;
+
 QUrl withQuery(QUrl url, const QByteArray &fields)
 {
     if (fields.isEmpty())
@@ -146,9 +159,50 @@ void NetworkRequest::setIgnoreSslErrors(bool ignoreSslErrors)
     Q_EMIT ignoreSslErrorsChanged();
 }
 
+void NetworkRequest::setTimeout(int timeout)
+{
+    if (timeout < 0) {
+        qCWarning(lcHostkit) << Q_FUNC_INFO << "Negative time-out" << timeout << "taken as none";
+        timeout = 0;
+    }
+    if (timeout == m_timeout)
+        return;
+    m_timeout = timeout;
+    Q_EMIT timeoutChanged();
+}
+
+void NetworkRequest::setMaximumResponseSize(qint64 maximumResponseSize)
+{
+    if (maximumResponseSize < 0) {
+        qCWarning(lcHostkit) << Q_FUNC_INFO << "Negative size" << maximumResponseSize << "taken as no bound";
+        maximumResponseSize = 0;
+    }
+    if (maximumResponseSize == m_maximumResponseSize)
+        return;
+    m_maximumResponseSize = maximumResponseSize;
+    Q_EMIT maximumResponseSizeChanged();
+}
+
+QString NetworkRequest::maskedUrl(const QUrl &url)
+{
+    QUrl masked = url;
+    if (!masked.password().isEmpty())
+        masked.setPassword(maskedValue);
+    if (masked.hasQuery()) {
+        QStringList fields = masked.query(QUrl::FullyEncoded).split(QLatin1Char('&'));
+        for (QString &field : fields) {
+            const QString name = field.section(QLatin1Char('='), 0, 0);
+            if (isSecretField(QUrl::fromPercentEncoding(name.toUtf8())))
+                field = name + QLatin1Char('=') + maskedValue;
+        }
+        masked.setQuery(fields.join(QLatin1Char('&')), QUrl::StrictMode);
+    }
+    return masked.toString();
+}
+
 void NetworkRequest::send(const QJSValue &formData)
 {
-    qCDebug(lcHostkit) << Q_FUNC_INFO << m_method << m_url;
+    qCDebug(lcHostkit) << Q_FUNC_INFO << m_method << maskedUrl(m_url);
 
     abandon();
     ++m_generation;
@@ -165,7 +219,7 @@ void NetworkRequest::send(const QJSValue &formData)
     if (!isKnownMethod(verb))
         problem = QStringLiteral("Unknown method \"%1\"").arg(m_method);
     else if (m_url.isEmpty() || !m_url.isValid() || m_url.scheme().isEmpty())
-        problem = QStringLiteral("Invalid URL \"%1\"").arg(m_url.toString());
+        problem = QStringLiteral("Invalid URL \"%1\"").arg(maskedUrl(m_url));
     else if (!encodeForm(formData, &fields))
         problem = QStringLiteral("Form data is not an object");
     if (!problem.isEmpty()) {
@@ -196,6 +250,9 @@ void NetworkRequest::send(const QJSValue &formData)
     request.setHeader(QNetworkRequest::UserAgentHeader, userAgent);
     if (inBody)
         request.setHeader(QNetworkRequest::ContentTypeHeader, formContentType);
+    // Counts from the last byte that moved, so a long download that keeps
+    // arriving is never cut, while a server that stalls is.
+    request.setTransferTimeout(m_timeout);
 
     QNetworkAccessManager *network = manager();
     QNetworkReply *reply = nullptr;
@@ -212,6 +269,9 @@ void NetworkRequest::send(const QJSValue &formData)
     else
         reply = network->sendCustomRequest(request, verb, fields);
     m_reply = reply;
+    // The network layer reads ahead without end unless told otherwise: a fast
+    // server would fill memory faster than the bound below is checked.
+    reply->setReadBufferSize(readAheadSize);
 
     connect(reply, &QNetworkReply::readyRead, this, &NetworkRequest::receive);
     connect(reply, &QNetworkReply::finished, this, &NetworkRequest::finish);
@@ -254,7 +314,7 @@ void NetworkRequest::abandon()
     m_filePath.clear();
     m_body.clear();
     m_received = 0;
-    m_writeError.clear();
+    m_abortReason.clear();
 }
 
 void NetworkRequest::failLater(const QString &problem)
@@ -284,8 +344,21 @@ void NetworkRequest::receive()
 {
     if (!m_reply)
         return;
+    // An aborted reply, Qt's time-out included, has nothing left to read.
+    if (!m_abortReason.isEmpty() || !m_reply->isOpen())
+        return;
     if (m_readyState == ReadyStateSending)
         setReadyState(ReadyStateProcessing);
+    if (!bodyGoesToFile() && exceedsMaximumSize(m_reply->bytesAvailable())) {
+        m_abortReason = QStringLiteral("Response too large: more than %1 bytes from %2")
+                            .arg(m_maximumResponseSize)
+                            .arg(maskedUrl(m_reply->url()));
+        qCWarning(lcHostkit) << Q_FUNC_INFO << m_abortReason;
+        m_body.clear();
+        // Finishes the reply at once, through finish().
+        m_reply->abort();
+        return;
+    }
 
     const QByteArray chunk = m_reply->readAll();
     m_received += chunk.size();
@@ -294,11 +367,44 @@ void NetworkRequest::receive()
         return;
     }
     if (m_file->write(chunk) != chunk.size()) {
-        m_writeError = QStringLiteral("Cannot write \"%1\": %2").arg(m_filePath, m_file->errorString());
-        qCWarning(lcHostkit) << Q_FUNC_INFO << m_writeError;
+        m_abortReason = QStringLiteral("Cannot write \"%1\": %2").arg(m_filePath, m_file->errorString());
+        qCWarning(lcHostkit) << Q_FUNC_INFO << m_abortReason;
         // Finishes the reply at once, through finish().
         m_reply->abort();
     }
+}
+
+bool NetworkRequest::exceedsMaximumSize(qint64 arriving) const
+{
+    if (m_maximumResponseSize <= 0)
+        return false;
+    // What the server announces counts as much as what has come: a body
+    // that can only end too large is refused before it is held.
+    const QVariant announced = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    if (announced.isValid() && m_reply->rawHeader("Content-Encoding").isEmpty()
+        && announced.toLongLong() > m_maximumResponseSize) {
+        return true;
+    }
+    return qint64(m_body.size()) + arriving > m_maximumResponseSize;
+}
+
+QString NetworkRequest::errorOf(QNetworkReply *reply) const
+{
+    // Qt's own cancellation is the transfer time-out: this object's aborts
+    // leave their reason, and an abandoned reply never finishes here.
+    if (reply->error() == QNetworkReply::OperationCanceledError && m_timeout > 0) {
+        return QStringLiteral("Request timed out: nothing arrived for %1 ms from %2")
+            .arg(m_timeout)
+            .arg(maskedUrl(reply->url()));
+    }
+    // Qt names the URL in some of its texts, query and all.
+    QString error = reply->errorString();
+    for (const QUrl &url : {reply->url(), reply->request().url(), m_url}) {
+        const QString masked = maskedUrl(url);
+        error.replace(url.toString(), masked);
+        error.replace(url.toString(QUrl::FullyEncoded), masked);
+    }
+    return error;
 }
 
 void NetworkRequest::finish()
@@ -315,10 +421,10 @@ void NetworkRequest::finish()
     QString statusText = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
 
     QString error;
-    if (!m_writeError.isEmpty()) {
-        error = m_writeError;
+    if (!m_abortReason.isEmpty()) {
+        error = m_abortReason;
     } else if (reply->error() != QNetworkReply::NoError) {
-        error = reply->errorString();
+        error = errorOf(reply);
     } else if (statusAttribute.isValid() && (status < 200 || status >= 300)) {
         error = QStringLiteral("Server replied: %1 %2").arg(status).arg(statusText);
     } else {
@@ -346,6 +452,9 @@ void NetworkRequest::finish()
         }
         m_file.reset();
     }
+    // A body cut short by a time-out or the size bound is no answer at all.
+    if (!m_abortReason.isEmpty() || reply->error() == QNetworkReply::OperationCanceledError)
+        m_body.clear();
     if (response.isNull() && !m_body.isEmpty()) {
         QString problem;
         response = bodyValue(&problem);
@@ -355,9 +464,9 @@ void NetworkRequest::finish()
     m_body.clear();
 
     if (error.isEmpty())
-        qCDebug(lcHostkit) << Q_FUNC_INFO << status << reply->url();
+        qCDebug(lcHostkit) << Q_FUNC_INFO << status << maskedUrl(reply->url());
     else
-        qCDebug(lcHostkit) << Q_FUNC_INFO << status << reply->url() << error;
+        qCDebug(lcHostkit) << Q_FUNC_INFO << status << maskedUrl(reply->url()) << error;
     complete(status, statusText, response, error, error.isEmpty() ? 1.0 : m_progress);
 }
 

@@ -24,6 +24,9 @@ class NetworkRequest : public QObject
     Q_PROPERTY(QString responseType READ responseType WRITE setResponseType NOTIFY responseTypeChanged)
     Q_PROPERTY(QString responsePath READ responsePath WRITE setResponsePath NOTIFY responsePathChanged)
     Q_PROPERTY(bool ignoreSslErrors READ ignoreSslErrors WRITE setIgnoreSslErrors NOTIFY ignoreSslErrorsChanged)
+    Q_PROPERTY(int timeout READ timeout WRITE setTimeout NOTIFY timeoutChanged)
+    Q_PROPERTY(qint64 maximumResponseSize READ maximumResponseSize WRITE setMaximumResponseSize NOTIFY
+                   maximumResponseSizeChanged)
     Q_PROPERTY(NetworkRequestHeaders *headers READ headers CONSTANT)
     Q_PROPERTY(ReadyState readyState READ readyState NOTIFY readyStateChanged)
     Q_PROPERTY(int status READ status NOTIFY statusChanged)
@@ -41,6 +44,12 @@ public:
     };
     Q_ENUM(ReadyState)
 
+    // A portal answers within seconds; a minute without a byte means it never will.
+    static constexpr int defaultTimeout = 60000;
+    // Far above any JSON answer or thumbnail of a portal, far below what
+    // would strain the tool.
+    static constexpr qint64 defaultMaximumResponseSize = qint64(64) << 20;
+
     explicit NetworkRequest(QObject *parent = nullptr);
     ~NetworkRequest() override;
 
@@ -54,6 +63,10 @@ public:
     void setResponsePath(const QString &responsePath);
     bool ignoreSslErrors() const { return m_ignoreSslErrors; }
     void setIgnoreSslErrors(bool ignoreSslErrors);
+    int timeout() const { return m_timeout; }
+    void setTimeout(int timeout);
+    qint64 maximumResponseSize() const { return m_maximumResponseSize; }
+    void setMaximumResponseSize(qint64 maximumResponseSize);
     NetworkRequestHeaders *headers() const { return m_headers; }
 
     ReadyState readyState() const { return m_readyState; }
@@ -65,12 +78,19 @@ public:
 
     Q_INVOKABLE void send(const QJSValue &formData = QJSValue());
 
+    // The URL as text with the values of secret query fields (tokens, codes,
+    // passwords) and any password in it replaced, for log lines and error
+    // texts that a user may copy anywhere.
+    static QString maskedUrl(const QUrl &url);
+
 Q_SIGNALS:
     void urlChanged();
     void methodChanged();
     void responseTypeChanged();
     void responsePathChanged();
     void ignoreSslErrorsChanged();
+    void timeoutChanged();
+    void maximumResponseSizeChanged();
     void readyStateChanged();
     void statusChanged();
     void statusTextChanged();
@@ -85,6 +105,8 @@ private:
     void receive();
     void finish();
     bool bodyGoesToFile() const;
+    bool exceedsMaximumSize(qint64 arriving) const;
+    QString errorOf(QNetworkReply *reply) const;
     QJSValue bodyValue(QString *problem) const;
     void complete(int status, const QString &statusText, const QJSValue &response, const QString &errorText,
                   qreal progress);
@@ -101,6 +123,8 @@ private:
     QString m_responseType;
     QString m_responsePath;
     bool m_ignoreSslErrors = false;
+    int m_timeout = defaultTimeout;
+    qint64 m_maximumResponseSize = defaultMaximumResponseSize;
     NetworkRequestHeaders *m_headers;
 
     ReadyState m_readyState = ReadyStateUninitialized;
@@ -118,7 +142,8 @@ private:
     QString m_filePath;
     QByteArray m_body;
     qint64 m_received = 0;
-    QString m_writeError;
+    // Why this object aborted the reply itself, when it did.
+    QString m_abortReason;
 };
 
 #endif

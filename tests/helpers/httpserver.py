@@ -15,12 +15,23 @@ Paths:
     /slow/<n>        the same in 16 pieces, 20 ms apart
     /gzip/<n>        the same, gzip-compressed (Content-Encoding: gzip)
     /truncated/<n>   announces n bytes, sends half of them and hangs up
+    /never           reads the request and never answers (until the client
+                     goes or a minute has passed)
+    /trickle/<n>?every=<ms>
+                     announces n bytes and sends one every ms milliseconds
+    /endless[?status=<code>][&announce=1]
+                     a JSON body that never ends (until the client goes, a
+                     minute has passed or 4 GiB are sent), in chunked
+                     encoding or, with announce=1, after a Content-Length of
+                     1 TiB
     /text/<words>    the words as plain text (e.g. not JSON)
     /redirect?to=P   302 to the path P
 """
 
 import gzip
 import json
+import select
+import socket
 import ssl
 import sys
 import threading
@@ -29,8 +40,18 @@ import urllib.parse
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 
+# Every answer that could run on for ever stops after this long at the latest,
+# so that no test leaves a busy thread behind.
+LONGEST_ANSWER_SECONDS = 60
+ENDLESS_LIMIT_BYTES = 4 << 30
+
+
 def pattern(size):
-    return bytes(i % 251 for i in range(size))
+    return (bytes(range(251)) * (size // 251 + 1))[:size]
+
+
+def query_value(url, name, default):
+    return urllib.parse.parse_qs(url.query).get(name, [default])[0]
 
 
 class Handler(BaseHTTPRequestHandler):
@@ -38,6 +59,14 @@ class Handler(BaseHTTPRequestHandler):
 
     def log_message(self, format, *args):  # noqa: A002 - the base class's name
         pass
+
+    def handle_one_request(self):
+        # A client that gives up in the middle of an answer is what several
+        # paths are for, not a fault of the server.
+        try:
+            super().handle_one_request()
+        except (BrokenPipeError, ConnectionResetError):
+            self.close_connection = True
 
     def do_GET(self):
         self.serve()
@@ -66,6 +95,62 @@ class Handler(BaseHTTPRequestHandler):
         self.close_connection = True
         if self.command != "HEAD":
             self.wfile.write(body)
+
+    def start_body(self, status, content_type, length=None):
+        self.send_response(status)
+        self.send_header("Content-Type", content_type)
+        if length is None:
+            self.send_header("Transfer-Encoding", "chunked")
+        else:
+            self.send_header("Content-Length", str(length))
+        self.send_header("Connection", "close")
+        self.end_headers()
+        self.close_connection = True
+        self.wfile.flush()
+
+    def send_chunk(self, data):
+        self.wfile.write(b"%x\r\n%s\r\n" % (len(data), data))
+        self.wfile.flush()
+
+    def client_gone(self, seconds):
+        """Waits up to seconds; true when the client closed its end meanwhile."""
+        readable, _, _ = select.select([self.connection], [], [], seconds)
+        try:
+            return bool(readable) and not self.connection.recv(1, socket.MSG_PEEK)
+        except OSError:
+            return True
+
+    def never_answer(self):
+        deadline = time.monotonic() + LONGEST_ANSWER_SECONDS
+        while time.monotonic() < deadline:
+            if self.client_gone(0.2):
+                break
+        self.close_connection = True
+
+    def trickle(self, url, size):
+        every = int(query_value(url, "every", "1000")) / 1000.0
+        self.start_body(200, "application/octet-stream", size)
+        deadline = time.monotonic() + LONGEST_ANSWER_SECONDS
+        for i in range(size):
+            if time.monotonic() > deadline:
+                break
+            self.wfile.write(bytes([i % 251]))
+            self.wfile.flush()
+            if self.client_gone(every):
+                break
+
+    def endless(self, url):
+        status = int(query_value(url, "status", "200"))
+        announce = query_value(url, "announce", "") == "1"
+        self.start_body(status, "application/json", (1 << 40) if announce else None)
+        write = self.wfile.write if announce else self.send_chunk
+        piece = b'"' + b"x" * 65530 + b'",'
+        write(b'{"items": [')
+        sent = 0
+        deadline = time.monotonic() + LONGEST_ANSWER_SECONDS
+        while sent < ENDLESS_LIMIT_BYTES and time.monotonic() < deadline:
+            write(piece)
+            sent += len(piece)
 
     def serve(self):
         url = urllib.parse.urlsplit(self.path)
@@ -129,6 +214,12 @@ class Handler(BaseHTTPRequestHandler):
             self.close_connection = True
             self.wfile.write(pattern(size)[: size // 2])
             self.wfile.flush()
+        elif head == "never":
+            self.never_answer()
+        elif head == "trickle" and len(parts) == 2:
+            self.trickle(url, int(parts[1]))
+        elif head == "endless":
+            self.endless(url)
         elif head == "text":
             words = urllib.parse.unquote("/".join(parts[1:]))
             self.reply(200, words.encode("utf-8"), "text/plain; charset=utf-8")

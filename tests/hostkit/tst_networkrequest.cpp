@@ -43,6 +43,7 @@ NetworkRequest {
 
     function sendJson(text) { send(text ? JSON.parse(text) : undefined) }
     function sendValue(value) { send(value) }
+    function setBounds(milliseconds, bytes) { timeout = milliseconds; maximumResponseSize = bytes }
     function setDefaultUserAgent(text) { Hostkit.network.userAgent = text }
     function defaultUserAgent() { return Hostkit.network.userAgent }
     function responseText() { return JSON.stringify(response) }
@@ -58,6 +59,27 @@ NetworkRequest {
     }
 }
 )";
+
+// The process's resident memory and its peak in bytes, from /proc/self/status;
+// -1 where the system does not tell.
+qint64 memoryField(const QByteArray &name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(name + ':'))
+            return line.mid(name.size() + 1).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return -1;
+}
+
+// Makes the peak start again from what is resident now (Linux 4.0 and later).
+bool resetMemoryPeak()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1 && clear.flush();
+}
 
 // One HTTP(S) server process of tests/helpers/httpserver.py.
 class HttpServer
@@ -134,6 +156,8 @@ private Q_SLOTS:
     void unwritableResponsePath();
     void progressGrows();
     void sendAgainAbandonsTheFirst();
+    void everyRequestEnds_data();
+    void everyRequestEnds();
     void sslErrors_data();
     void sslErrors();
 
@@ -197,6 +221,12 @@ void NetworkRequestTest::jsonResponse()
 {
     QObject *request = m_requests.first();
     QCOMPARE(request->property("readyState").toInt(), 0);
+    QCOMPARE(request->property("timeout").toInt(), 60000);
+    QCOMPARE(request->property("maximumResponseSize").toLongLong(), qint64(64) << 20);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(str("setTimeout.* Negative time-out -1 taken as none")));
+    request->setProperty("timeout", -1);
+    QCOMPARE(request->property("timeout").toInt(), 0);
+    request->setProperty("timeout", 60000);
     request->setProperty("method", QStringLiteral("get"));
     request->setProperty("url", QUrl(m_server.base() + QStringLiteral("/echo")));
     QMetaObject::invokeMethod(request, "sendJson", Q_ARG(QVariant, QString()));
@@ -573,6 +603,81 @@ void NetworkRequestTest::sendAgainAbandonsTheFirst()
     QCOMPARE(jsonOf(request).value(str("path")).toString(), str("/echo"));
     QVERIFY(!QFileInfo::exists(target));
     QCOMPARE(entries(m_folder.path()).filter(str("abandoned")), QStringList());
+}
+
+void NetworkRequestTest::everyRequestEnds_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("toFile");
+    QTest::addColumn<int>("timeout");
+    QTest::addColumn<QString>("expectedError");
+
+    const QString timedOut = str("Request timed out: nothing arrived for 300 ms from ");
+    const QString tooLarge = str("Response too large: more than 1048576 bytes from ");
+    const int standard = 60000;
+    QTest::newRow("never answers") << "/never" << false << 300 << timedOut;
+    QTest::newRow("never answers a download") << "/never" << true << 300 << timedOut;
+    QTest::newRow("trickles slower than the time-out") << "/trickle/100?every=2000" << false << 300 << timedOut;
+    QTest::newRow("trickles a download") << "/trickle/100?every=2000" << true << 300 << timedOut;
+    QTest::newRow("endless JSON") << "/endless" << false << standard << tooLarge;
+    QTest::newRow("endless JSON, announced") << "/endless?announce=1" << false << standard << tooLarge;
+    QTest::newRow("endless error page of a download") << "/endless?status=500" << true << standard << tooLarge;
+    QTest::newRow("download cut half way") << "/truncated/400000" << true << standard << "any";
+    // Qt's own text names the URL.
+    QTest::newRow("error status of a download") << "/status/404" << true << standard << "any";
+    // Downloads go to disk as they arrive: the bound is not theirs.
+    QTest::newRow("download larger than the bound") << "/bytes/3000000" << true << standard << "none";
+}
+
+void NetworkRequestTest::everyRequestEnds()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, toFile);
+    QFETCH(int, timeout);
+    QFETCH(QString, expectedError);
+
+    QTemporaryDir folder;
+    const QString target = folder.filePath(str("item.zip"));
+    const qint64 mebibyte = qint64(1) << 20;
+    QObject *request = m_requests.first();
+    request->setProperty("method", str("GET"));
+    request->setProperty("responsePath", toFile ? target : QString());
+    request->setProperty("url", QUrl(m_server.base() + path));
+    QMetaObject::invokeMethod(request, "setBounds", Q_ARG(QVariant, timeout), Q_ARG(QVariant, mebibyte));
+    QCOMPARE(request->property("maximumResponseSize").toLongLong(), mebibyte);
+    if (expectedError.startsWith(str("Response too large")))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(str("receive.* \"Response too large: ")));
+
+    const bool measured = resetMemoryPeak() && memoryField("VmRSS") > 0;
+    const qint64 residentBefore = memoryField("VmRSS");
+    QMetaObject::invokeMethod(request, "sendJson", Q_ARG(QVariant, str(R"({"token": "s3cret"})")));
+    QVERIFY(waitForCompletion(request));
+
+    const QString error = request->property("errorText").toString();
+    QCOMPARE(request->property("completions").toInt(), 1);
+    QVERIFY2(!error.contains(str("s3cret")), qPrintable(error));
+    if (expectedError == str("none")) {
+        QCOMPARE(error, QString());
+        QCOMPARE(fileContents(target).size(), 3000000);
+    } else {
+        QVERIFY(!error.isEmpty());
+        if (expectedError != str("any")) {
+            // The URL as sent, its token masked.
+            const QString url = m_server.base() + path + (path.contains(QLatin1Char('?')) ? str("&") : str("?"))
+                                + str("token=***");
+            QCOMPARE(error, expectedError + url);
+        }
+        QCOMPARE(entries(folder.path()), QStringList());
+        if (expectedError == str("any"))
+            QVERIFY(request->property("response").value<QJSValue>().toString() != target);
+        else
+            QVERIFY(request->property("response").value<QJSValue>().isNull());
+    }
+    // Nothing beyond the bound and the buffers of the network layer was held.
+    if (measured) {
+        const qint64 grown = memoryField("VmHWM") - residentBefore;
+        QVERIFY2(grown < 48 * mebibyte, qPrintable(QString::number(grown)));
+    }
 }
 
 void NetworkRequestTest::sslErrors_data()
