@@ -27,9 +27,7 @@
 // folder, so that the output of two builds can be compared picture by
 // picture.
 #include "bench/benchsupport.h"
-#include "imaging/androidicon.h"
-#include "imaging/appicon.h"
-#include "imaging/launchimage.h"
+#include "imaging/platformsizes_p.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -53,7 +51,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <functional>
+#include <iterator>
 #include <limits>
 
 #include <fcntl.h>
@@ -69,7 +67,7 @@ namespace {
 using BenchSupport::FillColourName;
 using BenchSupport::SourceSide;
 using BenchSupport::filesBelow;
-using BenchSupport::scaledSide;
+using BenchSupport::peerScript;
 using BenchSupport::sourcePicture;
 
 enum class Kind { Fit, Launch, Copy, Ico, Icns, Text };
@@ -101,72 +99,70 @@ const char *kindName(Kind kind)
     return "";
 }
 
-QString scaleQualifier(int scale)
-{
-    return scale == 100 ? QString() : QStringLiteral(".scale-%1").arg(scale);
-}
-
+// The files of every set, from the generators' own size tables.
 QVector<Expected> expectedFiles()
 {
+    using Sizes = PlatformSizes;
     QVector<Expected> files;
     const auto picture = [&files](const QString &path, Kind kind, int width, int height) {
         files.append({ path, kind, QSize(width, height), {} });
     };
 
-    files.append({ QStringLiteral("windows/app.ico"), Kind::Ico, QSize(), { 16, 32, 64, 96 } });
-    files.append({ QStringLiteral("macos/app.icns"), Kind::Icns, QSize(), { 1024 } });
+    files.append({ QStringLiteral("windows/app.ico"), Kind::Ico, QSize(),
+                   QVector<int>(std::begin(Sizes::WindowsIconSides), std::end(Sizes::WindowsIconSides)) });
+    // The handler decides what the .icns holds: the picture at its own size.
+    files.append({ QStringLiteral("macos/app.icns"), Kind::Icns, QSize(), { SourceSide } });
 
-    struct Density
-    {
-        const char *name;
-        int icon;
-        int adaptive;
-        QSize portrait;
+    const auto androidFile = [](const char *density, const char *name) {
+        return QStringLiteral("android/mipmap-%1/%2").arg(QLatin1String(density), QLatin1String(name));
     };
-    const Density densities[] = {
-        { "mdpi", 48, 108, QSize(320, 480) },      { "hdpi", 72, 162, QSize(480, 800) },
-        { "xhdpi", 96, 216, QSize(720, 1280) },    { "xxhdpi", 144, 324, QSize(960, 1600) },
-        { "xxxhdpi", 192, 432, QSize(1280, 1920) },
-    };
-    for (const Density &density : densities) {
-        const QString folder = QStringLiteral("android/mipmap-") + QLatin1String(density.name) + QLatin1Char('/');
-        picture(folder + QStringLiteral("ic_launcher.png"), Kind::Fit, density.icon, density.icon);
-        picture(folder + QStringLiteral("ic_launcher_background.png"), Kind::Fit, density.adaptive,
-                density.adaptive);
-        picture(folder + QStringLiteral("splash.png"), Kind::Launch, density.portrait.width(),
-                density.portrait.height());
-        picture(folder + QStringLiteral("splash_land.png"), Kind::Launch, density.portrait.height(),
-                density.portrait.width());
+    for (const Sizes::AndroidDensity &density : Sizes::AndroidDensities) {
+        picture(androidFile(density.name, "ic_launcher.png"), Kind::Fit, density.launcherSide, density.launcherSide);
+        picture(androidFile(density.name, "ic_launcher_background.png"), Kind::Fit, density.backgroundSide,
+                density.backgroundSide);
     }
+    for (const Sizes::AndroidSplash &splash : Sizes::AndroidSplashes)
+        picture(androidFile(splash.density, splash.fileName), Kind::Launch, splash.width, splash.height);
 
-    for (const int side : { 20, 29, 40, 58, 60, 76, 80, 87, 120, 152, 167, 180, 1024 })
+    // Rows that share a pixel side share a file.
+    QVector<int> iosSides;
+    for (const Sizes::IOSIconRow &row : Sizes::IOSIconRows) {
+        const int side = int(row.size * float(row.scale));
+        if (!iosSides.contains(side))
+            iosSides.append(side);
+    }
+    for (const int side : qAsConst(iosSides))
         picture(QStringLiteral("ios/AppIcon.appiconset/AppIcon-%1.png").arg(side), Kind::Fit, side, side);
     files.append({ QStringLiteral("ios/AppIcon.appiconset/Contents.json"), Kind::Text, QSize(), {} });
 
-    // The wide logo is stretched: without a background colour every logo is
-    // the picture scaled to the logo's size.
-    const QSize logos[] = { QSize(150, 150), QSize(310, 150), QSize(310, 310),
-                            QSize(44, 44),   QSize(50, 50),   QSize(71, 71) };
-    for (const QSize &logo : logos) {
-        for (const int scale : { 100, 125, 150, 200, 400 }) {
+    // Without a background colour every logo is the picture scaled to the
+    // logo's size; the wide logo is stretched.
+    for (const Sizes::WinRTLogoFamily &logo : Sizes::WinRTLogoFamilies) {
+        for (const int scale : Sizes::WinRTScales) {
             picture(QStringLiteral("winrt/Logo_%1x%2%3.png")
-                            .arg(logo.width())
-                            .arg(logo.height())
-                            .arg(scaleQualifier(scale)),
-                    Kind::Fit, scaledSide(logo.width(), scale), scaledSide(logo.height(), scale));
+                            .arg(logo.width)
+                            .arg(logo.height)
+                            .arg(Sizes::winRTScaleQualifier(scale)),
+                    Kind::Fit, Sizes::winRTScaledPixels(logo.width, scale),
+                    Sizes::winRTScaledPixels(logo.height, scale));
         }
     }
-    for (const int target : { 16, 24, 32, 48, 256 })
+    for (const int target : Sizes::WinRTTargetSizes)
         picture(QStringLiteral("winrt/Logo_44x44.targetsize-%1.png").arg(target), Kind::Fit, target, target);
 
-    for (const int scale : { 100, 125, 150, 200, 400 }) {
-        picture(QStringLiteral("winrt/SplashScreen620x300%1.png").arg(scaleQualifier(scale)), Kind::Launch,
-                scaledSide(620, scale), scaledSide(300, scale));
+    for (const int scale : Sizes::WinRTScales) {
+        picture(QStringLiteral("winrt/SplashScreen%1x%2%3.png")
+                        .arg(Sizes::WinRTSplashWidth)
+                        .arg(Sizes::WinRTSplashHeight)
+                        .arg(Sizes::winRTScaleQualifier(scale)),
+                Kind::Launch, Sizes::winRTScaledPixels(Sizes::WinRTSplashWidth, scale),
+                Sizes::winRTScaledPixels(Sizes::WinRTSplashHeight, scale));
     }
-    picture(QStringLiteral("installer/background.png"), Kind::Launch, 164, 314);
-    picture(QStringLiteral("installer/watermark.png"), Kind::Launch, 164, 314);
+    for (const Sizes::InstallerFile &file : Sizes::InstallerFiles)
+        picture(QStringLiteral("installer/") + QLatin1String(file.fileName), Kind::Launch, file.width, file.height);
     picture(QStringLiteral("ios/LaunchImages/BackgroundImage.png"), Kind::Copy, SourceSide, SourceSide);
-    picture(QStringLiteral("ios/LaunchImages/OverlayImage.png"), Kind::Fit, 512, 512);
+    picture(QStringLiteral("ios/LaunchImages/OverlayImage.png"), Kind::Fit, Sizes::IOSLaunchFittedSide,
+            Sizes::IOSLaunchFittedSide);
     return files;
 }
 
@@ -236,37 +232,6 @@ struct CallTime
 
 bool runLoomwright(const QString &source, const QString &out, double *wall, double *cpu, QVector<CallTime> *calls)
 {
-    const QVariantMap iconOptions;
-    const QVariantMap launchOptions{ { QStringLiteral("backgroundColor"), QString::fromLatin1(FillColourName) },
-                                     { QStringLiteral("backgroundImage"), source },
-                                     { QStringLiteral("overlayImage"), source },
-                                     { QStringLiteral("iconImage"), source } };
-    const auto path = [&out](const char *relative) -> QString { return out + QLatin1Char('/') + QLatin1String(relative); };
-    const auto icons = [&](const char *os, const char *target) {
-        return AppIcon::createAppIcon(QLatin1String(os), source, path(target), iconOptions);
-    };
-    const auto launch = [&](const char *os) {
-        return LaunchImage::createLaunchImage(QLatin1String(os), path(os), launchOptions);
-    };
-    struct Call
-    {
-        const char *name;
-        std::function<bool()> run;
-    };
-    const Call steps[] = {
-        { "icons windows", [&] { return icons("windows", "windows/app.ico"); } },
-        { "icons android", [&] { return icons("android", "android"); } },
-        { "icons macos", [&] { return icons("macos", "macos/app.icns"); } },
-        { "icons ios", [&] { return icons("ios", "ios"); } },
-        { "icons winrt", [&] { return icons("winrt", "winrt"); } },
-        { "launch android", [&] { return launch("android"); } },
-        { "launch winrt", [&] { return launch("winrt"); } },
-        { "launch installer", [&] { return launch("installer"); } },
-        { "launch ios", [&] { return launch("ios"); } },
-        { "adaptive background",
-          [&] { return AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(source, path("android")); } },
-    };
-
     calls->clear();
     rusage before{};
     rusage after{};
@@ -277,7 +242,7 @@ bool runLoomwright(const QString &source, const QString &out, double *wall, doub
     bool ok = true;
     qint64 last = 0;
     rusage lastUsage = before;
-    for (const Call &step : steps) {
+    for (const BenchSupport::SetCall &step : BenchSupport::allSetsCalls(source, out)) {
         ok = step.run() && ok;
         const qint64 now = clock.nsecsElapsed();
         rusage usage{};
@@ -466,113 +431,6 @@ QStringList imageMagickArguments(const QString &source, const QString &out, cons
     return a;
 }
 
-// python3 -c; arguments: source, output folder, manifest, fill colour.
-// Box filter as Qt scales; Pillow compresses at zlib level 6 already. The
-// .ico has 32-bit bitmap entries; the .icns is put together here from PNGs.
-const char PillowScript[] = R"PY(
-import io, struct, sys
-from PIL import Image
-source, out, manifest, fill = sys.argv[1:5]
-picture = Image.open(source); picture.load(); picture = picture.convert("RGBA")
-fill = tuple(int(fill[i:i + 2], 16) for i in (1, 3, 5))
-cache = {}
-def scaled(w, h):
-    if (w, h) not in cache:
-        cache[(w, h)] = picture.resize((w, h), Image.Resampling.BOX)
-    return cache[(w, h)]
-for line in open(manifest):
-    kind, path, w, h, entries = line.split()
-    w, h, path = int(w), int(h), out + "/" + path
-    if kind == "fit":
-        scaled(w, h).save(path, format="PNG")
-    elif kind == "copy":
-        picture.save(path, format="PNG")
-    elif kind == "launch":
-        canvas = Image.new("RGB", (w, h), fill)
-        big, small = max(w, h), min(w, h)
-        cover = scaled(big, big)
-        canvas.paste(cover, ((w - big) // 2, (h - big) // 2), cover)
-        overlay = scaled(small, small)
-        canvas.paste(overlay, ((w - small) // 2, (h - small) // 2), overlay)
-        canvas.save(path, format="PNG")
-    elif kind == "ico":
-        sides = [int(s) for s in entries.split(",")]
-        frames = [scaled(s, s) for s in sides]
-        frames[-1].save(path, format="ICO", sizes=[(s, s) for s in sides], append_images=frames[:-1], bitmap_format="bmp")
-    elif kind == "icns":
-        types = {16: b"icp4", 32: b"icp5", 64: b"icp6", 128: b"ic07", 256: b"ic08", 512: b"ic09", 1024: b"ic10"}
-        body = b""
-        for s in (int(s) for s in entries.split(",")):
-            data = io.BytesIO(); scaled(s, s).save(data, format="PNG")
-            body += types[s] + struct.pack(">I", len(data.getvalue()) + 8) + data.getvalue()
-        open(path, "wb").write(b"icns" + struct.pack(">I", len(body) + 8) + body)
-)PY";
-
-// node -e; arguments: sharp's folder, source, output folder, manifest, fill
-// colour, "1" for one thread and one file at a time or "default" for sharp's
-// own threads and all files at once. sharp writes neither .ico nor .icns:
-// both are put together here from PNG entries.
-const char SharpScript[] = R"JS(
-const [dir, source, out, manifest, fill, mode] = process.argv.slice(1);
-const sharp = require(dir + "/node_modules/sharp");
-const fs = require("fs");
-if (mode === "1") sharp.concurrency(1);
-sharp.cache(false);
-const cache = new Map();
-const srcRaw = sharp(source).ensureAlpha().raw().toBuffer({ resolveWithObject: true });
-function scaled(w, h) {
-  const key = w + "x" + h;
-  if (!cache.has(key))
-    cache.set(key, srcRaw.then(({ data, info }) => sharp(data, { raw: info }).resize(w, h, { fit: "fill" }).raw().toBuffer({ resolveWithObject: true })));
-  return cache.get(key);
-}
-const rawInput = ({ data, info }) => sharp(data, { raw: info });
-async function png(w, h) { const r = await scaled(w, h); return rawInput(r).png({ compressionLevel: 6 }).toBuffer(); }
-async function make(line) {
-  const [kind, rel, ws, hs, entries] = line.split(" ");
-  const w = +ws, h = +hs, path = out + "/" + rel;
-  if (kind === "fit") return rawInput(await scaled(w, h)).png({ compressionLevel: 6 }).toFile(path);
-  if (kind === "copy") return rawInput(await srcRaw).png({ compressionLevel: 6 }).toFile(path);
-  if (kind === "launch") {
-    const big = Math.max(w, h), small = Math.min(w, h);
-    const cover = await scaled(big, big);
-    const cropped = await rawInput(cover).extract({ left: (big - w) >> 1, top: (big - h) >> 1, width: w, height: h }).raw().toBuffer({ resolveWithObject: true });
-    const overlay = await scaled(small, small);
-    return sharp({ create: { width: w, height: h, channels: 3, background: fill } })
-      .composite([{ input: cropped.data, raw: cropped.info }, { input: overlay.data, raw: overlay.info, gravity: "centre" }])
-      .png({ compressionLevel: 6 }).toFile(path);
-  }
-  const sides = kind === "text" ? [] : entries.split(",").map(Number);
-  const datas = [];
-  for (const s of sides) datas.push(await png(s, s));
-  if (kind === "ico") {
-    const head = Buffer.alloc(6 + 16 * sides.length);
-    head.writeUInt16LE(1, 2); head.writeUInt16LE(sides.length, 4);
-    let offset = head.length;
-    sides.forEach((s, i) => {
-      const e = 6 + 16 * i;
-      head.writeUInt8(s >= 256 ? 0 : s, e); head.writeUInt8(s >= 256 ? 0 : s, e + 1);
-      head.writeUInt16LE(1, e + 4); head.writeUInt16LE(32, e + 6);
-      head.writeUInt32LE(datas[i].length, e + 8); head.writeUInt32LE(offset, e + 12);
-      offset += datas[i].length;
-    });
-    fs.writeFileSync(path, Buffer.concat([head, ...datas]));
-  } else if (kind === "icns") {
-    const types = { 16: "icp4", 32: "icp5", 64: "icp6", 128: "ic07", 256: "ic08", 512: "ic09", 1024: "ic10" };
-    const parts = [];
-    sides.forEach((s, i) => { const h = Buffer.alloc(8); h.write(types[s], 0, "latin1"); h.writeUInt32BE(datas[i].length + 8, 4); parts.push(h, datas[i]); });
-    const body = Buffer.concat(parts), h = Buffer.alloc(8);
-    h.write("icns", 0, "latin1"); h.writeUInt32BE(body.length + 8, 4);
-    fs.writeFileSync(path, Buffer.concat([h, body]));
-  }
-}
-(async () => {
-  const lines = fs.readFileSync(manifest, "utf8").split("\n").filter((l) => l.length);
-  if (mode === "1") { for (const l of lines) await make(l); }
-  else await Promise.all(lines.map(make));
-})().catch((e) => { console.error(e); process.exit(1); });
-)JS";
-
 struct ChildResult
 {
     bool ok = false;
@@ -724,7 +582,7 @@ int main(int argc, char *argv[])
     const QString python = QStringLiteral("/usr/bin/python3");
     if (others && QFileInfo(python).isExecutable()) {
         externals.append({ QStringLiteral("Pillow"), python,
-                           { QStringLiteral("-c"), QString::fromUtf8(PillowScript), source,
+                           { peerScript("allsets_pillow.py"), source,
                              temporary.filePath(QStringLiteral("pillow")), manifestPath,
                              QString::fromLatin1(FillColourName) },
                            false, temporary.filePath(QStringLiteral("pillow")), {} });
@@ -733,7 +591,7 @@ int main(int argc, char *argv[])
         for (const QString &mode : { QStringLiteral("1"), QStringLiteral("default") }) {
             externals.append({ mode == QLatin1String("1") ? QStringLiteral("sharp-1thread") : QStringLiteral("sharp"),
                                node,
-                               { QStringLiteral("-e"), QString::fromUtf8(SharpScript), sharpDir, source,
+                               { peerScript("allsets_sharp.js"), sharpDir, source,
                                  temporary.filePath(mode == QLatin1String("1") ? QStringLiteral("sharp1")
                                                                                : QStringLiteral("sharp")),
                                  manifestPath, QString::fromLatin1(FillColourName), mode },

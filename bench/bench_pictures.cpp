@@ -39,6 +39,7 @@
 #include "imaging/appicon.h"
 #include "imaging/installerimages.h"
 #include "imaging/pictureloader.h"
+#include "imaging/platformsizes_p.h"
 #include "imaging/windowsicon.h"
 #include "imaging/winrtlaunchimage.h"
 
@@ -68,9 +69,10 @@ namespace {
 using BenchSupport::FillColourName;
 using BenchSupport::SourceSide;
 using BenchSupport::filesBelow;
-using BenchSupport::scaledSide;
+using BenchSupport::peerScript;
 using BenchSupport::sourcePicture;
-const int IconSizes[] = { 16, 32, 64, 96 };
+using Sizes = PlatformSizes;
+const auto &IconSizes = Sizes::WindowsIconSides;
 
 QColor fillColour()
 {
@@ -83,30 +85,6 @@ struct LaunchFile
     QSize size;
 };
 
-struct AndroidRow
-{
-    const char *density;
-    const char *file;
-    int width;
-    int height;
-};
-
-const AndroidRow AndroidRows[] = {
-    { "mdpi", "splash.png", 320, 480 },       { "hdpi", "splash.png", 480, 800 },
-    { "xhdpi", "splash.png", 720, 1280 },     { "xxhdpi", "splash.png", 960, 1600 },
-    { "xxxhdpi", "splash.png", 1280, 1920 },  { "mdpi", "splash_land.png", 480, 320 },
-    { "hdpi", "splash_land.png", 800, 480 },  { "xhdpi", "splash_land.png", 1280, 720 },
-    { "xxhdpi", "splash_land.png", 1600, 960 }, { "xxxhdpi", "splash_land.png", 1920, 1280 },
-};
-
-const int SplashScales[] = { 100, 125, 150, 200, 400 };
-const int SplashWidth = 620;
-const int SplashHeight = 300;
-
-const char *const InstallerFiles[] = { "background.png", "watermark.png" };
-const int InstallerWidth = 164;
-const int InstallerHeight = 314;
-
 const QString IconPath = QStringLiteral("windows/app.ico");
 
 QString androidFolder(const char *density)
@@ -116,27 +94,32 @@ QString androidFolder(const char *density)
 
 QString splashName(int scale)
 {
-    const QString qualifier = scale == 100 ? QString() : QStringLiteral(".scale-%1").arg(scale);
-    return QStringLiteral("winrt/SplashScreen%1x%2%3.png").arg(SplashWidth).arg(SplashHeight).arg(qualifier);
+    const QString qualifier = Sizes::winRTScaleQualifier(scale);
+    return QStringLiteral("winrt/SplashScreen%1x%2%3.png")
+            .arg(Sizes::WinRTSplashWidth)
+            .arg(Sizes::WinRTSplashHeight)
+            .arg(qualifier);
 }
 
 QVector<LaunchFile> launchFiles()
 {
     QVector<LaunchFile> files;
-    for (const AndroidRow &row : AndroidRows)
-        files.append({ androidFolder(row.density) + QLatin1Char('/') + QLatin1String(row.file),
+    for (const Sizes::AndroidSplash &row : Sizes::AndroidSplashes)
+        files.append({ androidFolder(row.density) + QLatin1Char('/') + QLatin1String(row.fileName),
                        QSize(row.width, row.height) });
-    for (const int scale : SplashScales)
-        files.append({ splashName(scale), QSize(scaledSide(SplashWidth, scale), scaledSide(SplashHeight, scale)) });
-    for (const char *file : InstallerFiles)
-        files.append({ QStringLiteral("installer/") + QLatin1String(file), QSize(InstallerWidth, InstallerHeight) });
+    for (const int scale : Sizes::WinRTScales) {
+        files.append({ splashName(scale), QSize(Sizes::winRTScaledPixels(Sizes::WinRTSplashWidth, scale),
+                                                Sizes::winRTScaledPixels(Sizes::WinRTSplashHeight, scale)) });
+    }
+    for (const Sizes::InstallerFile &file : Sizes::InstallerFiles)
+        files.append({ QStringLiteral("installer/") + QLatin1String(file.fileName), QSize(file.width, file.height) });
     return files;
 }
 
 QStringList outputFolders()
 {
     QStringList folders{ QStringLiteral("windows"), QStringLiteral("winrt"), QStringLiteral("installer") };
-    for (const AndroidRow &row : AndroidRows) {
+    for (const Sizes::AndroidSplash &row : Sizes::AndroidSplashes) {
         if (!folders.contains(androidFolder(row.density)))
             folders.append(androidFolder(row.density));
     }
@@ -277,44 +260,6 @@ QStringList imageMagickArguments(const QString &source, const QString &out, bool
     return arguments;
 }
 
-// Passed to python3 -c. Arguments: source, output folder, "same" or
-// "native" settings, icon sizes joined by commas, the fill as r,g,b, then
-// path, width and height of every launch image.
-const char PillowScript[] = R"PY(
-import sys
-from PIL import Image
-
-source, out, settings, icon_sizes, fill = sys.argv[1:6]
-rest = sys.argv[6:]
-same = settings == "same"
-resample = Image.Resampling.BOX if same else Image.Resampling.BICUBIC
-fill = tuple(int(c) for c in fill.split(","))
-
-picture = Image.open(source)
-picture.load()
-if picture.mode != "RGBA":
-    picture = picture.convert("RGBA")
-
-sizes = [(int(s), int(s)) for s in icon_sizes.split(",")]
-icon_path = out + "/windows/app.ico"
-if same:
-    frames = [picture.resize(size, resample) for size in sizes]
-    frames[-1].save(icon_path, format="ICO", sizes=sizes, append_images=frames[:-1], bitmap_format="bmp")
-else:
-    picture.save(icon_path, format="ICO", sizes=sizes, bitmap_format="bmp")
-
-icons = {}
-for i in range(0, len(rest), 3):
-    path, width, height = out + "/" + rest[i], int(rest[i + 1]), int(rest[i + 2])
-    side = min(width, height) // 3
-    icon = icons.get(side)
-    if icon is None:
-        icon = icons[side] = picture.resize((side, side), resample)
-    canvas = Image.new("RGB", (width, height), fill)
-    canvas.paste(icon, ((width - side) // 2, (height - side) // 2), icon)
-    canvas.save(path, format="PNG")
-)PY";
-
 QStringList pillowArguments(const QString &source, const QString &out, bool sameSettings)
 {
     QStringList sizes;
@@ -322,8 +267,7 @@ QStringList pillowArguments(const QString &source, const QString &out, bool same
         sizes.append(QString::number(size));
     const QColor fill = fillColour();
     QStringList arguments{
-        QStringLiteral("-c"),
-        QString::fromUtf8(PillowScript),
+        peerScript("pictures_pillow.py"),
         source,
         out,
         sameSettings ? QStringLiteral("same") : QStringLiteral("native"),

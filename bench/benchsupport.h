@@ -2,7 +2,13 @@
 #define LOOMWRIGHT_BENCH_BENCHSUPPORT_H
 
 // What the picture benchmarks share: the source they all start from, the
-// --runs option and reading back what a run wrote.
+// calls of the all-sets scenario, the --runs option and reading back what a
+// run wrote. The output comparison test (tests/imaging/tst_outputmanifest)
+// replays the same scenario from the same source.
+
+#include "imaging/androidicon.h"
+#include "imaging/appicon.h"
+#include "imaging/launchimage.h"
 
 #include <QCommandLineOption>
 #include <QDir>
@@ -11,19 +17,16 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
+#include <QVector>
 
 #include <cmath>
+#include <functional>
 
 namespace BenchSupport {
 
 const char FillColourName[] = "#204060";
 const int SourceSide = 1024;
-
-// Halves go up, as the Windows Store sets round their scaled sizes.
-inline int scaledSide(int base, int scale)
-{
-    return (base * scale + 50) / 100;
-}
 
 // An opaque disc in the middle that fades out towards the edges, on colour
 // gradients in both directions: scaling has edges and alpha to blend, and
@@ -43,6 +46,56 @@ inline QImage sourcePicture()
     }
     return picture;
 }
+
+struct SetCall
+{
+    const char *name;
+    std::function<bool()> run;
+};
+
+// Every icon and launch-image set from the picture at source into folders
+// under out, as the app's calls make them: each call loads the source itself.
+// App icons without options; launch images on the fill colour with the
+// source as background, overlay and icon picture. The installer set writes
+// into an existing folder only: out/installer must be there.
+inline QVector<SetCall> allSetsCalls(const QString &source, const QString &out)
+{
+    const QVariantMap launchOptions{ { QStringLiteral("backgroundColor"), QString::fromLatin1(FillColourName) },
+                                     { QStringLiteral("backgroundImage"), source },
+                                     { QStringLiteral("overlayImage"), source },
+                                     { QStringLiteral("iconImage"), source } };
+    const auto path = [out](const char *relative) -> QString {
+        return out + QLatin1Char('/') + QLatin1String(relative);
+    };
+    const auto icons = [source, path](const char *os, const char *target) -> std::function<bool()> {
+        return [=] { return AppIcon::createAppIcon(QLatin1String(os), source, path(target), QVariantMap()); };
+    };
+    const auto launch = [launchOptions, path](const char *os) -> std::function<bool()> {
+        return [=] { return LaunchImage::createLaunchImage(QLatin1String(os), path(os), launchOptions); };
+    };
+    return {
+        { "icons windows", icons("windows", "windows/app.ico") },
+        { "icons android", icons("android", "android") },
+        { "icons macos", icons("macos", "macos/app.icns") },
+        { "icons ios", icons("ios", "ios") },
+        { "icons winrt", icons("winrt", "winrt") },
+        { "launch android", launch("android") },
+        { "launch winrt", launch("winrt") },
+        { "launch installer", launch("installer") },
+        { "launch ios", launch("ios") },
+        { "adaptive background",
+          [source, path] { return AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(source, path("android")); } },
+    };
+}
+
+#ifdef LOOMWRIGHT_BENCH_PEERS_DIR
+// The script of a peer implementation (Python, JavaScript) in bench/peers,
+// read by its interpreter when the benchmark runs.
+inline QString peerScript(const char *name)
+{
+    return QStringLiteral(LOOMWRIGHT_BENCH_PEERS_DIR "/") + QLatin1String(name);
+}
+#endif
 
 // -n/--runs; the best of the runs counts, so more runs mean steadier figures.
 inline QCommandLineOption runsOption(int defaultRuns)

@@ -2,53 +2,29 @@
 
 #include "imaging/picturecanvas.h"
 #include "imaging/pictureloader.h"
-#include "imaging/picturewriter.h"
-#include "imaging/targetfolder_p.h"
+#include "imaging/platformsizes_p.h"
+#include "imaging/scaledpictures_p.h"
+#include "imaging/setwriter_p.h"
 #include "utility/logging.h"
 #include "utility/fileutility.h"
 
 namespace {
 
-struct Density
-{
-    QLatin1String name;
-    int launcherSize;
-    int backgroundSize;
-};
-
-// Written in this order, from low to high density.
-const Density Densities[] = {
-    { QLatin1String("mdpi"), 48, 108 },
-    { QLatin1String("hdpi"), 72, 162 },
-    { QLatin1String("xhdpi"), 96, 216 },
-    { QLatin1String("xxhdpi"), 144, 324 },
-    { QLatin1String("xxxhdpi"), 192, 432 },
-};
-
 // Writes fileName in every density, at the side that sideOf picks from the
 // table; true when at least one file was written.
-bool createSet(const QImage &picture, const QString &fileName, const QDir &targetDir, int Density::*sideOf)
+bool createSet(const QImage &picture,
+               const QString &fileName,
+               const QDir &targetDir,
+               int PlatformSizes::AndroidDensity::*sideOf)
 {
-    // Smooth scaling works on RGB32 or premultiplied ARGB32 and converts any
-    // other picture before each scaling; converted once here, the other
-    // densities do not pay for it again. A density whose side the picture
-    // already has gets the picture itself: it is not scaled, and the round
-    // trip through premultiplied pixels would lose the colour of nearly
-    // transparent ones.
-    const int longerSide = qMax(picture.width(), picture.height());
-    QImage scalable;
-
-    bool anyWritten = false;
-    for (const Density &density : Densities) {
+    ScaledPictures pictures(picture);
+    SetWriter set(SetWriter::AnyFileWritten);
+    for (const PlatformSizes::AndroidDensity &density : PlatformSizes::AndroidDensities) {
         const int side = density.*sideOf;
-        const bool scales = side != longerSide;
-        if (scales && scalable.isNull())
-            scalable = PictureCanvas::scalable(picture);
-        const QImage &source = scales ? scalable : picture;
-        if (AndroidIcon::createAndroidImage(source, fileName, targetDir, side, QString(density.name)))
-            anyWritten = true;
+        const QImage &source = pictures.sourceFor(QSize(side, side), Qt::KeepAspectRatio);
+        set.count(AndroidIcon::createAndroidImage(source, fileName, targetDir, side, QLatin1String(density.name)));
     }
-    return anyWritten;
+    return set.result();
 }
 
 }
@@ -56,16 +32,17 @@ bool createSet(const QImage &picture, const QString &fileName, const QDir &targe
 bool AndroidIcon::createAndroidIcon(const QImage &picture, const QString &targetPath, const QVariantMap &options)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << picture << targetPath << options;
-    if (!TargetFolder::isNamed(targetPath, Q_FUNC_INFO))
+    if (!SetWriter::isNamed(targetPath, Q_FUNC_INFO))
         return false;
 
-    return createSet(picture, QStringLiteral("ic_launcher.png"), QDir(targetPath), &Density::launcherSize);
+    return createSet(picture, QStringLiteral("ic_launcher.png"), QDir(targetPath),
+                     &PlatformSizes::AndroidDensity::launcherSide);
 }
 
 bool AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(const QString &sourcePath, const QString &targetPath)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << sourcePath;
-    if (!TargetFolder::isNamed(targetPath, Q_FUNC_INFO))
+    if (!SetWriter::isNamed(targetPath, Q_FUNC_INFO))
         return false;
 
     // Loaded before anything is made, so that a bad source leaves no empty
@@ -77,7 +54,7 @@ bool AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(const QString &sourceP
     }
 
     return createSet(picture, QStringLiteral("ic_launcher_background.png"), QDir(targetPath),
-                     &Density::backgroundSize);
+                     &PlatformSizes::AndroidDensity::backgroundSide);
 }
 
 bool AndroidIcon::createAndroidImage(const QImage &picture,
@@ -86,11 +63,10 @@ bool AndroidIcon::createAndroidImage(const QImage &picture,
                                      int size,
                                      const QString &density)
 {
-    const QString folder = densityFolder(targetDir, density);
-    if (!QDir().mkpath(folder)) {
-        qCCritical(lcCore) << Q_FUNC_INFO << "Error creating" << folder;
+    SetWriter set(SetWriter::EveryFileWritten);
+    const QString folder = PlatformSizes::androidDensityFolder(targetDir, density);
+    if (!set.makeFolder(folder, Q_FUNC_INFO, "Error creating"))
         return false;
-    }
 
     const QImage scaled = PictureCanvas::scaled(picture, QSize(size, size), Qt::KeepAspectRatio,
                                                 Qt::SmoothTransformation);
@@ -99,18 +75,5 @@ bool AndroidIcon::createAndroidImage(const QImage &picture,
         return false;
     }
 
-    const QString filePath = folder + QLatin1Char('/') + fileName;
-    if (!PictureWriter::save(scaled, filePath, QByteArrayLiteral("png"), -1)) {
-        qCCritical(lcCore) << Q_FUNC_INFO << "Error saving image" << filePath;
-        return false;
-    }
-    return true;
-}
-
-QString AndroidIcon::densityFolder(const QDir &targetDir, const QString &density)
-{
-    // Made absolute once, from the working folder, so that the folder that is
-    // made and the file that is written into it are the same place even for a
-    // relative target.
-    return targetDir.absoluteFilePath(QStringLiteral("mipmap-") + density);
+    return set.writePng(folder + QLatin1Char('/') + fileName, scaled, Q_FUNC_INFO);
 }

@@ -36,10 +36,6 @@ public:
                                    const QDir &targetDir,
                                    int size,
                                    const QString &density);
-
-    // The absolute path of the folder "mipmap-<density>" under targetDir,
-    // which the launch images share with the icons.
-    static QString densityFolder(const QDir &targetDir, const QString &density);
 };
 
 #endif

@@ -29,8 +29,9 @@ public:
                                          const QString &density,
                                          const QString &fileName);
 
-    // As above, composed by a composer that the set shares between its
-    // pictures.
+private:
+    // As above, composed by the composer of the set, which writes it; a
+    // member, so that its log lines name this operation.
     static bool createAndroidLaunchImage(LaunchImage::Composer &composer,
                                          const QDir &targetDir,
                                          int width,

@@ -1,7 +1,7 @@
 #include "imaging/appicon.h"
 
 #include "imaging/androidicon.h"
-#include "imaging/imageoptions.h"
+#include "imaging/imageoptions_p.h"
 #include "imaging/iosicon.h"
 #include "imaging/macosicon.h"
 #include "imaging/picturecanvas.h"
@@ -81,6 +81,5 @@ QImage AppIcon::squared(const QImage &picture, const QVariantMap &options)
     // Fitting the picture into side × side keeps its size, since its larger
     // side already is side; so it goes onto the canvas as it is.
     const int side = qMax(picture.width(), picture.height());
-    const QColor fill = ImageOptions::colour(options, QStringLiteral("backgroundColor"), QStringLiteral("black"));
-    return PictureCanvas::centred(picture, QSize(side, side), fill);
+    return PictureCanvas::centred(picture, QSize(side, side), ImageOptions::icon(options).background);
 }

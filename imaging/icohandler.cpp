@@ -1,5 +1,7 @@
 #include "imaging/icohandler.h"
 
+#include "imaging/picturecanvas.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QVector>
@@ -26,11 +28,11 @@ void put32(char *at, quint32 value)
 
 // Entries are kept to uncompressed bitmaps of at most 128 × 128, which every
 // reader takes and whose sizes fit the entry's bytes; smaller pictures are
-// never enlarged.
+// never enlarged. Fitted by the scaler of every generator, within its limit.
 QImage prepared(const QImage &image)
 {
     const QImage fitted = image.width() > MaxSide || image.height() > MaxSide
-        ? image.scaled(MaxSide, MaxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+        ? PictureCanvas::scaled(image, QSize(MaxSide, MaxSide), Qt::KeepAspectRatio, Qt::SmoothTransformation)
         : image;
     return fitted.convertToFormat(QImage::Format_ARGB32);
 }

@@ -1,8 +1,56 @@
-#include "imaging/imageoptions.h"
+#include "imaging/imageoptions_p.h"
 
 #include "imaging/pictureloader.h"
 #include "utility/logging.h"
 #include "utility/fileutility.h"
+
+namespace {
+
+const QString BackgroundColorKey = QStringLiteral("backgroundColor");
+
+// The defaults of "backgroundColor": an app icon's bands and canvases are
+// black, a launch image's canvas is white.
+const QString IconBackgroundDefault = QStringLiteral("black");
+const QString LaunchBackgroundDefault = QStringLiteral("white");
+
+}
+
+ImageOptions::Icon ImageOptions::icon(const QVariantMap &options)
+{
+    Icon icon;
+    icon.hasBackground = options.contains(BackgroundColorKey);
+    icon.background = colour(options, BackgroundColorKey, IconBackgroundDefault);
+    return icon;
+}
+
+ImageOptions::LaunchPictures ImageOptions::launchPictures(const QVariantMap &options)
+{
+    static const QString keys[LaunchPictureCount] = {
+        QStringLiteral("backgroundImage"),
+        QStringLiteral("overlayImage"),
+        QStringLiteral("iconImage"),
+    };
+    LaunchPictures result;
+    QString paths[LaunchPictureCount];
+    for (int role = 0; role < LaunchPictureCount; ++role) {
+        paths[role] = picturePath(options, keys[role]);
+        result.sameAs[role] = role;
+        for (int earlier = 0; earlier < role; ++earlier) {
+            if (!paths[role].isEmpty() && paths[earlier] == paths[role]) {
+                result.sameAs[role] = earlier;
+                break;
+            }
+        }
+        if (result.sameAs[role] == role)
+            result.pictures[role] = picture(keys[role], paths[role]);
+    }
+    return result;
+}
+
+QColor ImageOptions::launchBackground(const QVariantMap &options)
+{
+    return colour(options, BackgroundColorKey, LaunchBackgroundDefault);
+}
 
 QColor ImageOptions::colour(const QVariantMap &options, const QString &key, const QString &defaultName)
 {

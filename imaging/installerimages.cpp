@@ -1,38 +1,21 @@
 #include "imaging/installerimages.h"
 
-#include "imaging/targetfolder_p.h"
+#include "imaging/launchimage_p.h"
+#include "imaging/platformsizes_p.h"
+#include "imaging/setwriter_p.h"
 #include "utility/logging.h"
-
-namespace {
-
-struct InstallerFile
-{
-    const char *name;
-    int width;
-    int height;
-};
-
-const InstallerFile InstallerFiles[] = {
-    { "background.png", 164, 314 },
-    { "watermark.png", 164, 314 },
-};
-
-}
 
 bool InstallerImages::createInstallerImage(const QString &targetPath, const QVariantMap &options)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << targetPath << options;
-    if (!TargetFolder::isNamed(targetPath, Q_FUNC_INFO))
+    if (!SetWriter::isNamed(targetPath, Q_FUNC_INFO))
         return false;
 
     LaunchImage::Composer composer(options);
     const QDir targetDir(targetPath);
-    bool anyWritten = false;
-    for (const InstallerFile &file : InstallerFiles) {
-        if (createInstallerImage(composer, targetDir, QString::fromLatin1(file.name), file.width, file.height))
-            anyWritten = true;
-    }
-    return anyWritten;
+    for (const PlatformSizes::InstallerFile &file : PlatformSizes::InstallerFiles)
+        createInstallerImage(composer, targetDir, QLatin1String(file.fileName), file.width, file.height);
+    return composer.writer().result();
 }
 
 bool InstallerImages::createInstallerImage(const QDir &targetDir,

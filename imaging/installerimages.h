@@ -25,7 +25,9 @@ public:
                                      int width,
                                      int height);
 
-    // As above, composed by a composer that the set shares between its files.
+private:
+    // As above, composed by the composer of the set, which writes it; a
+    // member, so that its log lines name this operation.
     static bool createInstallerImage(LaunchImage::Composer &composer,
                                      const QDir &targetDir,
                                      const QString &fileName,

@@ -1,10 +1,12 @@
 #include "imaging/iosicon.h"
 
-#include "imaging/imageoptions.h"
+#include "imaging/imageoptions_p.h"
 #include "imaging/picturecanvas.h"
 #include "imaging/pictureloader.h"
 #include "imaging/picturewriter.h"
-#include "imaging/targetfolder_p.h"
+#include "imaging/platformsizes_p.h"
+#include "imaging/scaledpictures_p.h"
+#include "imaging/setwriter_p.h"
 #include "utility/logging.h"
 #include "utility/jsonutility.h"
 
@@ -12,110 +14,60 @@
 
 namespace {
 
-struct IconRow
-{
-    const char *idiom;
-    float size; // points
-    int scale;
-};
-
-// Processed in this order; rows that share a pixel side share a file.
-const IconRow IconSet[] = {
-    { "iphone", 20.0f, 2 },
-    { "iphone", 20.0f, 3 },
-    { "iphone", 29.0f, 1 },
-    { "iphone", 29.0f, 2 },
-    { "iphone", 29.0f, 3 },
-    { "iphone", 40.0f, 2 },
-    { "iphone", 40.0f, 3 },
-    { "iphone", 60.0f, 2 },
-    { "iphone", 60.0f, 3 },
-    { "ipad", 20.0f, 1 },
-    { "ipad", 20.0f, 2 },
-    { "ipad", 29.0f, 1 },
-    { "ipad", 29.0f, 2 },
-    { "ipad", 40.0f, 1 },
-    { "ipad", 40.0f, 2 },
-    { "ipad", 76.0f, 1 },
-    { "ipad", 76.0f, 2 },
-    { "ipad", 83.5f, 2 },
-    { "ios-marketing", 1024.0f, 1 },
-};
-
-const char *const BackgroundColorKey = "backgroundColor";
-
 // The shortest decimal form with at most 6 significant digits: 83.5, 167, 1024.
 QString number(float value)
 {
     return QString::number(double(value), 'g', 6);
 }
 
-QColor backgroundColour(const QVariantMap &options)
-{
-    return ImageOptions::colour(options, QLatin1String(BackgroundColorKey), QStringLiteral("black"));
 }
 
-}
-
-// While createiOSIcon walks its table: what is the same for every row (the
-// picture in the format smooth scaling works on, the fill colour), worked out
-// once, and the encoded file of each pixel side made so far, so that rows
-// sharing a side pay for scaling and encoding once.
+// While createiOSIcon walks its table: the picture at the sizes made so far,
+// the options read once, and the encoded file of each pixel side made so
+// far, so that rows sharing a side pay for scaling and encoding once.
 struct IOSIcon::SetCache
 {
-    SetCache(const QImage &picture, const QVariantMap &options)
-        : scalable(PictureCanvas::scalable(picture))
-        , colour(options.contains(QLatin1String(BackgroundColorKey)) ? backgroundColour(options) : QColor())
+    SetCache(const QImage &picture, const QVariantMap &options, SetWriter *set)
+        : pictures(picture), options(ImageOptions::icon(options)), set(set)
     {
     }
 
-    const QImage scalable;
-    const QColor colour;
+    ScaledPictures pictures;
+    const ImageOptions::Icon options;
     QHash<int, QByteArray> encoded;
+    SetWriter *const set;
 };
-
-namespace {
-
-// picture fitted into side × side, as QImage::scaled with KeepAspectRatio and
-// smooth transformation makes it, from scalable, the same picture already in
-// the format smooth scaling works on. A side that needs no scaling takes the
-// picture itself, as QImage::scaled does: the round trip through
-// premultiplied pixels would change the colour of nearly transparent ones.
-QImage fitted(const QImage &picture, const QImage &scalable, int side)
-{
-    const bool scales = qMax(picture.width(), picture.height()) != side;
-    return PictureCanvas::scaled(scales ? scalable : picture, QSize(side, side), Qt::KeepAspectRatio,
-                                 Qt::SmoothTransformation);
-}
-
-}
 
 bool IOSIcon::createiOSIcon(const QImage &picture, const QString &targetPath, const QVariantMap &options)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << picture << targetPath << options;
-    if (!TargetFolder::isNamed(targetPath, Q_FUNC_INFO))
+    if (!SetWriter::isNamed(targetPath, Q_FUNC_INFO))
         return false;
 
     // Resolved once, so that a relative path names the same folder for the
-    // folder made, the pictures and the descriptor.
-    const QString setPath = QDir(QDir::current().absoluteFilePath(targetPath))
-                                    .filePath(QStringLiteral("AppIcon.appiconset"));
-    if (!QDir().mkpath(setPath))
-        qCCritical(lcCore) << Q_FUNC_INFO << "Error creating" << setPath;
+    // folder made, the pictures and the descriptor. A folder that cannot be
+    // made is reported and the set goes on: each picture then fails on its
+    // own, and so does the descriptor, which decides the result.
+    SetWriter set(SetWriter::LastFileWritten);
+    const QString setPath = QDir(SetWriter::absolutePath(targetPath)).filePath(QStringLiteral("AppIcon.appiconset"));
+    set.makeFolder(setPath, Q_FUNC_INFO, "Error creating");
     const QDir setFolder(setPath);
 
-    SetCache cache(picture, options);
+    SetCache cache(picture, options, &set);
     QVariantList entries;
-    for (const IconRow &row : IconSet)
-        createiOSImage(picture, setFolder, &entries, row.size, QString::fromLatin1(row.idiom), row.scale, options,
+    for (const PlatformSizes::IOSIconRow &row : PlatformSizes::IOSIconRows) {
+        createiOSImage(picture, setFolder, &entries, row.size, QLatin1String(row.idiom), row.scale, options,
                        &cache);
+    }
 
     const QVariantMap descriptor{
         { QStringLiteral("images"), entries },
         { QStringLiteral("info"),
           QVariantMap{ { QStringLiteral("author"), QStringLiteral("xcode") }, { QStringLiteral("version"), 1 } } },
     };
-    return JsonUtility::writeJsonFile(setFolder.filePath(QStringLiteral("Contents.json")), descriptor);
+    // The descriptor's failure is reported by the caller, as the set's.
+    set.write(setFolder.filePath(QStringLiteral("Contents.json")), JsonUtility::toIndentedJson(descriptor), nullptr);
+    return set.result();
 }
 
 bool IOSIcon::createiOSImage(const QImage &picture,
@@ -126,7 +78,8 @@ bool IOSIcon::createiOSImage(const QImage &picture,
                              int scale,
                              const QVariantMap &options)
 {
-    SetCache cache(picture, options);
+    SetWriter set(SetWriter::EveryFileWritten);
+    SetCache cache(picture, options, &set);
     return createiOSImage(picture, setFolder, entries, size, idiom, scale, options, &cache);
 }
 
@@ -139,6 +92,7 @@ bool IOSIcon::createiOSImage(const QImage &picture,
                              const QVariantMap &options,
                              SetCache *cache)
 {
+    Q_UNUSED(options) // read once, into the cache
     if (!entries)
         return false;
 
@@ -153,9 +107,9 @@ bool IOSIcon::createiOSImage(const QImage &picture,
     QByteArray bytes = cache->encoded.value(side);
     if (bytes.isEmpty()) {
         QImage result;
-        if (options.contains(QLatin1String(BackgroundColorKey))) {
-            const QColor fill = cache->colour;
-            const QImage scaled = fitted(picture, cache->scalable, side);
+        if (cache->options.hasBackground) {
+            const QColor fill = cache->options.background;
+            const QImage scaled = cache->pictures.scaled(QSize(side, side), Qt::KeepAspectRatio);
             if (scaled.isNull()) {
                 qCCritical(lcCore) << Q_FUNC_INFO << "Error scaling draw image" << scaled << pixels << pixels;
                 return false;
@@ -167,7 +121,7 @@ bool IOSIcon::createiOSImage(const QImage &picture,
             if (fill.alpha() == 255)
                 result = std::move(result).convertToFormat(QImage::Format_RGB32);
         } else {
-            result = fitted(picture, cache->scalable, side);
+            result = cache->pictures.scaled(QSize(side, side), Qt::KeepAspectRatio);
         }
         if (result.isNull()) {
             qCCritical(lcCore) << Q_FUNC_INFO << "Error scaling image" << picture;
@@ -179,10 +133,8 @@ bool IOSIcon::createiOSImage(const QImage &picture,
             cache->encoded.insert(side, bytes);
     }
 
-    if (bytes.isEmpty() || !PictureWriter::write(bytes, path)) {
-        qCCritical(lcCore) << Q_FUNC_INFO << "Error saving image" << path;
+    if (!cache->set->write(path, bytes, Q_FUNC_INFO))
         return false;
-    }
 
     entries->append(QVariantMap{
         { QStringLiteral("filename"), fileName },

@@ -33,7 +33,8 @@ public:
                                const QVariantMap &options);
 
 private:
-    // What the rows of one icon set share; see the .cpp.
+    // What the rows of one icon set share: the picture at its sizes, the
+    // options read once, the encoded files and the set's writer.
     struct SetCache;
 
     static bool createiOSImage(const QImage &picture,

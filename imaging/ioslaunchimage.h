@@ -1,7 +1,6 @@
 #ifndef LOOMWRIGHT_IOSLAUNCHIMAGE_H
 #define LOOMWRIGHT_IOSLAUNCHIMAGE_H
 
-#include <QImage>
 #include <QString>
 #include <QVariantMap>
 
@@ -21,25 +20,6 @@ public:
     // False when the folder cannot be made or a given picture cannot be
     // scaled or written.
     static bool createiOSLaunchImage(const QString &targetPath, const QVariantMap &options);
-
-    // Internals, public for the tests.
-
-    // The box that the overlay and the icon are fitted into.
-    static constexpr int FittedSide = 512;
-
-    // picture fitted into FittedSide × FittedSide, aspect ratio kept, smooth
-    // transformation, smaller pictures enlarged; a null image when it cannot
-    // be scaled.
-    static QImage fitted(const QImage &picture);
-
-    // Replaces the file at path by replacement, a picture already loaded and
-    // scaled, encoded as PNG. The default is replaced in one step, so it
-    // stays as it was whenever the new file cannot be made; a missing default
-    // is reported ("Error deleting the default image ") and the new file
-    // written all the same. A picture that cannot be encoded or written gives
-    // "Error copying " and false. function is the signature that the lines
-    // start with.
-    static bool replaceDefaultImage(const char *function, const QImage &replacement, const QString &path);
 };
 
 #endif

@@ -1,7 +1,6 @@
-#include "imaging/launchimage.h"
+#include "imaging/launchimage_p.h"
 
 #include "imaging/androidlaunchimage.h"
-#include "imaging/imageoptions.h"
 #include "imaging/installerimages.h"
 #include "imaging/ioslaunchimage.h"
 #include "imaging/picturecanvas.h"
@@ -15,20 +14,9 @@
 
 namespace {
 
-// Scaled pictures a composer keeps for later images of its set. The Android
-// set needs its largest background at 1920 × 1920 (14 MiB); all of its sizes
-// fit well within this.
-const qint64 ScaledCacheBytes = qint64(64) << 20;
-
 bool isOs(const QString &os, QLatin1String name)
 {
     return os.compare(name, Qt::CaseInsensitive) == 0;
-}
-
-// The size QImage::scaled gives a picture of pictureSize for box.
-QSize scaledSize(const QSize &pictureSize, const QSize &box, Qt::AspectRatioMode aspectRatioMode)
-{
-    return pictureSize.scaled(box, aspectRatioMode).expandedTo(QSize(1, 1));
 }
 
 }
@@ -68,29 +56,17 @@ bool LaunchImage::createLaunchImage(const QString &targetPath, const QVariantMap
 
 LaunchImage::Composer::Composer(const QVariantMap &options)
 {
-    static const QString keys[PictureRoleCount] = {
-        QStringLiteral("backgroundImage"),
-        QStringLiteral("overlayImage"),
-        QStringLiteral("iconImage"),
-    };
-    QString paths[PictureRoleCount];
-    for (int role = 0; role < PictureRoleCount; ++role) {
-        paths[role] = ImageOptions::picturePath(options, keys[role]);
-        // A launch image commonly uses one picture in several roles; decoding
-        // it again would give the same pixels. Scaled to a size that a role
-        // before needed, it is the same picture again too.
-        m_source[role] = role;
-        for (int earlier = 0; earlier < role; ++earlier) {
-            if (!paths[role].isEmpty() && paths[earlier] == paths[role]) {
-                m_source[role] = earlier;
-                break;
-            }
+    const ImageOptions::LaunchPictures pictures = ImageOptions::launchPictures(options);
+    for (int role = 0; role < ImageOptions::LaunchPictureCount; ++role) {
+        m_sameAs[role] = pictures.sameAs[role];
+        // Converted once into the form that smooth scaling works on: every
+        // image scales and draws from it.
+        if (m_sameAs[role] == role) {
+            m_pictures[role] = ScaledPictures(PictureCanvas::scalable(pictures.pictures[role]),
+                                              ScaledPictures::LaunchSetBudget);
         }
-        if (m_source[role] == role)
-            m_pictures[role] = PictureCanvas::scalable(ImageOptions::picture(keys[role], paths[role]));
     }
-
-    m_colour = ImageOptions::colour(options, QStringLiteral("backgroundColor"), QStringLiteral("white"));
+    m_colour = ImageOptions::launchBackground(options);
 }
 
 bool LaunchImage::Composer::createLaunchImage(const QString &targetPath, int width, int height)
@@ -106,17 +82,12 @@ bool LaunchImage::Composer::write(const char *function, const QString &targetPat
     if (m_encoded.isEmpty() || m_encodedSize != size) {
         QImage canvas;
         if (!compose(function, width, height, &canvas))
-            return false;
+            return m_writer.count(false);
 
         m_encodedSize = size;
         m_encoded = PictureWriter::encode(canvas, QByteArrayLiteral("png"), -1);
     }
-
-    if (m_encoded.isEmpty() || !PictureWriter::write(m_encoded, targetPath)) {
-        qCCritical(lcCore) << function << "Error saving image" << targetPath;
-        return false;
-    }
-    return true;
+    return m_writer.write(targetPath, m_encoded, function);
 }
 
 bool LaunchImage::Composer::compose(const char *function, int width, int height, QImage *canvas)
@@ -125,30 +96,31 @@ bool LaunchImage::Composer::compose(const char *function, int width, int height,
 
     // Scaled before the canvas is made: a failed scaling leaves nothing to discard.
     QImage background;
-    if (!picture(Background).isNull()) {
-        background = scaled(Background, canvasSize, Qt::KeepAspectRatioByExpanding);
+    if (!picture(ImageOptions::BackgroundImage).isNull()) {
+        background = scaled(ImageOptions::BackgroundImage, canvasSize, Qt::KeepAspectRatioByExpanding);
         if (background.isNull()) {
-            qCCritical(lcCore) << function << "Error transforming background" << picture(Background) << width
-                               << height;
+            qCCritical(lcCore) << function << "Error transforming background" << picture(ImageOptions::BackgroundImage)
+                               << width << height;
             return false;
         }
     }
 
     QImage overlay;
-    if (!picture(Overlay).isNull()) {
-        overlay = scaled(Overlay, canvasSize, Qt::KeepAspectRatio);
+    if (!picture(ImageOptions::OverlayImage).isNull()) {
+        overlay = scaled(ImageOptions::OverlayImage, canvasSize, Qt::KeepAspectRatio);
         if (overlay.isNull()) {
-            qCCritical(lcCore) << function << "Error transforming overlay" << picture(Overlay) << width << height;
+            qCCritical(lcCore) << function << "Error transforming overlay" << picture(ImageOptions::OverlayImage)
+                               << width << height;
             return false;
         }
     }
 
     QImage icon;
-    if (background.isNull() && overlay.isNull() && !picture(Icon).isNull()) {
+    if (background.isNull() && overlay.isNull() && !picture(ImageOptions::IconImage).isNull()) {
         const int side = qMin(width, height) / 3;
-        icon = scaled(Icon, QSize(side, side), Qt::KeepAspectRatio);
+        icon = scaled(ImageOptions::IconImage, QSize(side, side), Qt::KeepAspectRatio);
         if (icon.isNull()) {
-            qCCritical(lcCore) << function << "Error transforming icon" << picture(Icon) << side;
+            qCCritical(lcCore) << function << "Error transforming icon" << picture(ImageOptions::IconImage) << side;
             return false;
         }
     }
@@ -174,37 +146,4 @@ bool LaunchImage::Composer::compose(const char *function, int width, int height,
     if (!opaque)
         *canvas = std::move(*canvas).convertToFormat(QImage::Format_ARGB32);
     return true;
-}
-
-QImage LaunchImage::Composer::scaled(PictureRole role, const QSize &box, Qt::AspectRatioMode aspectRatioMode)
-{
-    const int source = m_source[role];
-    const QImage &picture = m_pictures[source];
-    if (box.isEmpty())
-        return QImage(); // as QImage::scaled, before a key could match
-
-    // Portrait and landscape images of a set often need a picture at the
-    // same size: a square background covers 320 × 480 and 480 × 320 alike.
-    // The key is only a guess at the size; a picture is kept only when the
-    // scaling gave exactly that size.
-    const QSize size = scaledSize(picture.size(), box, aspectRatioMode);
-    for (const ScaledPicture &entry : qAsConst(m_scaled[source])) {
-        if (entry.size == size)
-            return entry.image;
-    }
-
-    const QImage image = PictureCanvas::scaled(picture, box, aspectRatioMode, Qt::SmoothTransformation);
-    if (image.isNull() || image.size() != size)
-        return image;
-
-    if (m_scaledBytes + image.sizeInBytes() > ScaledCacheBytes) {
-        for (QVector<ScaledPicture> &entries : m_scaled)
-            entries.clear();
-        m_scaledBytes = 0;
-    }
-    if (image.sizeInBytes() <= ScaledCacheBytes) {
-        m_scaled[source].append({ size, image });
-        m_scaledBytes += image.sizeInBytes();
-    }
-    return image;
 }

@@ -1,8 +1,7 @@
 #include "imaging/macosicon.h"
 
-#include "imaging/iconfile_p.h"
+#include "imaging/setwriter_p.h"
 #include "utility/logging.h"
-#include "utility/atomicfilewriter.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -13,7 +12,7 @@ bool MacOSIcon::createMacOSIcon(const QImage &picture, const QString &targetPath
     qCDebug(lcCore) << Q_FUNC_INFO << picture << targetPath << options;
 
     QSaveFile file;
-    if (!IconFile::open(&file, targetPath, Q_FUNC_INFO))
+    if (!SetWriter::openContainer(&file, targetPath, Q_FUNC_INFO))
         return false;
 
     // The format is named rather than taken from the suffix, so that any file
@@ -24,5 +23,5 @@ bool MacOSIcon::createMacOSIcon(const QImage &picture, const QString &targetPath
     QBuffer buffer(&container);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, QByteArrayLiteral("icns"));
-    return writer.write(picture) && AtomicFileWriter::commit(&file, container);
+    return writer.write(picture) && SetWriter::commit(&file, container);
 }

@@ -6,21 +6,23 @@
 #include <QPoint>
 #include <QSize>
 
-// Scaling and fit-and-centre for the generators, within the picture limit of
-// PictureLoader. Nothing here logs.
+// The one scaler of the generators and the ICO writer, and their
+// fit-and-centre, within the picture limit of PictureLoader. Nothing here
+// logs.
 class PictureCanvas
 {
 public:
+    // picture in the format smooth scaling works on (RGB32, or premultiplied
+    // ARGB32 when it has alpha); scaling converts any other picture on every
+    // call, so a set that scales one picture to many sizes converts it once
+    // with this (ScaledPictures does). A picture already in such a format
+    // comes back unchanged.
+    static QImage scalable(const QImage &picture);
+
     // picture scaled into box as QImage::scaled does it. A null image when the
     // box is empty or the result would exceed maxPixels: Qt's smooth scaling
     // crashes on a target it cannot allocate instead of returning a null
     // image, and its size arithmetic overflows for extreme proportions.
-    // picture in the format smooth scaling works on (RGB32, or premultiplied
-    // ARGB32 when it has alpha); scaling converts any other picture on every
-    // call, so a set that scales one picture to many sizes converts it once
-    // with this. A picture already in such a format comes back unchanged.
-    static QImage scalable(const QImage &picture);
-
     static QImage scaled(const QImage &picture,
                          const QSize &box,
                          Qt::AspectRatioMode aspectRatioMode,

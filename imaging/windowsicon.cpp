@@ -1,42 +1,30 @@
 #include "imaging/windowsicon.h"
 
-#include "imaging/iconfile_p.h"
 #include "imaging/icohandler.h"
+#include "imaging/picturecanvas.h"
+#include "imaging/platformsizes_p.h"
+#include "imaging/scaledpictures_p.h"
+#include "imaging/setwriter_p.h"
 #include "utility/logging.h"
-#include "utility/atomicfilewriter.h"
 
 #include <QBuffer>
 #include <QSaveFile>
 
 #include <iterator>
 
-namespace {
-
-const int IconSizes[] = { 16, 32, 64, 96 };
-
-}
-
 bool WindowsIcon::createWindowsIcon(const QImage &picture, const QString &targetPath, const QVariantMap &options)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << picture << targetPath << options;
 
     QSaveFile file;
-    if (!IconFile::open(&file, targetPath, Q_FUNC_INFO))
+    if (!SetWriter::openContainer(&file, targetPath, Q_FUNC_INFO))
         return false;
 
-    // Smooth scaling premultiplies a straight-alpha picture before each scale;
-    // doing that once serves every size. A size that needs no scaling takes
-    // the picture itself: the round trip through premultiplied pixels would
-    // lose the colour of nearly transparent ones.
-    QImage premultiplied;
+    ScaledPictures pictures(picture);
     QList<QImage> images;
-    images.reserve(int(std::size(IconSizes)));
-    for (const int size : IconSizes) {
-        const bool scales = qMax(picture.width(), picture.height()) != size;
-        if (scales && picture.format() == QImage::Format_ARGB32 && premultiplied.isNull())
-            premultiplied = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        createWindowsImage(scales && !premultiplied.isNull() ? premultiplied : picture, &images, size);
-    }
+    images.reserve(int(std::size(PlatformSizes::WindowsIconSides)));
+    for (const int side : PlatformSizes::WindowsIconSides)
+        createWindowsImage(pictures.sourceFor(QSize(side, side), Qt::KeepAspectRatio), &images, side);
 
     // The container is made in memory and reaches the disk whole or not at
     // all: without a commit the save file throws its temporary away, and a
@@ -45,7 +33,7 @@ bool WindowsIcon::createWindowsIcon(const QImage &picture, const QString &target
     QBuffer buffer(&container);
     buffer.open(QIODevice::WriteOnly);
     IcoHandler writer(&buffer);
-    return writer.writeImages(images) && AtomicFileWriter::commit(&file, container);
+    return writer.writeImages(images) && SetWriter::commit(&file, container);
 }
 
 bool WindowsIcon::createWindowsImage(const QImage &picture, QList<QImage> *images, int size)
@@ -53,11 +41,8 @@ bool WindowsIcon::createWindowsImage(const QImage &picture, QList<QImage> *image
     if (!images)
         return false;
 
-    // A null picture scales to a null image anyway; asking Qt would only add
-    // its own warning to ours.
-    const QImage scaled = picture.isNull()
-        ? QImage()
-        : picture.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QImage scaled =
+            PictureCanvas::scaled(picture, QSize(size, size), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     if (scaled.isNull()) {
         qCCritical(lcCore) << Q_FUNC_INFO << "Error scaling image" << picture;
         return false;

@@ -16,16 +16,6 @@
 class WinRTIcon
 {
 public:
-    // The scale factors in percent, in the order in which the sets write them.
-    static constexpr int Scales[] = { 100, 125, 150, 200, 400 };
-
-    // base × scale / 100 to the nearest pixel, halves going up.
-    static int scaledPixels(int base, int scale);
-
-    // What a file name carries for scale: nothing at 100, ".scale-" and the
-    // number otherwise.
-    static QString scaleQualifier(int scale);
-
     // All 35 logos into targetPath, a folder made with its missing parents; a
     // relative path is taken from the working folder. False when the folder
     // cannot be made or not one logo was written; a logo that fails is

@@ -1,30 +1,23 @@
 #include "imaging/winrtlaunchimage.h"
 
-#include "imaging/targetfolder_p.h"
-#include "imaging/winrticon.h"
+#include "imaging/launchimage_p.h"
+#include "imaging/platformsizes_p.h"
+#include "imaging/setwriter_p.h"
 #include "utility/logging.h"
-
-namespace {
-
-const int SplashWidth = 620;
-const int SplashHeight = 300;
-
-}
 
 bool WinRTLaunchImage::createWinRTLaunchImage(const QString &targetPath, const QVariantMap &options)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << targetPath << options;
-    if (!TargetFolder::isNamed(targetPath, Q_FUNC_INFO))
+    if (!SetWriter::isNamed(targetPath, Q_FUNC_INFO))
         return false;
 
     LaunchImage::Composer composer(options);
     const QDir targetDir(targetPath);
-    bool anyWritten = false;
-    for (const int scale : WinRTIcon::Scales) {
-        if (createWinRTLaunchImage(composer, targetDir, SplashWidth, SplashHeight, scale))
-            anyWritten = true;
+    for (const int scale : PlatformSizes::WinRTScales) {
+        createWinRTLaunchImage(composer, targetDir, PlatformSizes::WinRTSplashWidth, PlatformSizes::WinRTSplashHeight,
+                               scale);
     }
-    return anyWritten;
+    return composer.writer().result();
 }
 
 bool WinRTLaunchImage::createWinRTLaunchImage(const QDir &targetDir,
@@ -46,9 +39,9 @@ bool WinRTLaunchImage::createWinRTLaunchImage(LaunchImage::Composer &composer,
     // The name keeps the base size: the scale is in the qualifier.
     const QString path = targetDir.filePath(QStringLiteral("SplashScreen%1x%2%3.png")
                                                     .arg(QString::number(width), QString::number(height),
-                                                         WinRTIcon::scaleQualifier(scale)));
-    if (!composer.createLaunchImage(path, WinRTIcon::scaledPixels(width, scale),
-                                    WinRTIcon::scaledPixels(height, scale))) {
+                                                         PlatformSizes::winRTScaleQualifier(scale)));
+    if (!composer.createLaunchImage(path, PlatformSizes::winRTScaledPixels(width, scale),
+                                    PlatformSizes::winRTScaledPixels(height, scale))) {
         qCCritical(lcCore) << Q_FUNC_INFO << "Error creating launch image" << path;
         return false;
     }

@@ -27,7 +27,9 @@ public:
                                        int height,
                                        int scale);
 
-    // As above, composed by a composer that the set shares between its files.
+private:
+    // As above, composed by the composer of the set, which writes it; a
+    // member, so that its log lines name this operation.
     static bool createWinRTLaunchImage(LaunchImage::Composer &composer,
                                        const QDir &targetDir,
                                        int width,

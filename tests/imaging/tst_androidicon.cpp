@@ -1,4 +1,5 @@
 #include "imaging/androidicon.h"
+#include "imaging/platformsizes_p.h"
 #include "imaging/appicon.h"
 #include "tests/helpers/logassert.h"
 #include "tests/helpers/pictures.h"
@@ -13,9 +14,26 @@
 
 namespace {
 
-const QStringList Densities = { str("mdpi"), str("hdpi"), str("xhdpi"), str("xxhdpi"), str("xxxhdpi") };
-const QList<int> LauncherSides = { 48, 72, 96, 144, 192 };
-const QList<int> BackgroundSides = { 108, 162, 216, 324, 432 };
+// The product's density table, in the order the sets write it.
+QStringList densityColumn()
+{
+    QStringList names;
+    for (const PlatformSizes::AndroidDensity &density : PlatformSizes::AndroidDensities)
+        names.append(QLatin1String(density.name));
+    return names;
+}
+
+QList<int> sideColumn(int PlatformSizes::AndroidDensity::*side)
+{
+    QList<int> sides;
+    for (const PlatformSizes::AndroidDensity &density : PlatformSizes::AndroidDensities)
+        sides.append(density.*side);
+    return sides;
+}
+
+const QStringList Densities = densityColumn();
+const QList<int> LauncherSides = sideColumn(&PlatformSizes::AndroidDensity::launcherSide);
+const QList<int> BackgroundSides = sideColumn(&PlatformSizes::AndroidDensity::backgroundSide);
 
 const QString Launcher = str("ic_launcher.png");
 const QString Background = str("ic_launcher_background.png");

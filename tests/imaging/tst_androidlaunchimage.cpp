@@ -1,6 +1,7 @@
 #include "imaging/androidicon.h"
 #include "imaging/androidlaunchimage.h"
 #include "imaging/launchimage.h"
+#include "imaging/platformsizes_p.h"
 #include "tests/helpers/logassert.h"
 #include "tests/helpers/pictures.h"
 #include "tests/helpers/testsupport.h"
@@ -16,25 +17,32 @@ namespace {
 
 struct Splash
 {
-    const char *file; // under the target folder
+    QString file; // under the target folder
     QSize size;
 };
 
-// The set in the order it is written.
-const Splash Splashes[] = {
-    { "mipmap-mdpi/splash.png", { 320, 480 } },
-    { "mipmap-hdpi/splash.png", { 480, 800 } },
-    { "mipmap-xhdpi/splash.png", { 720, 1280 } },
-    { "mipmap-xxhdpi/splash.png", { 960, 1600 } },
-    { "mipmap-xxxhdpi/splash.png", { 1280, 1920 } },
-    { "mipmap-mdpi/splash_land.png", { 480, 320 } },
-    { "mipmap-hdpi/splash_land.png", { 800, 480 } },
-    { "mipmap-xhdpi/splash_land.png", { 1280, 720 } },
-    { "mipmap-xxhdpi/splash_land.png", { 1600, 960 } },
-    { "mipmap-xxxhdpi/splash_land.png", { 1920, 1280 } },
-};
+// The product's table, in the order the set writes it.
+QVector<Splash> splashes()
+{
+    QVector<Splash> rows;
+    for (const PlatformSizes::AndroidSplash &row : PlatformSizes::AndroidSplashes) {
+        rows.append({ QStringLiteral("mipmap-%1/%2").arg(QLatin1String(row.density), QLatin1String(row.fileName)),
+                      QSize(row.width, row.height) });
+    }
+    return rows;
+}
 
-const QStringList Densities = { str("mdpi"), str("hdpi"), str("xhdpi"), str("xxhdpi"), str("xxxhdpi") };
+const QVector<Splash> Splashes = splashes();
+
+QStringList densities()
+{
+    QStringList names;
+    for (const PlatformSizes::AndroidDensity &density : PlatformSizes::AndroidDensities)
+        names.append(QLatin1String(density.name));
+    return names;
+}
+
+const QStringList Densities = densities();
 
 enum Layout { Plain, CentredIcon, CoveringBackground };
 
@@ -44,7 +52,7 @@ QStringList setFiles(const QString &under = QString())
 {
     QStringList files;
     for (const Splash &splash : Splashes)
-        files.append(under + str(splash.file));
+        files.append(under + splash.file);
     files.sort();
     return files;
 }
@@ -166,7 +174,7 @@ void TestAndroidLaunchImage::set()
     QStringList paths;
     QStringList expectedByImageMagick;
     for (const Splash &splash : Splashes) {
-        const QString path = res + QLatin1Char('/') + str(splash.file);
+        const QString path = res + QLatin1Char('/') + splash.file;
         const QSize size = splash.size;
         QImageReader reader(path);
         QCOMPARE(reader.format(), QByteArray("png"));
@@ -182,7 +190,7 @@ void TestAndroidLaunchImage::set()
             expected = drawn(expected, picture("background.png"), QSize(side, side),
                              QPoint((size.width() - side) / 2, (size.height() - side) / 2));
         }
-        QVERIFY2(reader.read() == expected, splash.file);
+        QVERIFY2(reader.read() == expected, qPrintable(splash.file));
 
         paths.append(path);
         expectedByImageMagick.append(str("%1x%2 False").arg(size.width()).arg(size.height()));
@@ -287,12 +295,12 @@ void TestAndroidLaunchImage::nothingWritten()
         QVERIFY(writeFile(target(str("file")), "x"));
         res = target(str("file/res"));
         for (const Splash &splash : Splashes)
-            lines.append(creatingLine(res + QLatin1Char('/') + QFileInfo(str(splash.file)).path()));
+            lines.append(creatingLine(res + QLatin1Char('/') + QFileInfo(splash.file).path()));
     } else {
         res = m_out->path();
         for (const Splash &splash : Splashes) {
-            QVERIFY(QDir().mkpath(target(str(splash.file))));
-            lines.append(savingLine(target(str(splash.file))));
+            QVERIFY(QDir().mkpath(target(splash.file)));
+            lines.append(savingLine(target(splash.file)));
         }
     }
     if (throughDispatcher)

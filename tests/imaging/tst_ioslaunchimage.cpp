@@ -1,4 +1,6 @@
 #include "imaging/ioslaunchimage.h"
+#include "imaging/ioslaunchimage_p.h"
+#include "imaging/setwriter_p.h"
 #include "imaging/launchimage.h"
 #include "tests/helpers/logassert.h"
 #include "tests/helpers/pictures.h"
@@ -462,15 +464,21 @@ void TestIOSLaunchImage::encodingFailureKeepsTheDefault()
     // cannot be encoded leaves the default in place, and nothing is deleted.
     writeDefaults();
     MessageRecorder recorder;
-    QVERIFY(!IOSLaunchImage::replaceDefaultImage(
-        "static bool IOSLaunchImage::createiOSLaunchImage(const QString&, const QVariantMap&)", QImage(), inFolder(Icon)));
+    SetWriter set(SetWriter::EveryFileWritten);
+    QVERIFY(!IOSLaunchImagePrivate::replaceDefaultImage(
+        "static bool IOSLaunchImage::createiOSLaunchImage(const QString&, const QVariantMap&)", QImage(), inFolder(Icon),
+        &set));
+    QVERIFY(!set.result());
     QCOMPARE(recorder.lines(), QStringList{ copyingLine(QImage(), inFolder(Icon)) });
     QCOMPARE(fileContents(inFolder(Icon)), defaultOf(Icon));
 
     // A picture that can be encoded replaces it.
     recorder.clear();
-    QVERIFY(IOSLaunchImage::replaceDefaultImage(
-        "static bool IOSLaunchImage::createiOSLaunchImage(const QString&, const QVariantMap&)", pattern(30, 20), inFolder(Icon)));
+    SetWriter next(SetWriter::EveryFileWritten);
+    QVERIFY(IOSLaunchImagePrivate::replaceDefaultImage(
+        "static bool IOSLaunchImage::createiOSLaunchImage(const QString&, const QVariantMap&)", pattern(30, 20),
+        inFolder(Icon), &next));
+    QVERIFY(next.result());
     QCOMPARE(recorder.messages(), QStringList());
     QCOMPARE(readPicture(inFolder(Icon)), pattern(30, 20).convertToFormat(QImage::Format_ARGB32));
     QCOMPARE(QDir(launchFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 3);
@@ -494,7 +502,7 @@ void TestIOSLaunchImage::fitted()
     QFETCH(QImage, source);
     QFETCH(QSize, expected);
 
-    const QImage result = IOSLaunchImage::fitted(source);
+    const QImage result = IOSLaunchImagePrivate::fitted(source);
     QCOMPARE(result.size(), expected);
     // QImage::scaled gives nothing for a side that rounds to 0; fitted keeps one pixel.
     const QImage reference = source.isNull() ? QImage() : fittedReference(source);

@@ -1,4 +1,5 @@
 #include "imaging/launchimage.h"
+#include "imaging/launchimage_p.h"
 #include "tests/helpers/logassert.h"
 #include "tests/helpers/pictures.h"
 #include "tests/helpers/testsupport.h"

@@ -1,3 +1,4 @@
+#include "imaging/platformsizes_p.h"
 #include "imaging/windowsicon.h"
 #include "tests/helpers/logassert.h"
 #include "tests/helpers/pictures.h"
@@ -15,7 +16,16 @@
 
 namespace {
 
-const QList<QSize> IconSizes = { { 16, 16 }, { 32, 32 }, { 64, 64 }, { 96, 96 } };
+// The product's entries, square, in file order.
+QList<QSize> iconSizes()
+{
+    QList<QSize> sizes;
+    for (const int side : PlatformSizes::WindowsIconSides)
+        sizes.append(QSize(side, side));
+    return sizes;
+}
+
+const QList<QSize> IconSizes = iconSizes();
 
 // The entries' colour rows read straight from the file, bottom row first,
 // blue, green, red, alpha.
