@@ -87,6 +87,32 @@
     </message>
 </context>
 <context>
+    <name>SignInButton</name>
+    <message>
+        <source>Sign out</source>
+        <translation>تسجيل الخروج</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>Sign out %1</source>
+        <translation>تسجيل خروج %1</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>تسجيل الدخول</translation>
+    </message>
+</context>
+<context>
+    <name>SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>تسجيل الدخول</translation>
+    </message>
+</context>
+<context>
     <name>TextControlsContextMenu</name>
     <message>
         <source>Cut</source>

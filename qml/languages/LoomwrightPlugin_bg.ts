@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>SignInButton</name>
+    <message>
+        <source>Sign out</source>
+        <translation>Изход</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Вход</translation>
+    </message>
+    <message>
+        <source>Sign out %1</source>
+        <translation>Изход на %1</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Вход</translation>
+    </message>
+</context>
+<context>
+    <name>SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Вход</translation>
+    </message>
+</context>
+<context>
     <name>TextControlsContextMenu</name>
     <message>
         <source>Cut</source>

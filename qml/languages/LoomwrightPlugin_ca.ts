@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>SignInButton</name>
+    <message>
+        <source>Sign out</source>
+        <translation>Tanca la sessió</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Inicia la sessió</translation>
+    </message>
+    <message>
+        <source>Sign out %1</source>
+        <translation>Tanca la sessió de %1</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Inicia la sessió</translation>
+    </message>
+</context>
+<context>
+    <name>SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Inicia la sessió</translation>
+    </message>
+</context>
+<context>
     <name>TextControlsContextMenu</name>
     <message>
         <source>Cut</source>

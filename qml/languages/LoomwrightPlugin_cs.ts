@@ -81,6 +81,32 @@
     </message>
 </context>
 <context>
+    <name>SignInButton</name>
+    <message>
+        <source>Sign out</source>
+        <translation>Odhlásit se</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Přihlásit se</translation>
+    </message>
+    <message>
+        <source>Sign out %1</source>
+        <translation>Odhlásit uživatele %1</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Přihlásit se</translation>
+    </message>
+</context>
+<context>
+    <name>SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Přihlásit se</translation>
+    </message>
+</context>
+<context>
     <name>TextControlsContextMenu</name>
     <message>
         <source>Cut</source>

@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>SignInButton</name>
+    <message>
+        <source>Sign out</source>
+        <translation>Log ud</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Log ind</translation>
+    </message>
+    <message>
+        <source>Sign out %1</source>
+        <translation>Log %1 ud</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Log ind</translation>
+    </message>
+</context>
+<context>
+    <name>SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Log ind</translation>
+    </message>
+</context>
+<context>
     <name>TextControlsContextMenu</name>
     <message>
         <source>Cut</source>

@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>SignInButton</name>
+    <message>
+        <source>Sign out</source>
+        <translation>Logi välja</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Logi sisse</translation>
+    </message>
+    <message>
+        <source>Sign out %1</source>
+        <translation>Logi %1 välja</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Logi sisse</translation>
+    </message>
+</context>
+<context>
+    <name>SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Logi sisse</translation>
+    </message>
+</context>
+<context>
     <name>TextControlsContextMenu</name>
     <message>
         <source>Cut</source>

@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>SignInButton</name>
+    <message>
+        <source>Sign out</source>
+        <translation>יציאה</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>כניסה</translation>
+    </message>
+    <message>
+        <source>Sign out %1</source>
+        <translation>יציאה של %1</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>כניסה</translation>
+    </message>
+</context>
+<context>
+    <name>SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>כניסה</translation>
+    </message>
+</context>
+<context>
     <name>TextControlsContextMenu</name>
     <message>
         <source>Cut</source>

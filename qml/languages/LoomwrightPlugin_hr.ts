@@ -81,6 +81,32 @@
     </message>
 </context>
 <context>
+    <name>SignInButton</name>
+    <message>
+        <source>Sign out</source>
+        <translation>Odjava</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Prijava</translation>
+    </message>
+    <message>
+        <source>Sign out %1</source>
+        <translation>Odjava korisnika %1</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Prijava</translation>
+    </message>
+</context>
+<context>
+    <name>SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Prijava</translation>
+    </message>
+</context>
+<context>
     <name>TextControlsContextMenu</name>
     <message>
         <source>Cut</source>

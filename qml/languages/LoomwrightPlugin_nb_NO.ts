@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>SignInButton</name>
+    <message>
+        <source>Sign out</source>
+        <translation>Logg av</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Logg på</translation>
+    </message>
+    <message>
+        <source>Sign out %1</source>
+        <translation>Logg av %1</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Logg på</translation>
+    </message>
+</context>
+<context>
+    <name>SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Logg på</translation>
+    </message>
+</context>
+<context>
     <name>TextControlsContextMenu</name>
     <message>
         <source>Cut</source>

@@ -77,6 +77,32 @@
     </message>
 </context>
 <context>
+    <name>SignInButton</name>
+    <message>
+        <source>Sign out</source>
+        <translation>ออกจากระบบ</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>ลงชื่อเข้าใช้</translation>
+    </message>
+    <message>
+        <source>Sign out %1</source>
+        <translation>ออกจากระบบของ %1</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>ลงชื่อเข้าใช้</translation>
+    </message>
+</context>
+<context>
+    <name>SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>ลงชื่อเข้าใช้</translation>
+    </message>
+</context>
+<context>
     <name>TextControlsContextMenu</name>
     <message>
         <source>Cut</source>
