@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QQmlEngine>
@@ -93,6 +94,21 @@ bool isSecretField(const QString &name)
 const QString maskedValue = QStringLiteral("***");
 
 constexpr qint64 readAheadSize = qint64(1) << 20;
+
+// A portal answers a download it refuses with status 200 and a small JSON
+// object holding "error". The start of every download is kept up to this
+// size, so that such an answer is told from the file it stands in for.
+constexpr int errorAnswerLimit = 64 * 1024;
+
+// The error object of a portal's error answer, or an empty object.
+QJsonObject portalErrorIn(const QByteArray &body)
+{
+    const QByteArray trimmed = body.trimmed();
+    if (!trimmed.startsWith('{'))
+        return QJsonObject();
+    const QJsonObject answer = QJsonDocument::fromJson(trimmed).object();
+    return answer.contains(QLatin1String("error")) ? answer : QJsonObject();
+}
 
 QUrl withQuery(QUrl url, const QByteArray &fields)
 {
@@ -290,13 +306,31 @@ void NetworkRequest::send(const QJSValue &formData)
 
 QNetworkAccessManager *NetworkRequest::manager()
 {
-    // The engine's manager, so that a tool's network settings (proxy, cache,
-    // cookies) apply to these requests too.
-    if (QQmlEngine *engine = qmlEngine(this))
-        return engine->networkAccessManager();
-    if (!m_manager)
-        m_manager = new QNetworkAccessManager(this);
-    return m_manager;
+    QQmlEngine *engine = qmlEngine(this);
+    if (!m_ignoreSslErrors) {
+        // The engine's manager, so that a tool's network settings (proxy,
+        // cache, cookies) apply to these requests too.
+        if (engine)
+            return engine->networkAccessManager();
+        if (!m_manager)
+            m_manager = new QNetworkAccessManager(this);
+        return m_manager;
+    }
+    // Requests that wave certificates through get a manager of their own: a
+    // connection whose certificate was accepted stays open, and would carry
+    // the next request to that host unchecked although it asks for checks.
+    // Closing such connections instead would also end the requests in flight
+    // on them.
+    static const QString uncheckedName = QStringLiteral("hostkit-unchecked-connections");
+    QObject *owner = engine ? static_cast<QObject *>(engine) : static_cast<QObject *>(this);
+    auto *unchecked = owner->findChild<QNetworkAccessManager *>(uncheckedName, Qt::FindDirectChildrenOnly);
+    if (!unchecked) {
+        unchecked = new QNetworkAccessManager(owner);
+        unchecked->setObjectName(uncheckedName);
+        if (engine)
+            unchecked->setProxy(engine->networkAccessManager()->proxy());
+    }
+    return unchecked;
 }
 
 void NetworkRequest::abandon()
@@ -313,6 +347,7 @@ void NetworkRequest::abandon()
     }
     m_filePath.clear();
     m_body.clear();
+    m_fileHead.clear();
     m_received = 0;
     m_abortReason.clear();
 }
@@ -361,11 +396,14 @@ void NetworkRequest::receive()
     }
 
     const QByteArray chunk = m_reply->readAll();
-    m_received += chunk.size();
     if (!bodyGoesToFile()) {
+        m_received += chunk.size();
         m_body += chunk;
         return;
     }
+    if (m_received < errorAnswerLimit)
+        m_fileHead += chunk.left(int(errorAnswerLimit - m_received));
+    m_received += chunk.size();
     if (m_file->write(chunk) != chunk.size()) {
         m_abortReason = QStringLiteral("Cannot write \"%1\": %2").arg(m_filePath, m_file->errorString());
         qCWarning(lcHostkit) << Q_FUNC_INFO << m_abortReason;
@@ -441,6 +479,17 @@ void NetworkRequest::finish()
         statusText = error;
 
     QJSValue response(QJSValue::NullValue);
+    const QJsonObject errorAnswer =
+        m_file && error.isEmpty() && m_received <= errorAnswerLimit ? portalErrorIn(m_fileHead) : QJsonObject();
+    if (!errorAnswer.isEmpty()) {
+        // No file: the answer is the portal's refusal, handed out as a JSON
+        // answer is, and the target keeps what it held before.
+        error = QStringLiteral("Error answer instead of a file from %1").arg(maskedUrl(reply->url()));
+        if (QJSEngine *engine = qjsEngine(this))
+            response = engine->toScriptValue(errorAnswer.toVariantMap());
+        m_file->cancelWriting();
+        m_file.reset();
+    }
     if (m_file) {
         if (error.isEmpty() && !m_file->commit()) {
             error = QStringLiteral("Cannot write \"%1\": %2").arg(m_filePath, m_file->errorString());
@@ -462,6 +511,7 @@ void NetworkRequest::finish()
             error = problem;
     }
     m_body.clear();
+    m_fileHead.clear();
 
     if (error.isEmpty())
         qCDebug(lcHostkit) << Q_FUNC_INFO << status << maskedUrl(reply->url());

@@ -141,6 +141,8 @@ private:
     std::unique_ptr<QSaveFile> m_file;
     QString m_filePath;
     QByteArray m_body;
+    // The start of a download, to tell a portal's error answer from the file.
+    QByteArray m_fileHead;
     qint64 m_received = 0;
     // Why this object aborted the reply itself, when it did.
     QString m_abortReason;
