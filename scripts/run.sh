@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Sets the machine up, builds, then runs the main job: a QML program that
-# paints the project's sample picture and makes every platform's icon and
-# launch-image set from it through the Loomwright plugin, printing per
-# platform what each call returned, the number of files and the time taken.
+# Sets the machine up, builds, then runs the main job: the command-line tool
+# loomwright-iconsets, which makes every platform's app icons, launch images
+# and installer pictures from one picture through the Loomwright plugin and
+# prints per platform the files, bytes and time.
 #
-#   scripts/run.sh [OUTPUT_FOLDER]            the sets into OUTPUT_FOLDER
-#                                             (default: build/sample-output,
-#                                             emptied first)
+#   scripts/run.sh [OPTIONS] PICTURE [OUTPUT_FOLDER]
+#                                 the sets of PICTURE into OUTPUT_FOLDER
+#                                 (default: icon-sets); --help lists the options
+#   scripts/run.sh                the sets of the project's sample picture
+#                                 into build/sample-output, emptied first
 #   scripts/run.sh --run PROGRAM [ARGUMENTS...]
-#                                             starts PROGRAM through the plugin
-#                                             and streams its output
+#                                 starts PROGRAM through the plugin and
+#                                 streams its output
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -31,13 +33,12 @@ if [ "${1:-}" = "--run" ]; then
     exec "$host" "$top/examples/processrunner/main.qml" "$@"
 fi
 
+tool="$top/build/examples/iconsets/loomwright-iconsets"
 if [ $# -gt 0 ]; then
-    output=$(realpath -m -- "$1")
-else
-    # The default folder belongs to the build, so a run starts from nothing
-    # and the counts show this run's files only.
-    output="$top/build/sample-output"
-    rm -rf -- "$output"
+    exec "$tool" "$@"
 fi
-exec "$host" "$top/examples/sampleset/main.qml" \
-    "$top/build/examples/sampleset/loomwright-samplepicture" "$output"
+# The default folder belongs to the build, so a run starts from nothing and
+# the counts show this run's files only.
+output="$top/build/sample-output"
+rm -rf -- "$output"
+exec "$tool" --sample "$output"

@@ -221,9 +221,7 @@ QStringList TestOutputManifest::benchmarkScenario(const QString &root)
 QStringList TestOutputManifest::mainJob(const QString &root)
 {
     QProcess job;
-    job.start(QStringLiteral(LOOMWRIGHT_PROCESSRUNNER),
-              { QStringLiteral(LOOMWRIGHT_SOURCE_DIR "/examples/sampleset/main.qml"),
-                QStringLiteral(LOOMWRIGHT_SAMPLEPICTURE), root });
+    job.start(QStringLiteral(LOOMWRIGHT_ICONSETS), {QStringLiteral("--sample"), root});
     const bool finished = job.waitForFinished(300000);
     const QString errors = QString::fromUtf8(job.readAllStandardError());
     [&] {

@@ -1,27 +1,14 @@
-// loomwright-samplepicture FILE
-//
-// Paints the project's own sample app picture, 1024 × 1024 pixels, and saves
-// it as PNG to FILE, making its missing folders. The picture has what the
-// generators must cope with: gradients, hard and soft edges, fine detail that
-// scaling must keep, transparent corners and a half-transparent shadow.
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QImage>
+#include "samplepicture.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QtMath>
 
-#include <cstdio>
-
-namespace {
-
-const int Side = 1024;
-
-QImage paintSample()
+QImage paintSamplePicture()
 {
+    constexpr int Side = SamplePictureSide;
     QImage picture(Side, Side, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
 
@@ -78,25 +65,4 @@ QImage paintSample()
 
     painter.end();
     return picture;
-}
-
-}
-
-int main(int argc, char *argv[])
-{
-    // Shapes and gradients on an image need no window system, so this runs
-    // with or without a display; only text would.
-    QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: loomwright-samplepicture FILE\n");
-        return 2;
-    }
-
-    const QString file = arguments.at(1);
-    if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !paintSample().save(file, "PNG")) {
-        std::fprintf(stderr, "loomwright-samplepicture: cannot write %s\n", qPrintable(file));
-        return 1;
-    }
-    return 0;
 }

@@ -1,0 +1,115 @@
+#include "iconsetjob.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMetaObject>
+#include <QObject>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("IconSetJob", text);
+}
+
+bool createAppIcon(QObject *facade, const QString &os, const QString &picture, const QString &target,
+                   const QVariantMap &options)
+{
+    bool written = false;
+    QMetaObject::invokeMethod(facade, "createAppIcon", Q_RETURN_ARG(bool, written), Q_ARG(QString, os),
+                              Q_ARG(QString, picture), Q_ARG(QString, target), Q_ARG(QVariantMap, options));
+    return written;
+}
+
+bool createLaunchImage(QObject *facade, const QString &os, const QString &target, const QVariantMap &options)
+{
+    bool written = false;
+    QMetaObject::invokeMethod(facade, "createLaunchImage", Q_RETURN_ARG(bool, written), Q_ARG(QString, os),
+                              Q_ARG(QString, target), Q_ARG(QVariantMap, options));
+    return written;
+}
+
+bool createAdaptiveBackground(QObject *facade, const QString &picture, const QString &target)
+{
+    bool written = false;
+    QMetaObject::invokeMethod(facade, "createAdaptiveIconBackgroundMipMapAsset", Q_RETURN_ARG(bool, written),
+                              Q_ARG(QString, picture), Q_ARG(QString, target));
+    return written;
+}
+
+void insertIfGiven(QVariantMap *options, const QString &key, const QString &value)
+{
+    if (!value.isEmpty())
+        options->insert(key, value);
+}
+
+}
+
+QStringList IconSetJob::knownPlatforms()
+{
+    return {QStringLiteral("windows"), QStringLiteral("macos"), QStringLiteral("android"),
+            QStringLiteral("ios"), QStringLiteral("winrt"), QStringLiteral("installer")};
+}
+
+QString IconSetJob::platformFolder(const IconSetRequest &request, const QString &platform)
+{
+    return QDir(request.outputFolder).filePath(platform);
+}
+
+QVector<IconSetCall> IconSetJob::calls(const IconSetRequest &request)
+{
+    QVariantMap iconOptions;
+    insertIfGiven(&iconOptions, QStringLiteral("backgroundColor"), request.iconBackground);
+    QVariantMap launchOptions;
+    insertIfGiven(&launchOptions, QStringLiteral("backgroundColor"), request.launchBackground);
+    insertIfGiven(&launchOptions, QStringLiteral("backgroundImage"), request.launchBackgroundImage);
+    insertIfGiven(&launchOptions, QStringLiteral("overlayImage"), request.launchOverlayImage);
+    launchOptions.insert(QStringLiteral("iconImage"),
+                         request.launchIcon.isEmpty() ? request.picture : request.launchIcon);
+    QVariantMap installerOptions = launchOptions;
+    insertIfGiven(&installerOptions, QStringLiteral("backgroundImage"), request.installerBackgroundImage);
+    insertIfGiven(&installerOptions, QStringLiteral("overlayImage"), request.installerOverlayImage);
+
+    const QString picture = request.picture;
+    const QString appIcon = tr("app icon");
+    const QString launchImages = tr("launch images");
+    // A folder set per platform, and the single files of the desktop icons.
+    const auto iconCall = [&](const QString &os, const QString &file) {
+        return IconSetCall{os, appIcon, [os, picture, file, iconOptions](QObject *facade, const QString &folder) {
+                               const QString target = file.isEmpty() ? folder : QDir(folder).filePath(file);
+                               return createAppIcon(facade, os, picture, target, iconOptions);
+                           }};
+    };
+    const auto launchCall = [&](const QString &os, const QVariantMap &options) {
+        return IconSetCall{os, launchImages, [os, options](QObject *facade, const QString &folder) {
+                               return createLaunchImage(facade, os, folder, options);
+                           }};
+    };
+
+    QVector<IconSetCall> result;
+    for (const QString &platform : knownPlatforms()) {
+        if (!request.platforms.contains(platform))
+            continue;
+        if (platform == QLatin1String("windows")) {
+            result.append(iconCall(platform, QStringLiteral("app.ico")));
+        } else if (platform == QLatin1String("macos")) {
+            result.append(iconCall(platform, QStringLiteral("app.icns")));
+        } else if (platform == QLatin1String("android")) {
+            result.append(iconCall(platform, QString()));
+            result.append({platform, tr("adaptive background"), [picture](QObject *facade, const QString &folder) {
+                               return createAdaptiveBackground(facade, picture, folder);
+                           }});
+            result.append(launchCall(platform, launchOptions));
+        } else if (platform == QLatin1String("installer")) {
+            // The installer's pictures go into a folder that must exist.
+            result.append({platform, launchImages, [installerOptions](QObject *facade, const QString &folder) {
+                               return QDir().mkpath(folder)
+                                   && createLaunchImage(facade, QStringLiteral("installer"), folder, installerOptions);
+                           }});
+        } else {
+            result.append(iconCall(platform, QString()));
+            result.append(launchCall(platform, launchOptions));
+        }
+    }
+    return result;
+}

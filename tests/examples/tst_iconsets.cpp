@@ -1,0 +1,138 @@
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "tests/helpers/testsupport.h"
+
+// The main job's tool as its users run it: arguments in, files, messages
+// and an exit code out.
+class tst_IconSets : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void refusesBadInputAndWritesNothing_data();
+    void refusesBadInputAndWritesNothing();
+    void makesTheChosenSetsAndWarnsAboutThePicture();
+    void helpListsEveryOption();
+
+private:
+    struct Run
+    {
+        int exitCode = -1;
+        QString output;
+        QString errors;
+    };
+    Run run(const QStringList &arguments);
+
+    QTemporaryDir m_folder;
+};
+
+tst_IconSets::Run tst_IconSets::run(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.setWorkingDirectory(m_folder.path());
+    tool.start(QStringLiteral(LOOMWRIGHT_ICONSETS), arguments);
+    Run result;
+    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = tool.exitCode();
+    result.output = QString::fromUtf8(tool.readAllStandardOutput());
+    result.errors = QString::fromUtf8(tool.readAllStandardError());
+    return result;
+}
+
+void tst_IconSets::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    QImage wide(300, 200, QImage::Format_ARGB32);
+    wide.fill(QColor(0x3f, 0x8e, 0xd8));
+    QVERIFY(wide.save(m_folder.filePath(QStringLiteral("wide.png"))));
+    QVERIFY(writeFile(m_folder.filePath(QStringLiteral("notes.png")), "not a picture"));
+    QVERIFY(writeFile(m_folder.filePath(QStringLiteral("a-file")), "x"));
+    QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("a-folder")));
+}
+
+void tst_IconSets::refusesBadInputAndWritesNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    const QString out = QStringLiteral("out");
+    QTest::newRow("missing picture") << QStringList{QStringLiteral("absent.png"), out} << QStringLiteral("no picture at absent.png");
+    QTest::newRow("folder as picture") << QStringList{QStringLiteral("a-folder"), out}
+                                       << QStringLiteral("a-folder is a folder; a picture is expected");
+    QTest::newRow("text as picture") << QStringList{QStringLiteral("notes.png"), out}
+                                     << QStringLiteral("cannot read notes.png as a picture");
+    QTest::newRow("unknown platform") << QStringList{QStringLiteral("--platforms"), QStringLiteral("ios,beos"),
+                                                     QStringLiteral("wide.png"), out}
+                                      << QStringLiteral("unknown platform \"beos\"");
+    QTest::newRow("no colour") << QStringList{QStringLiteral("--icon-background"), QStringLiteral("bluish"),
+                                              QStringLiteral("wide.png"), out}
+                               << QStringLiteral("\"bluish\" is not a colour");
+    QTest::newRow("option picture missing") << QStringList{QStringLiteral("--launch-overlay"), QStringLiteral("gone.png"),
+                                                           QStringLiteral("wide.png"), out}
+                                            << QStringLiteral("no picture at gone.png");
+    QTest::newRow("output is a file") << QStringList{QStringLiteral("wide.png"), QStringLiteral("a-file")}
+                                      << QStringLiteral("a-file is a file; an output folder is expected");
+    QTest::newRow("output cannot be made") << QStringList{QStringLiteral("wide.png"), QStringLiteral("a-file/sets")}
+                                           << QStringLiteral("cannot make the output folder");
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--colour"), QStringLiteral("wide.png")}
+                                    << QStringLiteral("Unknown option 'colour'");
+}
+
+void tst_IconSets::refusesBadInputAndWritesNothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const QStringList before = filesUnder(m_folder.path());
+
+    const Run result = run(arguments);
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
+    QCOMPARE(filesUnder(m_folder.path()), before);
+    QVERIFY(!QFileInfo::exists(m_folder.filePath(QStringLiteral("out"))));
+}
+
+void tst_IconSets::makesTheChosenSetsAndWarnsAboutThePicture()
+{
+    const Run result = run({QStringLiteral("--platforms"), QStringLiteral("windows,ios"),
+                            QStringLiteral("--icon-background"), QStringLiteral("white"), QStringLiteral("wide.png"),
+                            QStringLiteral("sets")});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.errors.contains(QStringLiteral("is 300 × 200, not square; the app icons pad it to a square")),
+             qPrintable(result.errors));
+    QVERIFY2(result.errors.contains(QStringLiteral("icons larger than that (up to 1024 × 1024) are scaled up")),
+             qPrintable(result.errors));
+
+    const QString sets = m_folder.filePath(QStringLiteral("sets"));
+    QCOMPARE(entries(sets), (QStringList{QStringLiteral("ios"), QStringLiteral("windows")}));
+    QCOMPARE(entries(sets + QStringLiteral("/windows")), QStringList{QStringLiteral("app.ico")});
+    QVERIFY(QFileInfo::exists(sets + QStringLiteral("/ios/AppIcon.appiconset/Contents.json")));
+
+    // Not a terminal: a plain line per call, then the summary.
+    QVERIFY2(result.output.contains(QStringLiteral("[1/3] windows: app icon done in ")), qPrintable(result.output));
+    QVERIFY(result.output.contains(QStringLiteral("[3/3] ios: launch images")));
+    QVERIFY(!result.output.contains(QLatin1Char('\r')));
+    const QStringList summary = result.output.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^(windows|ios|total) ")));
+    QCOMPARE(summary.size(), 3);
+    QVERIFY(summary.last().endsWith(QStringLiteral("every set was made")));
+}
+
+void tst_IconSets::helpListsEveryOption()
+{
+    const Run result = run({QStringLiteral("--help")});
+    QCOMPARE(result.exitCode, 0);
+    for (const char *option : {"--sample", "--platforms", "--icon-background", "--launch-background",
+                               "--launch-background-image", "--launch-overlay", "--launch-icon",
+                               "--installer-background-image", "--installer-overlay", "Example:"}) {
+        QVERIFY2(result.output.contains(QLatin1String(option)), option);
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_IconSets)
+
+#include "tst_iconsets.moc"
