@@ -3,8 +3,8 @@
 
 #include <QQmlExtensionPlugin>
 
-// Module "Varnex.Hostkit.Desktop": the embedded QML imports it, but uses
-// nothing from it yet.
+// Module "Varnex.Hostkit.Desktop": the app types of the window shells (the
+// app, the app list of the gallery, and the downloads of items and apps).
 class DesktopPlugin : public QQmlExtensionPlugin
 {
     Q_OBJECT

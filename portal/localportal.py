@@ -11,12 +11,14 @@ itself when the process that started it goes, and on SIGTERM or SIGINT.
 """
 
 import argparse
+import base64
 import html
 import http
 import io
 import json
 import os
 import secrets
+import select
 import shutil
 import signal
 import ssl
@@ -239,6 +241,8 @@ class Portal:
         self.users = {}
         self.items = {}
         self.item_data = {}
+        # Data given whole (base64 "data" of an added item), served as it is.
+        self.raw_data = {}
         self.codes = {}
         self.access_tokens = {}
         self.refresh_tokens = {}
@@ -280,8 +284,11 @@ class Portal:
         item = {"id": item_id, "owner": owner, "created": now_ms(), "access": "private", "ownerFolder": folder,
                 "numViews": 0, "groups": [], "thumbnail": "thumbnail/thumbnail.png"}
         files = fields.get("files") if isinstance(fields.get("files"), dict) else {}
+        raw = base64.b64decode(fields["data"], validate=True) if isinstance(fields.get("data"), str) else None
         with self.lock:
             self.item_data[item_id] = {name: str(data).encode("utf-8") for name, data in files.items()}
+            if raw is not None:
+                self.raw_data[item_id] = raw
             self.apply_fields(item, fields)
             item.setdefault("title", "Untitled")
             item.setdefault("type", "Code Sample")
@@ -309,6 +316,8 @@ class Portal:
         item["modified"] = now_ms()
 
     def item_zip(self, item):
+        if item["id"] in self.raw_data:
+            return self.raw_data[item["id"]]
         files = {"item.json": json.dumps(public_item(item), indent=2)}
         files.update(self.item_data.get(item["id"], {}))
         return zip_bytes(files)
@@ -473,8 +482,8 @@ class Handler(BaseHTTPRequestHandler):
         self.send_header("Cache-Control", "no-store")
         self.end_headers()
         if self.command != "HEAD":
-            self.wfile.write(body)
-        self.answered = status
+            self.write_body(body)
+        self.answered = self.cut["mode"] if self.cut else status
 
     def send_json(self, value, status=200):
         indent = 2 if self.param("f") == "pjson" else None
@@ -489,6 +498,32 @@ class Handler(BaseHTTPRequestHandler):
         form = form or self.portal.config["error_form"]
         status = code if form == "status" and 400 <= code <= 599 else 200
         self.send_json({"error": error}, status)
+
+    def write_body(self, body):
+        """The body, or with a pending "truncate" or "stall" failure half of
+        it; "stall" then holds the connection open until the client goes or
+        the failure's seconds have passed, "truncate" hangs up at once."""
+        if not self.cut:
+            self.wfile.write(body)
+            return
+        half = len(body) // 2
+        if self.cut["mode"] == "truncate":
+            self.wfile.write(body[:half])
+            self.wfile.flush()
+        else:
+            # In two pieces apart, as a slow line delivers it: clients tell
+            # their progress only on news after their first moments.
+            self.wfile.write(body[:half // 2])
+            self.wfile.flush()
+            time.sleep(0.25)
+            self.wfile.write(body[half // 2:half])
+            self.wfile.flush()
+            deadline = time.time() + self.cut["seconds"]
+            while time.time() < deadline:
+                readable, _, _ = select.select([self.connection], [], [], 0.1)
+                if readable:
+                    break
+        self.close_connection = True
 
     def fail_transport(self):
         # No byte of an answer: the client sees its connection end.
@@ -548,6 +583,7 @@ class Handler(BaseHTTPRequestHandler):
 
     def serve(self):
         self.answered = None
+        self.cut = None
         try:
             self.read_request()
         except ValueError as error:
@@ -585,6 +621,10 @@ class Handler(BaseHTTPRequestHandler):
                 break
             else:
                 return False
+        if failure["mode"] in ("truncate", "stall"):
+            # The answer goes out as usual, and its body is cut (write_body).
+            self.cut = failure
+            return False
         if failure["mode"] == "transport":
             self.fail_transport()
             if failure.get("resends", 0) > 0:
@@ -849,8 +889,8 @@ class Handler(BaseHTTPRequestHandler):
             self.send_header("Content-Length", str(len(data)))
             self.end_headers()
             if self.command != "HEAD":
-                self.wfile.write(data)
-            self.answered = 200
+                self.write_body(data)
+            self.answered = self.cut["mode"] if self.cut else 200
             return
         if rest[0] == "info" and len(rest) >= 2:
             if "/".join(rest[1:]) != item.get("thumbnail"):
@@ -911,11 +951,12 @@ class Handler(BaseHTTPRequestHandler):
                 return self.send_json(config)
             if name == "fail":
                 mode = fields.get("mode", "transport")
-                if mode not in ("transport", "json", "status"):
-                    raise ValueError("mode is transport, json or status")
+                if mode not in ("transport", "json", "status", "truncate", "stall"):
+                    raise ValueError("mode is transport, json, status, truncate or stall")
                 failure = {"mode": mode, "path": fields.get("path") or "", "method": fields.get("method") or "",
                            "count": int(fields.get("count", 1)), "code": int(fields.get("code", 500)),
                            "message": fields.get("message") or "Failure asked for by a test",
+                           "seconds": min(60.0, float(fields.get("seconds", 10))),
                            "resends": int(fields.get("resends", TRANSPORT_RESENDS)) if mode == "transport" else 0}
                 with portal.lock:
                     portal.failures.append(failure)
