@@ -4,6 +4,7 @@
 #include "hostkit/apps_p.h"
 #include "hostkit/logging.h"
 #include "hostkit/networkrequest.h"
+#include "hostkit/variants_p.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,21 +38,6 @@ AppInfo *appAt(QQmlListProperty<AppInfo> *property, int index)
     return index >= 0 && index < list->size() ? list->at(index) : nullptr;
 }
 
-bool isNumber(const QVariant &value)
-{
-    switch (value.userType()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool isMissing(const QVariant &value)
 {
     return !value.isValid() || value.isNull() || (value.userType() == QMetaType::QString && value.toString().isEmpty());
@@ -61,7 +47,7 @@ bool isMissing(const QVariant &value)
 // everything else as text in the user's collation, letter case aside.
 int compareValues(const QVariant &a, const QVariant &b)
 {
-    if (isNumber(a) && isNumber(b)) {
+    if (HostkitVariants::isNumber(a) && HostkitVariants::isNumber(b)) {
         const double x = a.toDouble();
         const double y = b.toDouble();
         return x < y ? -1 : (x > y ? 1 : 0);

@@ -1,6 +1,7 @@
 #include "hostkit/settings.h"
 
 #include "hostkit/logging.h"
+#include "hostkit/variants_p.h"
 
 #include <QUrl>
 
@@ -35,21 +36,6 @@ bool parseBool(const QVariant &value, bool *ok)
     return false;
 }
 
-bool isNumber(const QVariant &value)
-{
-    switch (value.userType()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
-}
-
 }
 
 Settings::Settings(QObject *parent)
@@ -73,7 +59,7 @@ QVariant Settings::value(const QString &key, const QVariant &defaultValue) const
         const bool result = parseBool(stored, &ok);
         return ok ? QVariant(result) : defaultValue;
     }
-    if (isNumber(defaultValue)) {
+    if (HostkitVariants::isNumber(defaultValue)) {
         const double result = stored.toDouble(&ok);
         return ok ? QVariant(result) : defaultValue;
     }
