@@ -49,6 +49,8 @@ QtObject {
     readonly property real mediumFontSizePoint: baseFontSizePoint * 1.2
     readonly property real largeFontSizePoint: baseFontSizePoint * 1.4
     readonly property real xLargeFontSizePoint: baseFontSizePoint * 1.8
+    // The banner title of the older tools' dialogs, the same on every platform.
+    readonly property real bannerTitleFontSizePoint: 22
 
     // Sizes
     //
@@ -76,7 +78,8 @@ QtObject {
     //                     medium 160 (drop-downs, side tabs), large 200
     //                     (fields, text areas, progress bars).
     //   bannerHeight, dialogTitlePadding, glowRadius, progressBarHeight,
-    //   qrCodeSize        one-off sizes off the grid, named for their use.
+    //   thinProgressBarHeight, qrCodeSize
+    //                     one-off sizes off the grid, named for their use.
     //
     // scaled(units) turns a size that a caller hands over in units, through
     // a public property such as BrimforgeIcon.iconImageSize, into pixels.
@@ -123,6 +126,8 @@ QtObject {
     // How far the glow of a hovered picture button reaches.
     readonly property real glowRadius: 6 * scaleFactor
     readonly property real progressBarHeight: 6 * scaleFactor
+    // The bar that shows a page loading, at the top of what it loads into.
+    readonly property real thinProgressBarHeight: 5 * scaleFactor
     // A QR code's side when nothing else sets it.
     readonly property real qrCodeSize: 150 * scaleFactor
 

@@ -95,6 +95,7 @@ Dialog {
 
         BrimforgeProgressBar {
             objectName: "signInProgress"
+            barHeight: BrimforgeTheme.thinProgressBarHeight
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.top: parent.top

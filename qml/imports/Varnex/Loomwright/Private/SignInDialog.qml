@@ -10,7 +10,7 @@ Controls.SignInDialog {
 
     titleFont: Qt.font({
         family: Controls.BrimforgeTheme.avenirBold,
-        pointSize: Controls.BrimforgeTheme.xLargeFontSizePoint,
+        pointSize: Controls.BrimforgeTheme.bannerTitleFontSizePoint,
         bold: true
     })
 }
