@@ -44,6 +44,243 @@
     </message>
 </context>
 <context>
+    <name>AppSummary</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Verzija %1</translation>
+    </message>
+    <message>
+        <source>By %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>Created: %1</source>
+        <translation>Kreirano: %1</translation>
+    </message>
+    <message>
+        <source>Last modified: %1</source>
+        <translation>Zadnja izmjena: %1</translation>
+    </message>
+    <message>
+        <source>More item details</source>
+        <translation>Više detalja o stavci</translation>
+    </message>
+    <message>
+        <source>Owner &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>Vlasnik &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AppToolWindow</name>
+    <message>
+        <source>Download App</source>
+        <translation>Preuzmi aplikaciju</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Preuzimanje: %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Preuzimanje završeno</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Preuzimanje aplikacije %1 završeno</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Greška pri preuzimanju</translation>
+    </message>
+    <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Odaberite aplikaciju</translation>
+    </message>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Odaberite folder aplikacije</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Folder ne sadrži važeći projekt aplikacije</translation>
+    </message>
+    <message>
+        <source> %1 is already on your local system.
+Would you like to download it again?</source>
+        <translation> Aplikacija %1 je već na vašem lokalnom sistemu.
+Želite li je ponovo preuzeti?</translation>
+    </message>
+    <message>
+        <source> %1 is not on your local system.
+Would you like to download it now?</source>
+        <translation> Aplikacija %1 nije na vašem lokalnom sistemu.
+Želite li je sada preuzeti?</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindow</name>
+    <message>
+        <source>%1 is not on your local system.
+
+Would you like to download it now?</source>
+        <translation>Aplikacija %1 nije na vašem lokalnom sistemu.
+
+Želite li je sada preuzeti?</translation>
+    </message>
+    <message>
+        <source>%1 has been updated locally. Downloading will write over local changes.
+
+Would you like to download it again?</source>
+        <translation>Aplikacija %1 je lokalno ažurirana. Preuzimanje će prepisati lokalne izmjene.
+
+Želite li je ponovo preuzeti?</translation>
+    </message>
+    <message>
+        <source>%1 is already on your local system.
+
+Would you like to download it again?</source>
+        <translation>Aplikacija %1 je već na vašem lokalnom sistemu.
+
+Želite li je ponovo preuzeti?</translation>
+    </message>
+    <message>
+        <source>Download App</source>
+        <translation>Preuzmi aplikaciju</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Preuzimanje: %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Preuzimanje završeno</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Preuzimanje aplikacije %1 završeno</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Greška pri preuzimanju</translation>
+    </message>
+    <message>
+        <source>You do not have permissions to access this resource or perform this operation.</source>
+        <translation>Nemate dozvolu za pristup ovom resursu niti za izvršavanje ove operacije.</translation>
+    </message>
+    <message>
+        <source>Item does not exist or is inaccessible.</source>
+        <translation>Stavka ne postoji ili nije dostupna.</translation>
+    </message>
+    <message>
+        <source>App Unmodified</source>
+        <translation>Aplikacija nije mijenjana</translation>
+    </message>
+    <message>
+        <source>Not Available</source>
+        <translation>Nije dostupno</translation>
+    </message>
+    <message>
+        <source>Weeks ago: %1</source>
+        <translation>Prije (sedmica): %1</translation>
+    </message>
+    <message>
+        <source>Days ago: %1</source>
+        <translation>Prije (dana): %1</translation>
+    </message>
+    <message>
+        <source>Hours ago: %1</source>
+        <translation>Prije (sati): %1</translation>
+    </message>
+    <message>
+        <source>Minutes ago: %1</source>
+        <translation>Prije (minuta): %1</translation>
+    </message>
+    <message>
+        <source>Just now</source>
+        <translation>Upravo sada</translation>
+    </message>
+    <message>
+        <source>Update available</source>
+        <translation>Dostupno ažuriranje</translation>
+    </message>
+    <message>
+        <source>Not Signed In</source>
+        <translation>Niste prijavljeni</translation>
+    </message>
+    <message>
+        <source>Manage Portals</source>
+        <translation>Upravljanje portalima</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Odjava</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Prijava</translation>
+    </message>
+    <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Odaberite aplikaciju</translation>
+    </message>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Odaberite folder aplikacije</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Folder ne sadrži važeći projekt aplikacije</translation>
+    </message>
+</context>
+<context>
+    <name>AppsDialog</name>
+    <message>
+        <source>Apps</source>
+        <translation>Aplikacije</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Otkaži</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+</context>
+<context>
+    <name>AppsGridView</name>
+    <message>
+        <source>No results found</source>
+        <translation>Nema rezultata</translation>
+    </message>
+</context>
+<context>
+    <name>BrimforgeActionWithTool</name>
+    <message>
+        <source>Unable to start %1</source>
+        <translation>Nije moguće pokrenuti %1</translation>
+    </message>
+</context>
+<context>
+    <name>GalleryItem</name>
+    <message>
+        <source>Update</source>
+        <translation>Ažuriraj</translation>
+    </message>
+    <message>
+        <source>Update Available</source>
+        <translation>Dostupno ažuriranje</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Otpremi</translation>
+    </message>
+    <message>
+        <source>Upload an app with other Varnex Online or Varnex Portal users</source>
+        <translation>Otpremite aplikaciju drugim korisnicima usluga Varnex Online ili Varnex Portal</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -56,6 +293,33 @@
     <message>
         <source>Edit Title</source>
         <translation>Uredi naslov</translation>
+    </message>
+</context>
+<context>
+    <name>ItemProgress</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Almost done</source>
+        <translation>Skoro gotovo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Estimated %n minute(s) remaining</source>
+        <translation>
+            <numerusform>Procjena: preostala je %n minuta</numerusform>
+            <numerusform>Procjena: preostale su %n minute</numerusform>
+            <numerusform>Procjena: preostalo je %n minuta</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Estimated %n second(s) remaining</source>
+        <translation>
+            <numerusform>Procjena: preostala je %n sekunda</numerusform>
+            <numerusform>Procjena: preostale su %n sekunde</numerusform>
+            <numerusform>Procjena: preostalo je %n sekundi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -130,6 +394,28 @@
     <message>
         <source>Close</source>
         <translation>Zatvori</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSideBar</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Verzija %1</translation>
+    </message>
+    <message>
+        <source>Portal: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>Portal: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>UserButton</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Prijava</translation>
+    </message>
+    <message>
+        <source>Signed In</source>
+        <translation>Prijavljeni ste</translation>
     </message>
 </context>
 </TS>

@@ -18,4 +18,21 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>ItemProgress</name>
+    <message numerus="yes">
+        <source>Estimated %n minute(s) remaining</source>
+        <translation>
+            <numerusform>Estimated %n minute remaining</numerusform>
+            <numerusform>Estimated %n minutes remaining</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Estimated %n second(s) remaining</source>
+        <translation>
+            <numerusform>Estimated %n second remaining</numerusform>
+            <numerusform>Estimated %n seconds remaining</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

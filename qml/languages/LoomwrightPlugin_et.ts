@@ -42,6 +42,243 @@
     </message>
 </context>
 <context>
+    <name>AppSummary</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versioon %1</translation>
+    </message>
+    <message>
+        <source>By %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>Created: %1</source>
+        <translation>Loodud: %1</translation>
+    </message>
+    <message>
+        <source>Last modified: %1</source>
+        <translation>Viimati muudetud: %1</translation>
+    </message>
+    <message>
+        <source>More item details</source>
+        <translation>Rohkem üksuse üksikasju</translation>
+    </message>
+    <message>
+        <source>Owner &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>Omanik &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AppToolWindow</name>
+    <message>
+        <source>Download App</source>
+        <translation>Laadi rakendus alla</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>%1 allalaadimine</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Allalaadimine on lõpetatud</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>%1 allalaadimine on lõpetatud</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Allalaadimise tõrge</translation>
+    </message>
+    <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Vali rakendus</translation>
+    </message>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Vali rakenduse kaust</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Kaust ei sisalda kehtivat rakenduse projekti</translation>
+    </message>
+    <message>
+        <source> %1 is already on your local system.
+Would you like to download it again?</source>
+        <translation> %1 on juba teie kohalikus süsteemis.
+Kas soovite selle uuesti alla laadida?</translation>
+    </message>
+    <message>
+        <source> %1 is not on your local system.
+Would you like to download it now?</source>
+        <translation> %1 ei ole teie kohalikus süsteemis.
+Kas soovite selle kohe alla laadida?</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindow</name>
+    <message>
+        <source>%1 is not on your local system.
+
+Would you like to download it now?</source>
+        <translation>%1 ei ole teie kohalikus süsteemis.
+
+Kas soovite selle kohe alla laadida?</translation>
+    </message>
+    <message>
+        <source>%1 has been updated locally. Downloading will write over local changes.
+
+Would you like to download it again?</source>
+        <translation>%1 on kohalikult uuendatud. Allalaadimine kirjutab kohalikud muudatused üle.
+
+Kas soovite selle uuesti alla laadida?</translation>
+    </message>
+    <message>
+        <source>%1 is already on your local system.
+
+Would you like to download it again?</source>
+        <translation>%1 on juba teie kohalikus süsteemis.
+
+Kas soovite selle uuesti alla laadida?</translation>
+    </message>
+    <message>
+        <source>Download App</source>
+        <translation>Laadi rakendus alla</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>%1 allalaadimine</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Allalaadimine on lõpetatud</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>%1 allalaadimine on lõpetatud</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Allalaadimise tõrge</translation>
+    </message>
+    <message>
+        <source>You do not have permissions to access this resource or perform this operation.</source>
+        <translation>Teil pole õigust sellele ressursile juurde pääseda ega seda toimingut teha.</translation>
+    </message>
+    <message>
+        <source>Item does not exist or is inaccessible.</source>
+        <translation>Üksust pole olemas või see pole juurdepääsetav.</translation>
+    </message>
+    <message>
+        <source>App Unmodified</source>
+        <translation>Rakendust pole muudetud</translation>
+    </message>
+    <message>
+        <source>Not Available</source>
+        <translation>Pole saadaval</translation>
+    </message>
+    <message>
+        <source>Weeks ago: %1</source>
+        <translation>Nädalat tagasi: %1</translation>
+    </message>
+    <message>
+        <source>Days ago: %1</source>
+        <translation>Päeva tagasi: %1</translation>
+    </message>
+    <message>
+        <source>Hours ago: %1</source>
+        <translation>Tundi tagasi: %1</translation>
+    </message>
+    <message>
+        <source>Minutes ago: %1</source>
+        <translation>Minutit tagasi: %1</translation>
+    </message>
+    <message>
+        <source>Just now</source>
+        <translation>Just praegu</translation>
+    </message>
+    <message>
+        <source>Update available</source>
+        <translation>Värskendus on saadaval</translation>
+    </message>
+    <message>
+        <source>Not Signed In</source>
+        <translation>Pole sisse logitud</translation>
+    </message>
+    <message>
+        <source>Manage Portals</source>
+        <translation>Halda portaale</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Logi välja</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Logi sisse</translation>
+    </message>
+    <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Vali rakendus</translation>
+    </message>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Vali rakenduse kaust</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Kaust ei sisalda kehtivat rakenduse projekti</translation>
+    </message>
+</context>
+<context>
+    <name>AppsDialog</name>
+    <message>
+        <source>Apps</source>
+        <translation>Rakendused</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppsGridView</name>
+    <message>
+        <source>No results found</source>
+        <translation>Tulemusi ei leitud</translation>
+    </message>
+</context>
+<context>
+    <name>BrimforgeActionWithTool</name>
+    <message>
+        <source>Unable to start %1</source>
+        <translation>%1 ei saa käivitada</translation>
+    </message>
+</context>
+<context>
+    <name>GalleryItem</name>
+    <message>
+        <source>Update</source>
+        <translation>Uuenda</translation>
+    </message>
+    <message>
+        <source>Update Available</source>
+        <translation>Värskendus on saadaval</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Laadi üles</translation>
+    </message>
+    <message>
+        <source>Upload an app with other Varnex Online or Varnex Portal users</source>
+        <translation>Laadi rakendus üles teistele Varnex Online’i või Varnex Portali kasutajatele</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -54,6 +291,31 @@
     <message>
         <source>Edit Title</source>
         <translation>Muuda pealkirja</translation>
+    </message>
+</context>
+<context>
+    <name>ItemProgress</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Almost done</source>
+        <translation>Peaaegu valmis</translation>
+    </message>
+    <message numerus="yes">
+        <source>Estimated %n minute(s) remaining</source>
+        <translation>
+            <numerusform>Hinnanguliselt jäänud %n minut</numerusform>
+            <numerusform>Hinnanguliselt jäänud %n minutit</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Estimated %n second(s) remaining</source>
+        <translation>
+            <numerusform>Hinnanguliselt jäänud %n sekund</numerusform>
+            <numerusform>Hinnanguliselt jäänud %n sekundit</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -128,6 +390,28 @@
     <message>
         <source>Close</source>
         <translation>Sulge</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSideBar</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versioon %1</translation>
+    </message>
+    <message>
+        <source>Portal: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>Portaal: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>UserButton</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Logi sisse</translation>
+    </message>
+    <message>
+        <source>Signed In</source>
+        <translation>Sisse logitud</translation>
     </message>
 </context>
 </TS>

@@ -46,6 +46,243 @@
     </message>
 </context>
 <context>
+    <name>AppSummary</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Različica %1</translation>
+    </message>
+    <message>
+        <source>By %1</source>
+        <translation>Avtor: %1</translation>
+    </message>
+    <message>
+        <source>Created: %1</source>
+        <translation>Ustvarjeno: %1</translation>
+    </message>
+    <message>
+        <source>Last modified: %1</source>
+        <translation>Nazadnje spremenjeno: %1</translation>
+    </message>
+    <message>
+        <source>More item details</source>
+        <translation>Več podrobnosti o elementu</translation>
+    </message>
+    <message>
+        <source>Owner &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>Lastnik &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AppToolWindow</name>
+    <message>
+        <source>Download App</source>
+        <translation>Prenesi aplikacijo</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Prenašanje: %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Prenos je končan</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Prenos aplikacije %1 je končan</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Napaka pri prenosu</translation>
+    </message>
+    <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Izberite aplikacijo</translation>
+    </message>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Izberite mapo aplikacije</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Mapa ne vsebuje veljavnega projekta aplikacije</translation>
+    </message>
+    <message>
+        <source> %1 is already on your local system.
+Would you like to download it again?</source>
+        <translation> Aplikacija %1 je že v vašem lokalnem sistemu.
+Ali jo želite znova prenesti?</translation>
+    </message>
+    <message>
+        <source> %1 is not on your local system.
+Would you like to download it now?</source>
+        <translation> Aplikacije %1 ni v vašem lokalnem sistemu.
+Ali jo želite prenesti zdaj?</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindow</name>
+    <message>
+        <source>%1 is not on your local system.
+
+Would you like to download it now?</source>
+        <translation>Aplikacije %1 ni v vašem lokalnem sistemu.
+
+Ali jo želite prenesti zdaj?</translation>
+    </message>
+    <message>
+        <source>%1 has been updated locally. Downloading will write over local changes.
+
+Would you like to download it again?</source>
+        <translation>Aplikacija %1 je bila lokalno posodobljena. Prenos bo prepisal lokalne spremembe.
+
+Ali jo želite znova prenesti?</translation>
+    </message>
+    <message>
+        <source>%1 is already on your local system.
+
+Would you like to download it again?</source>
+        <translation>Aplikacija %1 je že v vašem lokalnem sistemu.
+
+Ali jo želite znova prenesti?</translation>
+    </message>
+    <message>
+        <source>Download App</source>
+        <translation>Prenesi aplikacijo</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Prenašanje: %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Prenos je končan</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Prenos aplikacije %1 je končan</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Napaka pri prenosu</translation>
+    </message>
+    <message>
+        <source>You do not have permissions to access this resource or perform this operation.</source>
+        <translation>Nimate dovoljenja za dostop do tega vira ali izvedbo te operacije.</translation>
+    </message>
+    <message>
+        <source>Item does not exist or is inaccessible.</source>
+        <translation>Element ne obstaja ali ni dostopen.</translation>
+    </message>
+    <message>
+        <source>App Unmodified</source>
+        <translation>Aplikacija ni spremenjena</translation>
+    </message>
+    <message>
+        <source>Not Available</source>
+        <translation>Ni na voljo</translation>
+    </message>
+    <message>
+        <source>Weeks ago: %1</source>
+        <translation>Pred tedni: %1</translation>
+    </message>
+    <message>
+        <source>Days ago: %1</source>
+        <translation>Pred dnevi: %1</translation>
+    </message>
+    <message>
+        <source>Hours ago: %1</source>
+        <translation>Pred urami: %1</translation>
+    </message>
+    <message>
+        <source>Minutes ago: %1</source>
+        <translation>Pred minutami: %1</translation>
+    </message>
+    <message>
+        <source>Just now</source>
+        <translation>Pravkar</translation>
+    </message>
+    <message>
+        <source>Update available</source>
+        <translation>Na voljo je posodobitev</translation>
+    </message>
+    <message>
+        <source>Not Signed In</source>
+        <translation>Niste prijavljeni</translation>
+    </message>
+    <message>
+        <source>Manage Portals</source>
+        <translation>Upravljanje portalov</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Odjava</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Prijava</translation>
+    </message>
+    <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Izberite aplikacijo</translation>
+    </message>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Izberite mapo aplikacije</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Mapa ne vsebuje veljavnega projekta aplikacije</translation>
+    </message>
+</context>
+<context>
+    <name>AppsDialog</name>
+    <message>
+        <source>Apps</source>
+        <translation>Aplikacije</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Prekliči</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>V redu</translation>
+    </message>
+</context>
+<context>
+    <name>AppsGridView</name>
+    <message>
+        <source>No results found</source>
+        <translation>Ni rezultatov</translation>
+    </message>
+</context>
+<context>
+    <name>BrimforgeActionWithTool</name>
+    <message>
+        <source>Unable to start %1</source>
+        <translation>Ni mogoče zagnati %1</translation>
+    </message>
+</context>
+<context>
+    <name>GalleryItem</name>
+    <message>
+        <source>Update</source>
+        <translation>Posodobi</translation>
+    </message>
+    <message>
+        <source>Update Available</source>
+        <translation>Na voljo je posodobitev</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Naloži</translation>
+    </message>
+    <message>
+        <source>Upload an app with other Varnex Online or Varnex Portal users</source>
+        <translation>Naložite aplikacijo za druge uporabnike storitev Varnex Online ali Varnex Portal</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -58,6 +295,35 @@
     <message>
         <source>Edit Title</source>
         <translation>Uredi naslov</translation>
+    </message>
+</context>
+<context>
+    <name>ItemProgress</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Almost done</source>
+        <translation>Skoraj končano</translation>
+    </message>
+    <message numerus="yes">
+        <source>Estimated %n minute(s) remaining</source>
+        <translation>
+            <numerusform>Še približno %n minuta</numerusform>
+            <numerusform>Še približno %n minuti</numerusform>
+            <numerusform>Še približno %n minute</numerusform>
+            <numerusform>Še približno %n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Estimated %n second(s) remaining</source>
+        <translation>
+            <numerusform>Še približno %n sekunda</numerusform>
+            <numerusform>Še približno %n sekundi</numerusform>
+            <numerusform>Še približno %n sekunde</numerusform>
+            <numerusform>Še približno %n sekund</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -132,6 +398,28 @@
     <message>
         <source>Close</source>
         <translation>Zapri</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSideBar</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Različica %1</translation>
+    </message>
+    <message>
+        <source>Portal: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>Portal: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>UserButton</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Prijava</translation>
+    </message>
+    <message>
+        <source>Signed In</source>
+        <translation>Prijavljeni</translation>
     </message>
 </context>
 </TS>

@@ -40,6 +40,243 @@
     </message>
 </context>
 <context>
+    <name>AppSummary</name>
+    <message>
+        <source>Version %1</source>
+        <translation>เวอร์ชัน %1</translation>
+    </message>
+    <message>
+        <source>By %1</source>
+        <translation>โดย %1</translation>
+    </message>
+    <message>
+        <source>Created: %1</source>
+        <translation>สร้างเมื่อ: %1</translation>
+    </message>
+    <message>
+        <source>Last modified: %1</source>
+        <translation>แก้ไขล่าสุด: %1</translation>
+    </message>
+    <message>
+        <source>More item details</source>
+        <translation>รายละเอียดรายการเพิ่มเติม</translation>
+    </message>
+    <message>
+        <source>Owner &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>เจ้าของ &lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>AppToolWindow</name>
+    <message>
+        <source>Download App</source>
+        <translation>ดาวน์โหลดแอป</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>กำลังดาวน์โหลด %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>ดาวน์โหลดเสร็จสมบูรณ์</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>ดาวน์โหลด %1 เสร็จสมบูรณ์</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>ข้อผิดพลาดในการดาวน์โหลด</translation>
+    </message>
+    <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - เลือกแอป</translation>
+    </message>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - เลือกโฟลเดอร์แอป</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>โฟลเดอร์ไม่มีโปรเจกต์แอปที่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source> %1 is already on your local system.
+Would you like to download it again?</source>
+        <translation> %1 มีอยู่ในระบบภายในเครื่องของคุณแล้ว
+คุณต้องการดาวน์โหลดอีกครั้งหรือไม่</translation>
+    </message>
+    <message>
+        <source> %1 is not on your local system.
+Would you like to download it now?</source>
+        <translation> %1 ไม่มีอยู่ในระบบภายในเครื่องของคุณ
+คุณต้องการดาวน์โหลดตอนนี้หรือไม่</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindow</name>
+    <message>
+        <source>%1 is not on your local system.
+
+Would you like to download it now?</source>
+        <translation>%1 ไม่มีอยู่ในระบบภายในเครื่องของคุณ
+
+คุณต้องการดาวน์โหลดตอนนี้หรือไม่</translation>
+    </message>
+    <message>
+        <source>%1 has been updated locally. Downloading will write over local changes.
+
+Would you like to download it again?</source>
+        <translation>%1 ได้รับการอัปเดตในเครื่อง การดาวน์โหลดจะเขียนทับการเปลี่ยนแปลงในเครื่อง
+
+คุณต้องการดาวน์โหลดอีกครั้งหรือไม่</translation>
+    </message>
+    <message>
+        <source>%1 is already on your local system.
+
+Would you like to download it again?</source>
+        <translation>%1 มีอยู่ในระบบภายในเครื่องของคุณแล้ว
+
+คุณต้องการดาวน์โหลดอีกครั้งหรือไม่</translation>
+    </message>
+    <message>
+        <source>Download App</source>
+        <translation>ดาวน์โหลดแอป</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>กำลังดาวน์โหลด %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>ดาวน์โหลดเสร็จสมบูรณ์</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>ดาวน์โหลด %1 เสร็จสมบูรณ์</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>ข้อผิดพลาดในการดาวน์โหลด</translation>
+    </message>
+    <message>
+        <source>You do not have permissions to access this resource or perform this operation.</source>
+        <translation>คุณไม่มีสิทธิ์เข้าถึงทรัพยากรนี้หรือดำเนินการนี้</translation>
+    </message>
+    <message>
+        <source>Item does not exist or is inaccessible.</source>
+        <translation>ไม่มีรายการนี้หรือไม่สามารถเข้าถึงได้</translation>
+    </message>
+    <message>
+        <source>App Unmodified</source>
+        <translation>แอปไม่มีการแก้ไข</translation>
+    </message>
+    <message>
+        <source>Not Available</source>
+        <translation>ไม่พร้อมใช้งาน</translation>
+    </message>
+    <message>
+        <source>Weeks ago: %1</source>
+        <translation>%1 สัปดาห์ที่แล้ว</translation>
+    </message>
+    <message>
+        <source>Days ago: %1</source>
+        <translation>%1 วันที่แล้ว</translation>
+    </message>
+    <message>
+        <source>Hours ago: %1</source>
+        <translation>%1 ชั่วโมงที่แล้ว</translation>
+    </message>
+    <message>
+        <source>Minutes ago: %1</source>
+        <translation>%1 นาทีที่แล้ว</translation>
+    </message>
+    <message>
+        <source>Just now</source>
+        <translation>เมื่อสักครู่</translation>
+    </message>
+    <message>
+        <source>Update available</source>
+        <translation>มีการอัปเดต</translation>
+    </message>
+    <message>
+        <source>Not Signed In</source>
+        <translation>ยังไม่ได้ลงชื่อเข้าใช้</translation>
+    </message>
+    <message>
+        <source>Manage Portals</source>
+        <translation>จัดการพอร์ทัล</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>ออกจากระบบ</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>ลงชื่อเข้าใช้</translation>
+    </message>
+    <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - เลือกแอป</translation>
+    </message>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - เลือกโฟลเดอร์แอป</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>โฟลเดอร์ไม่มีโปรเจกต์แอปที่ถูกต้อง</translation>
+    </message>
+</context>
+<context>
+    <name>AppsDialog</name>
+    <message>
+        <source>Apps</source>
+        <translation>แอป</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+</context>
+<context>
+    <name>AppsGridView</name>
+    <message>
+        <source>No results found</source>
+        <translation>ไม่พบผลลัพธ์</translation>
+    </message>
+</context>
+<context>
+    <name>BrimforgeActionWithTool</name>
+    <message>
+        <source>Unable to start %1</source>
+        <translation>ไม่สามารถเริ่ม %1</translation>
+    </message>
+</context>
+<context>
+    <name>GalleryItem</name>
+    <message>
+        <source>Update</source>
+        <translation>อัปเดต</translation>
+    </message>
+    <message>
+        <source>Update Available</source>
+        <translation>มีการอัปเดต</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>อัปโหลด</translation>
+    </message>
+    <message>
+        <source>Upload an app with other Varnex Online or Varnex Portal users</source>
+        <translation>อัปโหลดแอปให้ผู้ใช้ Varnex Online หรือ Varnex Portal คนอื่นๆ</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -52,6 +289,29 @@
     <message>
         <source>Edit Title</source>
         <translation>แก้ไขชื่อเรื่อง</translation>
+    </message>
+</context>
+<context>
+    <name>ItemProgress</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Almost done</source>
+        <translation>ใกล้เสร็จแล้ว</translation>
+    </message>
+    <message numerus="yes">
+        <source>Estimated %n minute(s) remaining</source>
+        <translation>
+            <numerusform>เหลืออีกประมาณ %n นาที</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Estimated %n second(s) remaining</source>
+        <translation>
+            <numerusform>เหลืออีกประมาณ %n วินาที</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -126,6 +386,28 @@
     <message>
         <source>Close</source>
         <translation>ปิด</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSideBar</name>
+    <message>
+        <source>Version %1</source>
+        <translation>เวอร์ชัน %1</translation>
+    </message>
+    <message>
+        <source>Portal: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>พอร์ทัล: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>UserButton</name>
+    <message>
+        <source>Sign In</source>
+        <translation>ลงชื่อเข้าใช้</translation>
+    </message>
+    <message>
+        <source>Signed In</source>
+        <translation>ลงชื่อเข้าใช้แล้ว</translation>
     </message>
 </context>
 </TS>

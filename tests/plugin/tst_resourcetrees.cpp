@@ -62,7 +62,7 @@ const QStringList feldrinTypes = {
 // scripts, and components that only their neighbours use. The Private
 // module reaches the tool configuration script of Controls as well.
 const QStringList controlsInternal = { QStringLiteral("QRCode.js"), QStringLiteral("palette.js"),
-                                       QStringLiteral("toolconfig.js") };
+                                       QStringLiteral("toolconfig.js"), QStringLiteral("toolcontext.js") };
 const QStringList privateInternal = { QStringLiteral("AppItemView.qml"), QStringLiteral("SharedSignIn.qml") };
 const QStringList feldrinInternal = {};
 
@@ -193,7 +193,7 @@ void tst_ResourceTrees::moduleTrees_data()
     // A complete tree: its public components, its internal files, the qmldir and the assets.
     QTest::newRow("Controls") << controlsRoot << QStringLiteral("Varnex/Loomwright/Controls") << names(controlsTypes)
                               << controlsInternal << QStringList { QStringLiteral("fonts"), QStringLiteral("images") }
-                              << 171 << 42 + 3 + 1 + 171;
+                              << 171 << 42 + 4 + 1 + 171;
     QTest::newRow("Private") << privateRoot << QStringLiteral("Varnex/Loomwright/Private") << names(privateTypes)
                              << privateInternal << QStringList { QStringLiteral("images") } << 9 << 23 + 2 + 1 + 9;
     QTest::newRow("Feldrin") << feldrinRoot << QStringLiteral("Feldrin") << names(feldrinTypes) << feldrinInternal
