@@ -222,6 +222,44 @@ unset(ENCODER)
 unset(ADAPTER)
 unset(OUTPUT)
 
+# The Private module's TwitterKeys: the two keys of the social-network
+# sharing service belong to whoever builds and ships the plugin, so they come
+# from the build configuration and never from the sources. The defaults only
+# have the keys' form. Written while configuring, and touched only when a key
+# changes, so that an unchanged configuration rebuilds nothing.
+set(LOOMWRIGHT_TWITTER_CONSUMER_KEY "PlaceholderConsumerKey025" CACHE STRING
+    "Consumer key of the sharing service for TwitterKeys: 25 letters and digits")
+set(LOOMWRIGHT_TWITTER_CONSUMER_SECRET "PlaceholderSecretKeyOfFiftyLettersAndDigits0000050" CACHE STRING
+    "Consumer secret of the sharing service for TwitterKeys: 50 letters and digits")
+# Anything else would be a wrong key, and a quote would end the QML string.
+foreach(_key_spec "LOOMWRIGHT_TWITTER_CONSUMER_KEY|25" "LOOMWRIGHT_TWITTER_CONSUMER_SECRET|50")
+    string(REPLACE "|" ";" _key_spec "${_key_spec}")
+    list(GET _key_spec 0 _key_variable)
+    list(GET _key_spec 1 _key_length)
+    string(LENGTH "${${_key_variable}}" _length)
+    if(NOT _length EQUAL _key_length OR NOT "${${_key_variable}}" MATCHES "^[A-Za-z0-9]+$")
+        message(FATAL_ERROR "${_key_variable} must be ${_key_length} letters and digits")
+    endif()
+endforeach()
+set(_twitter_keys "${_lw_generated}/Private/TwitterKeys.qml")
+file(CONFIGURE OUTPUT "${_twitter_keys}" @ONLY CONTENT [[
+pragma Singleton
+
+import QtQml 2.15
+
+// The keys of the social-network sharing service, from the build
+// configuration (LOOMWRIGHT_TWITTER_CONSUMER_KEY and
+// LOOMWRIGHT_TWITTER_CONSUMER_SECRET). Made while configuring: edit those,
+// not this file.
+QtObject {
+    id: root
+
+    readonly property string twitterConsumerKey: "@LOOMWRIGHT_TWITTER_CONSUMER_KEY@"
+    readonly property string twitterSecretKey: "@LOOMWRIGHT_TWITTER_CONSUMER_SECRET@"
+}
+]])
+list(APPEND _lw_generated_Private "TwitterKeys.qml|${_twitter_keys}")
+
 # --- Resource collection files ---------------------------------------------
 
 # _lw_write_qrc(<module>): writes <resource>.qrc into the build tree, touching

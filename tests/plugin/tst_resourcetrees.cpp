@@ -63,7 +63,8 @@ const QStringList feldrinTypes = {
 // module reaches the tool configuration script of Controls as well.
 const QStringList controlsInternal = { QStringLiteral("QRCode.js"), QStringLiteral("palette.js"),
                                        QStringLiteral("toolconfig.js"), QStringLiteral("toolcontext.js") };
-const QStringList privateInternal = { QStringLiteral("AppItemView.qml"), QStringLiteral("SharedSignIn.qml") };
+const QStringList privateInternal = { QStringLiteral("AppItemView.qml"), QStringLiteral("SharedSignIn.qml"),
+                                      QStringLiteral("toolstyle.js"), QStringLiteral("toolwindow.js") };
 const QStringList feldrinInternal = {};
 
 QStringList names(const QStringList &types)
@@ -195,7 +196,7 @@ void tst_ResourceTrees::moduleTrees_data()
                               << controlsInternal << QStringList { QStringLiteral("fonts"), QStringLiteral("images") }
                               << 171 << 42 + 4 + 1 + 171;
     QTest::newRow("Private") << privateRoot << QStringLiteral("Varnex/Loomwright/Private") << names(privateTypes)
-                             << privateInternal << QStringList { QStringLiteral("images") } << 9 << 23 + 2 + 1 + 9;
+                             << privateInternal << QStringList { QStringLiteral("images") } << 9 << 23 + 4 + 1 + 9;
     QTest::newRow("Feldrin") << feldrinRoot << QStringLiteral("Feldrin") << names(feldrinTypes) << feldrinInternal
                              << QStringList { QStringLiteral("fonts") } << 5 << 6 + 0 + 1 + 5;
 }
@@ -290,6 +291,9 @@ void tst_ResourceTrees::qmldirFiles()
         if (file.endsWith(QLatin1String(".qml")) && !internal.contains(file))
             QVERIFY2(rowFiles.contains(file), qPrintable(file + QStringLiteral(" has no qmldir row")));
     }
+    // The bundle is complete: every type of the module has its row and file.
+    for (const QString &type : names(types))
+        QVERIFY2(rowFiles.contains(type + QStringLiteral(".qml")), qPrintable(type + QStringLiteral(" is missing")));
 }
 
 void tst_ResourceTrees::imports_data()

@@ -48,6 +48,10 @@ QtObject {
     property color textColor: "#4c4c4c"
     property color highlightColor: "#8000b2ff"
 
+    // load() has read the settings and set the user agent: from then on the
+    // portal values are the configured ones, not the defaults.
+    signal loaded()
+
     function load() {
         udid = readUdid()
         userAgent = buildUserAgent(udid)
@@ -64,6 +68,7 @@ QtObject {
         console.log("Tool config loaded:", String(portalUrl), portalName, ignoreSslErrors)
 
         Hostkit.network.userAgent = userAgent
+        loaded()
     }
 
     function save() {

@@ -176,11 +176,15 @@ QtObject {
             return
         }
         current.dialog = created
+        // The dialog may outlive its window (it lives in dialogParent): once
+        // the window is gone, root reads null and the outcome has no one left
+        // to go to.
         created.accepted.connect(function () {
-            root.dialogAccepted(created)
+            if (root)
+                root.dialogAccepted(created)
         })
         created.visibleChanged.connect(function () {
-            if (!created.visible)
+            if (!created.visible && root)
                 root.dialogClosed(created)
         })
         created.open()

@@ -1,0 +1,106 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import Varnex.Loomwright.Controls 1.0 as Controls
+
+// The app picker of the older tools: the older app grid in a dialog with
+// OK and Cancel, titled in the tool configuration's banner colours. OK or a
+// double click accepts the current app (`appInfo`); the app list is read
+// again each time the dialog opens.
+Dialog {
+    id: root
+
+    // The app list (an AppInfoList) and the window's AppToolConfig.
+    property var appInfoList: null
+    property var toolConfig: null
+    readonly property var appInfo: gridView.currentAppInfo
+    readonly property alias gridView: gridView
+    property alias referenceCellWidth: gridView.referenceCellWidth
+    property alias nullAppTitle: gridView.nullAppTitle
+    property alias nullAppThumbnail: gridView.nullAppThumbnail
+
+    title: qsTr("Apps")
+    anchors.centerIn: parent
+    width: Math.min(Controls.BrimforgeTheme.gridUnit * 150, parent ? parent.width : Number.POSITIVE_INFINITY)
+    height: Math.min(Controls.BrimforgeTheme.gridUnit * 100, parent ? parent.height : Number.POSITIVE_INFINITY)
+    modal: true
+    focus: true
+    closePolicy: Popup.CloseOnEscape
+    font.family: Controls.BrimforgeTheme.avenir
+    font.pointSize: Controls.BrimforgeTheme.baseFontSizePoint
+
+    onVisibleChanged: {
+        if (visible && appInfoList)
+            appInfoList.refresh()
+    }
+
+    background: Rectangle {
+        color: root.toolConfig ? root.toolConfig.backgroundColor : Controls.BrimforgeTheme.floatingPanelBackground
+        border.color: root.toolConfig ? root.toolConfig.bannerColor : Controls.BrimforgeTheme.floatingPanelBorderColor
+        border.width: Controls.BrimforgeTheme.thinBorderWidth
+    }
+
+    header: Rectangle {
+        implicitHeight: headerTitle.implicitHeight + 2 * Controls.BrimforgeTheme.dialogTitlePadding
+        color: root.toolConfig ? root.toolConfig.bannerColor : Controls.BrimforgeTheme.secondaryBackground
+
+        Text {
+            id: headerTitle
+
+            objectName: "dialogTitle"
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.verticalCenter: parent.verticalCenter
+            anchors.leftMargin: Controls.BrimforgeTheme.xxLargeSpacing
+            anchors.rightMargin: Controls.BrimforgeTheme.xxLargeSpacing
+            text: root.title
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            horizontalAlignment: Text.AlignLeft
+            color: root.toolConfig ? root.toolConfig.bannerTextColor : Controls.BrimforgeTheme.primaryForeground
+            font.family: Controls.BrimforgeTheme.avenirDemi
+            font.pointSize: Controls.BrimforgeTheme.largeFontSizePoint
+        }
+    }
+
+    // Buttons of its own rather than standard ones: those of the button box
+    // outlive their dialog.
+    footer: DialogButtonBox {
+        alignment: Qt.AlignRight
+        spacing: Controls.BrimforgeTheme.mediumSpacing
+        padding: Controls.BrimforgeTheme.largeSpacing
+        background: null
+
+        StyledButton {
+            objectName: "okButton"
+            text: qsTr("OK")
+            toolConfig: root.toolConfig
+            enabled: !!root.appInfo
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+        }
+
+        StyledButton {
+            objectName: "cancelButton"
+            text: qsTr("Cancel")
+            toolConfig: root.toolConfig
+            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+        }
+    }
+
+    AppsGridView {
+        id: gridView
+
+        objectName: "appsGridView"
+        anchors.fill: parent
+        appInfoList: root.appInfoList
+        toolConfig: root.toolConfig
+        focus: true
+        onDoubleClicked: {
+            if (appInfo)
+                root.accept()
+        }
+        Keys.onReturnPressed: {
+            if (root.appInfo)
+                root.accept()
+        }
+    }
+}
