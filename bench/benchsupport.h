@@ -2,14 +2,17 @@
 #define LOOMWRIGHT_BENCH_BENCHSUPPORT_H
 
 // What the picture benchmarks share: the source they all start from, the
-// calls of the all-sets scenario, the --runs option and reading back what a
-// run wrote. The output comparison test (tests/imaging/tst_outputmanifest)
-// replays the same scenario from the same source.
+// calls of the all-sets scenario and of the main job, the --runs option and
+// reading back what a run wrote. The output comparison test
+// (tests/imaging/tst_outputmanifest) replays the same scenarios from the
+// same sources.
 
+#include "examples/iconsets/iconsetjob.h"
 #include "imaging/androidicon.h"
 #include "imaging/appicon.h"
 #include "imaging/launchimage.h"
 
+#include <QByteArray>
 #include <QCommandLineOption>
 #include <QDir>
 #include <QDirIterator>
@@ -49,7 +52,7 @@ inline QImage sourcePicture()
 
 struct SetCall
 {
-    const char *name;
+    QByteArray name;
     std::function<bool()> run;
 };
 
@@ -86,6 +89,31 @@ inline QVector<SetCall> allSetsCalls(const QString &source, const QString &out)
         { "adaptive background",
           [source, path] { return AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(source, path("android")); } },
     };
+}
+
+// The main job's backgrounds: loomwright-iconsets --sample gives both the
+// app icons and the launch images the colour of the sample picture's tile.
+const char MainJobColourName[] = "#1d3b8f";
+
+// The main job (loomwright-iconsets --sample) with source as its picture:
+// the tool's own calls, every platform, through facade (a Loomwright
+// object), each platform into a folder under out.
+inline QVector<SetCall> mainJobCalls(QObject *facade, const QString &source, const QString &out)
+{
+    IconSetRequest request;
+    request.picture = source;
+    request.outputFolder = out;
+    request.platforms = IconSetJob::knownPlatforms();
+    request.iconBackground = QString::fromLatin1(MainJobColourName);
+    request.launchBackground = QString::fromLatin1(MainJobColourName);
+
+    QVector<SetCall> calls;
+    for (const IconSetCall &call : IconSetJob::calls(request)) {
+        const QString folder = IconSetJob::platformFolder(request, call.platform);
+        calls.append({ (call.platform + QLatin1Char(' ') + call.label).toUtf8(),
+                       [call, facade, folder] { return call.run(facade, folder); } });
+    }
+    return calls;
 }
 
 #ifdef LOOMWRIGHT_BENCH_PEERS_DIR

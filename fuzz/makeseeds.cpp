@@ -135,6 +135,20 @@ void streamSeeds()
     write("outputstream", "bom", streamInput(false, { 1, 2 }, "\xef\xbb\xbfx\n"));
 }
 
+// The encoder's: width, height, format, filter choice and level, ways of
+// compressing, then pixel bytes.
+void encoderSeeds()
+{
+    QByteArray ramp;
+    for (int i = 0; i < 1024; ++i)
+        ramp.append(char(i * 7 / 5));
+    write("pngencoder", "ramp-rgb-five", QByteArray("\x21\x10\x00\x01\x00", 5) + ramp);
+    write("pngencoder", "ramp-rgba-screened-streamed", QByteArray("\x4f\x0b\x01\x02\x01", 5) + ramp);
+    write("pngencoder", "premultiplied-repeated-rows", QByteArray("\x07\x2f\x02\x00\x02", 5) + ramp.left(40));
+    write("pngencoder", "one-pixel", QByteArray("\x00\x00\x03\x25\x00\x80\x40\x20\x10", 9));
+    write("pngencoder", "no-pixels", QByteArray("\x9f\x2f\x01\x29\x03", 5));
+}
+
 }
 
 int main(int argc, char *argv[])
@@ -150,5 +164,6 @@ int main(int argc, char *argv[])
     segmentSeeds();
     jsonSeeds();
     streamSeeds();
+    encoderSeeds();
     return g_failed ? 1 : 0;
 }

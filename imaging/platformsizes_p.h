@@ -104,6 +104,20 @@ public:
     static constexpr int WinRTSplashWidth = 620;
     static constexpr int WinRTSplashHeight = 300;
 
+    // The macOS icon's elements in the order of the file: the type of each
+    // and the side of its PNG picture. Each size in points has an element at
+    // @1x and one at @2x (ic11 to ic14, and ic10 for 512 points), so that
+    // the system finds a picture made for every size it shows.
+    struct MacOSIconElement
+    {
+        const char *type;
+        int side;
+    };
+    static constexpr MacOSIconElement MacOSIconElements[] = {
+        { "icp4", 16 }, { "icp5", 32 }, { "ic07", 128 }, { "ic08", 256 }, { "ic09", 512 },
+        { "ic10", 1024 }, { "ic11", 32 }, { "ic12", 64 }, { "ic13", 256 }, { "ic14", 512 },
+    };
+
     // The installer's two pictures.
     struct InstallerFile
     {

@@ -13,7 +13,7 @@ def scaled(w, h):
         cache[(w, h)] = picture.resize((w, h), Image.Resampling.BOX)
     return cache[(w, h)]
 for line in open(manifest):
-    kind, path, w, h, entries = line.split()
+    kind, path, w, h, last = line.split()
     w, h, path = int(w), int(h), out + "/" + path
     if kind == "fit":
         scaled(w, h).save(path, format="PNG")
@@ -27,14 +27,25 @@ for line in open(manifest):
         overlay = scaled(small, small)
         canvas.paste(overlay, ((w - small) // 2, (h - small) // 2), overlay)
         canvas.save(path, format="PNG")
+    elif kind == "onfill":
+        # A picture of the given size in the middle of a canvas of the fill.
+        canvas = Image.new("RGB", (w, h), fill)
+        iw, ih = (int(s) for s in last.split(","))
+        inner = scaled(iw, ih)
+        canvas.paste(inner, ((w - iw) // 2, (h - ih) // 2), inner)
+        canvas.save(path, format="PNG")
     elif kind == "ico":
-        sides = [int(s) for s in entries.split(",")]
+        sides = [int(s) for s in last.split(",")]
         frames = [scaled(s, s) for s in sides]
         frames[-1].save(path, format="ICO", sizes=[(s, s) for s in sides], append_images=frames[:-1], bitmap_format="bmp")
     elif kind == "icns":
-        types = {16: b"icp4", 32: b"icp5", 64: b"icp6", 128: b"ic07", 256: b"ic08", 512: b"ic09", 1024: b"ic10"}
-        body = b""
-        for s in (int(s) for s in entries.split(",")):
-            data = io.BytesIO(); scaled(s, s).save(data, format="PNG")
-            body += types[s] + struct.pack(">I", len(data.getvalue()) + 8) + data.getvalue()
+        # Elements as type:side; a side that two elements share is encoded once.
+        body, encoded = b"", {}
+        for element in last.split(","):
+            element_type, side = element.split(":")
+            side = int(side)
+            if side not in encoded:
+                data = io.BytesIO(); scaled(side, side).save(data, format="PNG")
+                encoded[side] = data.getvalue()
+            body += element_type.encode("latin-1") + struct.pack(">I", len(encoded[side]) + 8) + encoded[side]
         open(path, "wb").write(b"icns" + struct.pack(">I", len(body) + 8) + body)

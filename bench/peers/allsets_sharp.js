@@ -32,9 +32,23 @@ async function make(line) {
       .composite([{ input: cropped.data, raw: cropped.info }, { input: overlay.data, raw: overlay.info, gravity: "centre" }])
       .png({ compressionLevel: 6 }).toFile(path);
   }
-  const sides = kind === "text" ? [] : entries.split(",").map(Number);
+  if (kind === "onfill") {
+    // A picture of the given size in the middle of a canvas of the fill.
+    const [iw, ih] = entries.split(",").map(Number);
+    const inner = await scaled(iw, ih);
+    return sharp({ create: { width: w, height: h, channels: 3, background: fill } })
+      .composite([{ input: inner.data, raw: inner.info, left: (w - iw) >> 1, top: (h - ih) >> 1 }])
+      .png({ compressionLevel: 6 }).toFile(path);
+  }
+  // .icns elements come as type:side; a side that two elements share is encoded once.
+  const elements = kind === "icns" ? entries.split(",").map((e) => e.split(":")) : [];
+  const sides = kind === "text" ? [] : kind === "icns" ? elements.map((e) => +e[1]) : entries.split(",").map(Number);
+  const encoded = new Map();
   const datas = [];
-  for (const s of sides) datas.push(await png(s, s));
+  for (const s of sides) {
+    if (!encoded.has(s)) encoded.set(s, await png(s, s));
+    datas.push(encoded.get(s));
+  }
   if (kind === "ico") {
     const head = Buffer.alloc(6 + 16 * sides.length);
     head.writeUInt16LE(1, 2); head.writeUInt16LE(sides.length, 4);
@@ -48,9 +62,8 @@ async function make(line) {
     });
     fs.writeFileSync(path, Buffer.concat([head, ...datas]));
   } else if (kind === "icns") {
-    const types = { 16: "icp4", 32: "icp5", 64: "icp6", 128: "ic07", 256: "ic08", 512: "ic09", 1024: "ic10" };
     const parts = [];
-    sides.forEach((s, i) => { const h = Buffer.alloc(8); h.write(types[s], 0, "latin1"); h.writeUInt32BE(datas[i].length + 8, 4); parts.push(h, datas[i]); });
+    elements.forEach(([type], i) => { const h = Buffer.alloc(8); h.write(type, 0, "latin1"); h.writeUInt32BE(datas[i].length + 8, 4); parts.push(h, datas[i]); });
     const body = Buffer.concat(parts), h = Buffer.alloc(8);
     h.write("icns", 0, "latin1"); h.writeUInt32BE(body.length + 8, 4);
     fs.writeFileSync(path, Buffer.concat([h, body]));

@@ -7,7 +7,9 @@
 #include <QtTest>
 #include <QImageReader>
 #include <QProcess>
+#include <QtEndian>
 
+#include <algorithm>
 #include <memory>
 
 #ifdef Q_OS_UNIX
@@ -16,6 +18,11 @@
 #endif
 
 namespace {
+
+// The elements that every icon holds, in the order of the file.
+const QStringList ElementTypes = { str("icp4"), str("icp5"), str("ic07"), str("ic08"), str("ic09"),
+                                   str("ic10"), str("ic11"), str("ic12"), str("ic13"), str("ic14") };
+const QVector<int> ElementSides = { 16, 32, 128, 256, 512, 1024, 32, 64, 256, 512 };
 
 // The pictures of an .icns file as Qt's reader sees them.
 QList<QImage> readByQt(const QString &path)
@@ -29,9 +36,48 @@ QList<QImage> readByQt(const QString &path)
     return images;
 }
 
+struct Element
+{
+    QString type;
+    QByteArray data;
+};
+
+// The elements of an .icns file in file order, the table of contents
+// included, or a single element "broken" with what is wrong: the magic, the
+// file's length in the header, an element's length.
+QVector<Element> elementsOf(const QByteArray &bytes)
+{
+    const auto uint32At = [&bytes](int at) { return qFromBigEndian<quint32>(bytes.constData() + at); };
+    if (bytes.size() < 8 || !bytes.startsWith("icns"))
+        return { { str("broken"), "no icns magic" } };
+    if (uint32At(4) != quint32(bytes.size()))
+        return { { str("broken"), "header length " + QByteArray::number(uint32At(4)) } };
+    QVector<Element> elements;
+    for (int at = 8; at < bytes.size();) {
+        if (bytes.size() - at < 8 || uint32At(at + 4) < 8 || uint32At(at + 4) > quint32(bytes.size() - at))
+            return { { str("broken"), "element length at " + QByteArray::number(at) } };
+        const int length = int(uint32At(at + 4));
+        elements.append({ QString::fromLatin1(bytes.mid(at, 4)), bytes.mid(at + 8, length - 8) });
+        at += length;
+    }
+    return elements;
+}
+
+// The pictures of the file's elements by type, the table of contents left
+// out; a null picture for data that is no PNG.
+QMap<QString, QImage> elementPictures(const QString &path)
+{
+    QMap<QString, QImage> pictures;
+    for (const Element &element : elementsOf(fileContents(path))) {
+        if (element.type != QLatin1String("TOC "))
+            pictures.insert(element.type, QImage::fromData(element.data, "png"));
+    }
+    return pictures;
+}
+
 // The icon elements that icns2png lists as "type WxH", the table of contents
-// left out; this libicns does not know the small PNG-only types and shows
-// them as 0x0.
+// left out; this libicns knows the sizes of ic08, ic09 and ic10 only and
+// shows the other types, which it still lists, as 0x0.
 QStringList elementsByIcns2png(const QString &executable, const QString &path)
 {
     QProcess process;
@@ -49,6 +95,18 @@ QStringList elementsByIcns2png(const QString &executable, const QString &path)
     return elements;
 }
 
+// What every element of a picture's icon shows: the picture scaled to the
+// element's side, stretched if need be, as straight ARGB.
+QImage expectedElement(const QImage &source, int side)
+{
+    if (source.size() == QSize(side, side))
+        return source.convertToFormat(QImage::Format_ARGB32);
+    const QImage scalable = source.convertToFormat(source.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                            : QImage::Format_RGB32);
+    return scalable.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_ARGB32);
+}
+
 }
 
 class TestMacOSIcon : public QObject
@@ -61,8 +119,8 @@ private Q_SLOTS:
     void init();
 
     // What the file holds
-    void contents_data();
-    void contents();
+    void elements_data();
+    void elements();
     void optionsHaveNoEffect();
     void tracesItsArguments();
     void nonSquareSourceArrivesSquared();
@@ -102,42 +160,83 @@ void TestMacOSIcon::init()
     m_log->clear();
 }
 
-void TestMacOSIcon::contents_data()
+void TestMacOSIcon::elements_data()
 {
     QTest::addColumn<QImage>("source");
-    QTest::addColumn<QString>("element");
-    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("colourType");
 
-    // The handler keeps a side that is a power of two up to 1024 and scales
-    // any other down to the power of two below it, 1024 at most.
-    QTest::newRow("1024") << picture(1024) << str("ic10 1024x1024") << QSize(1024, 1024);
-    QTest::newRow("512, premultiplied") << picture(512, QImage::Format_ARGB32_Premultiplied)
-                                        << str("ic09 512x512") << QSize(512, 512);
-    QTest::newRow("32, opaque") << picture(32, QImage::Format_RGB32) << str("icp5 0x0") << QSize(32, 32);
-    QTest::newRow("2048, reduced to 1024") << picture(2048) << str("ic10 1024x1024") << QSize(1024, 1024);
-    QTest::newRow("300, reduced to 256") << picture(300) << str("ic08 256x256") << QSize(256, 256);
-    QTest::newRow("100, reduced to 64") << picture(100) << str("icp6 0x0") << QSize(64, 64);
+    // Every element is made from the picture, larger or smaller than it.
+    QTest::newRow("1024") << picture(1024) << str("rgba");
+    QTest::newRow("512, premultiplied") << picture(512, QImage::Format_ARGB32_Premultiplied) << str("rgba");
+    QTest::newRow("32, opaque") << picture(32, QImage::Format_RGB32) << str("rgb");
+    QTest::newRow("2048") << picture(2048) << str("rgba");
+    QTest::newRow("300") << picture(300) << str("rgba");
+    QImage onePixel(1, 1, QImage::Format_RGB32);
+    onePixel.fill(QColor(12, 34, 56));
+    QTest::newRow("one pixel") << onePixel << str("rgb");
+    // Only the dispatcher squares a picture; one that comes here directly
+    // is stretched to each side.
+    QTest::newRow("300 by 200, stretched") << noise(QSize(300, 200), 97531) << str("rgb");
 }
 
-void TestMacOSIcon::contents()
+void TestMacOSIcon::elements()
 {
     QFETCH(QImage, source);
-    QFETCH(QString, element);
-    QFETCH(QSize, size);
-    const QString target = path(str("contents/%1.icns").arg(str(QTest::currentDataTag())));
+    QFETCH(QString, colourType);
+    const QString target = path(str("elements/%1.icns").arg(str(QTest::currentDataTag())));
 
     QVERIFY(MacOSIcon::createMacOSIcon(source, target, QVariantMap()));
     QCOMPARE(lines(), 0);
-    const QList<QImage> images = readByQt(target);
-    QCOMPARE(images.size(), 1);
-    QCOMPARE(images.first().size(), size);
-    if (source.size() == size)
-        QCOMPARE(images.first().convertToFormat(QImage::Format_ARGB32), source.convertToFormat(QImage::Format_ARGB32));
+
+    // The table of contents, then every element in order; the table lists
+    // each element's type and length, header included.
+    const QVector<Element> elements = elementsOf(fileContents(target));
+    QStringList types;
+    for (const Element &element : elements)
+        types.append(element.type);
+    QCOMPARE(types, QStringList{ str("TOC ") } + ElementTypes);
+    QByteArray contents;
+    for (int i = 1; i < elements.size(); ++i) {
+        contents += elements.at(i).type.toLatin1();
+        const quint32 length = qToBigEndian(quint32(elements.at(i).data.size() + 8));
+        contents += QByteArray(reinterpret_cast<const char *>(&length), 4);
+    }
+    QCOMPARE(elements.first().data, contents);
+
+    // Each element a PNG of its side, showing the picture scaled to it; the
+    // @1x and @2x elements of one side share their data.
+    QMap<int, QByteArray> bySide;
+    for (int i = 0; i < ElementTypes.size(); ++i) {
+        const Element &element = elements.at(i + 1);
+        const int side = ElementSides.at(i);
+        QVERIFY2(element.data.startsWith("\x89PNG\r\n\x1a\n"), qPrintable(element.type));
+        QCOMPARE(element.data.at(25), char(colourType == QLatin1String("rgba") ? 6 : 2));
+        const QImage shown = QImage::fromData(element.data, "png").convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(shown.size(), QSize(side, side));
+        QVERIFY2(shown == expectedElement(source, side), qPrintable(element.type));
+        if (bySide.contains(side))
+            QCOMPARE(element.data, bySide.value(side));
+        bySide.insert(side, element.data);
+    }
+
+    // Qt's reader finds all ten pictures, whatever order it gives them in.
+    QVector<int> read;
+    for (const QImage &image : readByQt(target)) {
+        QCOMPARE(image.width(), image.height());
+        read.append(image.width());
+    }
+    QVector<int> sides = ElementSides;
+    std::sort(read.begin(), read.end());
+    std::sort(sides.begin(), sides.end());
+    QCOMPARE(read, sides);
 
     const QString icns2png = QStandardPaths::findExecutable(str("icns2png"));
     if (icns2png.isEmpty())
         QSKIP("icns2png is not installed");
-    QCOMPARE(elementsByIcns2png(icns2png, target), QStringList{ element });
+    QCOMPARE(elementsByIcns2png(icns2png, target),
+             QStringList({ str("icp4 0x0"), str("icp5 0x0"), str("ic07 0x0"), str("ic08 256x256"),
+                           str("ic09 512x512"), str("ic10 1024x1024"), str("ic11 0x0"), str("ic12 0x0"),
+                           str("ic13 0x0"), str("ic14 0x0") }));
 }
 
 void TestMacOSIcon::optionsHaveNoEffect()
@@ -170,7 +269,7 @@ void TestMacOSIcon::tracesItsArguments()
 }
 
 // Through the dispatcher, a 256 × 128 source becomes 256 × 256 with bands of
-// 64 rows, which the handler keeps at that size.
+// 64 rows, which the 256-pixel elements show as they are.
 void TestMacOSIcon::nonSquareSourceArrivesSquared()
 {
     const QImage source = noise(QSize(256, 128), 24680);
@@ -180,11 +279,13 @@ void TestMacOSIcon::nonSquareSourceArrivesSquared()
     const QString target = path(str("dispatch/icon.icns"));
 
     QVERIFY(AppIcon::createAppIcon(str("MacOS"), sourceFile, target, { { str("backgroundColor"), str("red") } }));
-    const QList<QImage> images = readByQt(target);
-    QCOMPARE(images.size(), 1);
+    QCOMPARE(readByQt(target).size(), ElementTypes.size());
     QImage expected(256, 256, QImage::Format_ARGB32);
     expected.fill(Qt::red);
-    QCOMPARE(images.first().convertToFormat(QImage::Format_ARGB32), drawn(expected, sourceFile, source.size(), QPoint(0, 64)));
+    expected = drawn(expected, sourceFile, source.size(), QPoint(0, 64));
+    const QMap<QString, QImage> pictures = elementPictures(target);
+    QCOMPARE(pictures.value(str("ic08")).convertToFormat(QImage::Format_ARGB32), expected);
+    QCOMPARE(pictures.value(str("ic13")).convertToFormat(QImage::Format_ARGB32), expected);
 }
 
 void TestMacOSIcon::replacesExistingIcon()
@@ -193,9 +294,8 @@ void TestMacOSIcon::replacesExistingIcon()
     QVERIFY(MacOSIcon::createMacOSIcon(picture(1024), target, QVariantMap()));
     QVERIFY(MacOSIcon::createMacOSIcon(picture(16), target, QVariantMap()));
 
-    const QList<QImage> images = readByQt(target);
-    QCOMPARE(images.size(), 1);
-    QCOMPARE(images.first(), picture(16));
+    QCOMPARE(readByQt(target).size(), ElementTypes.size());
+    QCOMPARE(elementPictures(target).value(str("icp4")), picture(16));
     QCOMPARE(QDir(path(str("replace"))).entryList(QDir::Files), QStringList{ str("icon.icns") });
 }
 
@@ -205,7 +305,7 @@ void TestMacOSIcon::makesMissingFolders()
     const QString target = path(str("missing/a/b/c/AppIcon"));
     QVERIFY(!QFileInfo::exists(path(str("missing"))));
     QVERIFY(MacOSIcon::createMacOSIcon(picture(64), target, QVariantMap()));
-    QCOMPARE(readByQt(target).size(), 1);
+    QCOMPARE(readByQt(target).size(), ElementTypes.size());
 }
 
 // The folders and the file both follow the working folder, never the home
@@ -225,7 +325,7 @@ void TestMacOSIcon::relativePathFromWorkingFolder()
     QVERIFY(QDir::setCurrent(previousWorking));
 
     QVERIFY(written);
-    QCOMPARE(readByQt(working + str("/sub/dir/icon.icns")).size(), 1);
+    QCOMPARE(readByQt(working + str("/sub/dir/icon.icns")).size(), ElementTypes.size());
     QVERIFY(QDir(home).isEmpty());
 }
 

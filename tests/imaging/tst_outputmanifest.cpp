@@ -1,19 +1,23 @@
 // Every file that the benchmark scenario and the main job write, compared
-// with tests/imaging/data/outputmanifest.txt: its name, its pixel size and a
-// checksum of its decoded pixels, so that the generators may change how they
-// work, and the encoder how it compresses, but not a single pixel. The log
-// lines of the generators in both runs are part of the manifest too.
+// with tests/imaging/data/outputmanifest.txt: its name, its pixel size, a
+// checksum of its decoded pixels and, for PNG data, the colour type that the
+// file declares, so that the generators may change how they work, and the
+// encoder how it compresses, but not a single pixel nor the kind of file. The
+// log lines of the generators in both runs are part of the manifest too.
 //
 // After an intended change of output, run this test's program with
 // LOOMWRIGHT_UPDATE_MANIFEST=1 in its environment: it then writes the manifest
 // of what the code now makes (into the source tree) instead of comparing, and
 // the change shows in the manifest's diff.
 #include "bench/benchsupport.h"
+#include "examples/iconsets/samplepicture.h"
+#include "plugin/loomwright.h"
 #include "tests/helpers/testsupport.h"
 
 #include <QCryptographicHash>
 #include <QImageReader>
 #include <QProcess>
+#include <QtEndian>
 #include <QtTest>
 
 #include <algorithm>
@@ -35,14 +39,54 @@ QByteArray pixelsChecksum(const QImage &image)
     return hash.result().toHex();
 }
 
+// The colour type of PNG data by name, or an empty string for other data.
+QString pngColourType(const QByteArray &data)
+{
+    // The signature, then IHDR: length, type, width, height, bit depth and
+    // the colour type.
+    if (data.size() < 26 || !data.startsWith("\x89PNG\r\n\x1a\n") || data.mid(12, 4) != "IHDR")
+        return QString();
+    switch (data.at(25)) {
+    case 0:
+        return QStringLiteral("grey");
+    case 2:
+        return QStringLiteral("rgb");
+    case 3:
+        return QStringLiteral("palette");
+    case 4:
+        return QStringLiteral("grey-alpha");
+    case 6:
+        return QStringLiteral("rgba");
+    }
+    return QStringLiteral("unknown");
+}
+
+// The colour types of an .icns file's PNG elements in file order, the table
+// of contents and version left out; an empty string for other data.
+QStringList icnsColourTypes(const QByteArray &data)
+{
+    QStringList types;
+    for (int at = 8; data.size() - at >= 8;) {
+        const auto length = qFromBigEndian<quint32>(data.constData() + at + 4);
+        if (length < 8 || length > quint32(data.size() - at))
+            break;
+        const QByteArray type = data.mid(at, 4);
+        if (type != "TOC " && type != "icnV")
+            types.append(pngColourType(data.mid(at + 8, int(length) - 8)));
+        at += int(length);
+    }
+    return types;
+}
+
 QString sizeText(const QSize &size)
 {
     return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
 }
 
-// One line per picture, "name size checksum"; every picture of an icon
-// container gets its own, its index in brackets after the name. A file that
-// holds no picture is summed as bytes, with "-" for its size.
+// One line per picture, "name size checksum", and the colour type where the
+// picture is PNG data; every picture of an icon container gets its own, its
+// index in brackets after the name. A file that holds no picture is summed as
+// bytes, with "-" for its size.
 QStringList describe(const QString &root, const QString &prefix)
 {
     QStringList lines;
@@ -58,6 +102,9 @@ QStringList describe(const QString &root, const QString &prefix)
         QImageReader reader(path);
         const bool container = suffix == QLatin1String("ico") || suffix == QLatin1String("icns");
         const int count = container ? reader.imageCount() : 1;
+        const QByteArray bytes = fileContents(path);
+        const QStringList colourTypes =
+                suffix == QLatin1String("icns") ? icnsColourTypes(bytes) : QStringList{ pngColourType(bytes) };
         if (count < 1)
             lines.append(name + QStringLiteral(" unreadable"));
         for (int i = 0; i < count; ++i) {
@@ -67,8 +114,12 @@ QStringList describe(const QString &root, const QString &prefix)
                 lines.append(label + QStringLiteral(" unreadable"));
                 continue;
             }
-            lines.append(label + QLatin1Char(' ') + sizeText(image.size()) + QLatin1Char(' ')
-                         + QString::fromLatin1(pixelsChecksum(image)));
+            QString line = label + QLatin1Char(' ') + sizeText(image.size()) + QLatin1Char(' ')
+                    + QString::fromLatin1(pixelsChecksum(image));
+            const QString colourType = colourTypes.value(i);
+            if (!colourType.isEmpty())
+                line += QLatin1Char(' ') + colourType;
+            lines.append(line);
         }
     }
     return lines;
@@ -102,13 +153,14 @@ private Q_SLOTS:
     void initTestCase();
 
     // The benchmark scenario in this process; the main job through the plugin
-    // in a process of its own
+    // in a process of its own, and as the benchmark runs it, in this process
     void outputs_data();
     void outputs();
 
 private:
     QStringList benchmarkScenario(const QString &root);
     QStringList mainJob(const QString &root);
+    QStringList mainJobInProcess(const QString &root);
 
     QTemporaryDir m_folder;
     QStringList m_expected;
@@ -126,15 +178,24 @@ void TestOutputManifest::initTestCase()
 void TestOutputManifest::outputs_data()
 {
     QTest::addColumn<QString>("prefix");
-    QTest::newRow("benchmark scenario") << QStringLiteral("bench/");
-    QTest::newRow("main job") << QStringLiteral("main/");
+    QTest::addColumn<bool>("inProcess");
+    QTest::newRow("benchmark scenario") << QStringLiteral("bench/") << true;
+    QTest::newRow("main job") << QStringLiteral("main/") << false;
+    // The benchmark's copy of the main job must make what the tool makes.
+    QTest::newRow("main job as the benchmark runs it") << QStringLiteral("main/") << true;
 }
 
 void TestOutputManifest::outputs()
 {
     QFETCH(QString, prefix);
-    const QString root = m_folder.filePath(prefix.chopped(1));
-    const QStringList actual = prefix == QLatin1String("bench/") ? benchmarkScenario(root) : mainJob(root);
+    QFETCH(bool, inProcess);
+    const bool mainJobHere = inProcess && prefix == QLatin1String("main/");
+    if (mainJobHere && qEnvironmentVariableIsSet("LOOMWRIGHT_UPDATE_MANIFEST"))
+        QSKIP("the manifest follows the tool");
+    const QString root = m_folder.filePath(prefix.chopped(1) + QLatin1String(mainJobHere ? "-in-process" : ""));
+    const QStringList actual = prefix == QLatin1String("bench/") ? benchmarkScenario(root)
+            : mainJobHere                                     ? mainJobInProcess(root)
+                                                              : mainJob(root);
     if (QTest::currentTestFailed())
         return;
 
@@ -237,6 +298,33 @@ QStringList TestOutputManifest::mainJob(const QString &root)
         if (line.startsWith(QLatin1String("Varnex.")))
             lines.append(logEntry(QStringLiteral("main/"), line.section(QStringLiteral(": "), 1), root));
     }
+    return lines;
+}
+
+QStringList TestOutputManifest::mainJobInProcess(const QString &root)
+{
+    // Where the tool paints its sample picture and takes it from.
+    const QString source = root + QStringLiteral("/sample.png");
+    [&] { QVERIFY(QDir().mkpath(root) && paintSamplePicture().save(source, "png")); }();
+    if (QTest::currentTestFailed())
+        return {};
+
+    Loomwright facade;
+    QStringList messages;
+    recorded = &messages;
+    const QtMessageHandler previous = qInstallMessageHandler(record);
+    QStringList failedCalls;
+    for (const BenchSupport::SetCall &call : BenchSupport::mainJobCalls(&facade, source, root)) {
+        if (!call.run())
+            failedCalls.append(QString::fromUtf8(call.name));
+    }
+    qInstallMessageHandler(previous);
+    recorded = nullptr;
+    [&] { QVERIFY2(failedCalls.isEmpty(), qPrintable(failedCalls.join(QStringLiteral(", ")))); }();
+
+    QStringList lines = describe(root, QStringLiteral("main/"));
+    for (const QString &message : qAsConst(messages))
+        lines.append(logEntry(QStringLiteral("main/"), message, root));
     return lines;
 }
 

@@ -13,6 +13,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -153,7 +154,130 @@ QString run(const QString &program, const QStringList &arguments)
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
 
+// The filter type of every row of an encoded picture, or an empty list when
+// its data do not inflate to whole rows.
+QVector<int> rowFilters(const QByteArray &bytes, int width, int height, int channels)
+{
+    QByteArray data;
+    for (int at = 8; at + 12 <= bytes.size();) {
+        const int length = int(qFromBigEndian<quint32>(bytes.constData() + at));
+        if (bytes.mid(at + 4, 4) == "IDAT")
+            data += bytes.mid(at + 8, length);
+        at += 12 + length;
+    }
+    const qsizetype rowBytes = qsizetype(width) * channels + 1;
+    QByteArray rows(int(rowBytes * height), Qt::Uninitialized);
+    uLongf size = uLongf(rows.size());
+    if (uncompress(reinterpret_cast<Bytef *>(rows.data()), &size, reinterpret_cast<const Bytef *>(data.constData()),
+                   uLong(data.size())) != Z_OK || size != uLongf(rows.size()))
+        return {};
+    QVector<int> filters;
+    for (int y = 0; y < height; ++y)
+        filters.append(rows.at(int(rowBytes * y)));
+    return filters;
+}
+
+// Bytes of random, as pixels: seed picks the sequence.
+quint32 nextRandom(quint32 *state)
+{
+    *state = *state * 1103515245u + 12345u;
+    return *state >> 8;
+}
+
+// Pictures on which one filter leaves the smallest differences, on some
+// rows at least:
+// None: each byte near zero (0, 1 or 255), neighbours unrelated.
+QImage favoursNone(QImage::Format format)
+{
+    QImage picture(67, 23, QImage::Format_ARGB32);
+    quint32 state = 11;
+    const auto small = [&state] { return (int(nextRandom(&state) % 3) - 1) & 0xff; };
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgba(small(), small(), small(), small()));
+    }
+    return picture.convertToFormat(format);
+}
+
+// Sub: every row a ramp from a start of its own.
+QImage favoursSub(QImage::Format format)
+{
+    QImage picture(91, 29, QImage::Format_ARGB32);
+    quint32 state = 22;
+    for (int y = 0; y < picture.height(); ++y) {
+        const int start = int(nextRandom(&state) & 0xff);
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgba((start + x) & 0xff, (start + 2 * x) & 0xff, (start ^ 0x55) & 0xff, 200));
+    }
+    return picture.convertToFormat(format);
+}
+
+// Up: every column noise of its own, each row the one above plus one.
+QImage favoursUp(QImage::Format format)
+{
+    QImage picture(75, 31, QImage::Format_ARGB32);
+    quint32 state = 33;
+    QVector<QRgb> columns(picture.width());
+    for (QRgb &column : columns)
+        column = nextRandom(&state);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb c = columns.at(x);
+            picture.setPixel(x, y, qRgba((qRed(c) + y) & 0xff, (qGreen(c) + y) & 0xff, qBlue(c), qAlpha(c) | 0x80));
+        }
+    }
+    return picture.convertToFormat(format);
+}
+
+// Average: each byte the mean of its left and upper neighbours, from a noisy
+// first row and column.
+QImage favoursAverage(QImage::Format format)
+{
+    const int width = 70;
+    const int height = 26;
+    QVector<uchar> channel[4];
+    quint32 state = 44;
+    for (QVector<uchar> &values : channel) {
+        values.resize(width * height);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const int left = x > 0 ? values[y * width + x - 1] : int(nextRandom(&state) & 0xff);
+                const int above = y > 0 ? values[(y - 1) * width + x] : int(nextRandom(&state) & 0xff);
+                values[y * width + x] = uchar((left + above) >> 1);
+            }
+        }
+    }
+    QImage picture(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int i = y * width + x;
+            picture.setPixel(x, y, qRgba(channel[0][i], channel[1][i], channel[2][i], channel[3][i] | 0x80));
+        }
+    }
+    return picture.convertToFormat(format);
+}
+
+// Paeth: the left half of each row repeats the row above (columns of a
+// colour each), the right half is one colour of its own; Paeth predicts
+// both halves, Sub only the right and Up only the left.
+QImage favoursPaeth(QImage::Format format)
+{
+    QImage picture(96, 41, QImage::Format_ARGB32);
+    quint32 state = 55;
+    QVector<QRgb> columns(picture.width() / 2);
+    for (QRgb &column : columns)
+        column = nextRandom(&state) | 0x80000000u;
+    for (int y = 0; y < picture.height(); ++y) {
+        const QRgb right = nextRandom(&state) | 0x80000000u;
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, x < columns.size() ? columns.at(x) : right);
+    }
+    return picture.convertToFormat(format);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(PngEncoder::FilterChoice)
 
 class tst_PngEncoder : public QObject
 {
@@ -167,6 +291,13 @@ private Q_SLOTS:
     void declines_data();
     void declines();
     void pictureWriterUsesItForDefaultPng();
+
+    // Every filter choice and level gives back the picture
+    void filtersRoundTrip_data();
+    void filtersRoundTrip();
+    void levelsRoundTrip_data();
+    void levelsRoundTrip();
+    void levelFollowsBusyBytes();
 };
 
 void tst_PngEncoder::samePixelsAsQt_data()
@@ -335,6 +466,139 @@ void tst_PngEncoder::pictureWriterUsesItForDefaultPng()
     const QByteArray chosen = PictureWriter::encode(picture, "png", 90);
     QVERIFY(chosen != PngEncoder::encode(picture));
     QCOMPARE(decoded(chosen), decoded(qts));
+}
+
+void tst_PngEncoder::filtersRoundTrip_data()
+{
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<PngEncoder::FilterChoice>("choice");
+    // A filter that some row must get, or -1.
+    QTest::addColumn<int>("used");
+
+    using Choice = PngEncoder::FilterChoice;
+    const struct
+    {
+        const char *name;
+        Choice choice;
+    } choices[] = { { "Sub or Up", Choice::SubOrUp },
+                    { "five", Choice::AnyOfFive },
+                    { "five screened", Choice::AnyOfFiveScreened } };
+    const struct
+    {
+        const char *name;
+        QImage::Format format;
+    } formats[] = { { "RGB", QImage::Format_RGB32 },
+                    { "RGBA", QImage::Format_ARGB32 },
+                    { "premultiplied RGBA", QImage::Format_ARGB32_Premultiplied } };
+    const struct
+    {
+        const char *name;
+        QImage (*make)(QImage::Format);
+        int filter;
+        bool subOrUp; // a filter that Sub or Up chooses too
+    } favoured[] = { { "None", favoursNone, 0, false },     { "Sub", favoursSub, 1, true },
+                     { "Up", favoursUp, 2, true },          { "Average", favoursAverage, 3, false },
+                     { "Paeth", favoursPaeth, 4, false } };
+
+    for (const auto &choice : choices) {
+        for (const auto &format : formats) {
+            for (const auto &picture : favoured) {
+                // Premultiplying rounds the colours, which spoils the design.
+                const bool chosen = (choice.choice != Choice::SubOrUp || picture.subOrUp)
+                        && format.format != QImage::Format_ARGB32_Premultiplied;
+                QTest::addRow("%s, %s favouring %s", choice.name, format.name, picture.name)
+                        << picture.make(format.format) << choice.choice << (chosen ? picture.filter : -1);
+            }
+            // Rows shorter than a pixel's neighbours and than a block, and
+            // a wide one with a tail after its last block.
+            QTest::addRow("%s, %s, one pixel", choice.name, format.name)
+                    << favoursPaeth(format.format).copy(0, 0, 1, 1) << choice.choice << -1;
+            QTest::addRow("%s, %s, 2 x 9", choice.name, format.name)
+                    << favoursAverage(format.format).copy(0, 0, 2, 9) << choice.choice << -1;
+            QTest::addRow("%s, %s, 513 x 7", choice.name, format.name)
+                    << gradient(QSize(513, 7), format.format) << choice.choice << -1;
+        }
+        QTest::addRow("%s, fading disc", choice.name) << fadingDisc(150) << choice.choice << -1;
+        QTest::addRow("%s, repeated rows", choice.name) << repeatedRows() << choice.choice << 2;
+    }
+}
+
+// The picture comes back from the file whole and streamed, in the colour type
+// the writer gives it, whichever filter each row got.
+void tst_PngEncoder::filtersRoundTrip()
+{
+    QFETCH(QImage, picture);
+    QFETCH(PngEncoder::FilterChoice, choice);
+    QFETCH(int, used);
+
+    const bool alpha = picture.hasAlphaChannel();
+    for (const qint64 wholeLimit : { PngEncoder::DefaultWholeLimit, qint64(0) }) {
+        const QByteArray bytes = PngEncoder::encode(picture, { choice, PngEncoder::ByBusyBytes }, wholeLimit);
+        QVERIFY(!bytes.isEmpty());
+        QCOMPARE(decoded(bytes), picture.convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(bytes.mid(8, 33), qtEncoding(picture).mid(8, 33)); // IHDR: size, depth, colour type
+        QCOMPARE(int(bytes.at(25)), alpha ? 6 : 2);
+
+        const QVector<int> filters = rowFilters(bytes, picture.width(), picture.height(), alpha ? 4 : 3);
+        QCOMPARE(filters.size(), picture.height());
+        for (const int filter : filters)
+            QVERIFY2(filter >= 0 && filter <= 4, qPrintable(QString::number(filter)));
+        if (choice == PngEncoder::FilterChoice::SubOrUp)
+            QVERIFY(std::all_of(filters.begin(), filters.end(), [](int filter) { return filter == 1 || filter == 2; }));
+        if (used >= 0)
+            QVERIFY2(filters.contains(used), qPrintable(QStringLiteral("no row with filter %1").arg(used)));
+    }
+}
+
+void tst_PngEncoder::levelsRoundTrip_data()
+{
+    QTest::addColumn<int>("level");
+    for (int level = 1; level <= 12; ++level)
+        QTest::addRow("level %d", level) << level;
+    // Out of range, taken as the nearest level.
+    QTest::newRow("level 13") << 13;
+    QTest::newRow("by busy bytes") << int(PngEncoder::ByBusyBytes);
+    QTest::newRow("by size") << int(PngEncoder::BySize);
+}
+
+void tst_PngEncoder::levelsRoundTrip()
+{
+    QFETCH(int, level);
+
+    QImage picture = fadingDisc(120);
+    picture.setPixel(3, 4, qRgba(1, 2, 3, 4));
+    const QByteArray bytes = PngEncoder::encode(picture, { PngEncoder::FilterChoice::SubOrUp, level });
+    QVERIFY(!bytes.isEmpty());
+    QCOMPARE(decoded(bytes), picture);
+}
+
+// The fewer bytes that are not zero after filtering, the more effort, unless
+// they are the small differences of a smooth picture; every level is one
+// that libdeflate has.
+void tst_PngEncoder::levelFollowsBusyBytes()
+{
+    int previous = 12;
+    for (const qint64 busy : { qint64(0), qint64(1000), qint64(20000), qint64(20001), qint64(100001),
+                               qint64(500001), qint64(1) << 40 }) {
+        const int level = PngEncoder::levelFor(busy, busy * 3);
+        QVERIFY2(level >= 1 && level <= previous, qPrintable(QString::number(busy)));
+        previous = level;
+    }
+    QVERIFY(PngEncoder::levelFor(1000, 3000) > PngEncoder::levelFor(qint64(1) << 40, qint64(3) << 40));
+    // Smooth: differences of ±1 on average.
+    QVERIFY(PngEncoder::levelFor(1000, 1000) < PngEncoder::levelFor(1000, 3000));
+
+    // A plain launch image of millions of bytes but for its icon, a shape
+    // of hard edges, gets the effort of an icon; a busy picture of the same
+    // size does not.
+    QImage plain(1280, 1920, QImage::Format_RGB32);
+    plain.fill(QColor(0x1d, 0x3b, 0x8f));
+    QPainter painter(&plain);
+    painter.drawImage(QPoint(448, 878), favoursPaeth(QImage::Format_RGB32).scaled(384, 164));
+    painter.end();
+    const QImage busy = noise(QImage::Format_RGB32, plain.size());
+    QVERIFY(PngEncoder::encode(plain).size() < PngEncoder::encode(plain, { PngEncoder::FilterChoice::SubOrUp, 4 }).size());
+    QCOMPARE(decoded(PngEncoder::encode(busy)), busy.convertToFormat(QImage::Format_ARGB32));
 }
 
 QTEST_MAIN(tst_PngEncoder)
