@@ -9,6 +9,7 @@ import Varnex.Hostkit.Desktop 1.0
 
 import "../Private" as Private
 import "toolcontext.js" as ToolContext
+import "../Private/toolwindow.js" as ToolWindow
 
 // The window of a suite tool: the header with the tool's icon, title and
 // buttons, the user button and panel; one portal connection signed in
@@ -203,27 +204,9 @@ ApplicationWindow {
 
     // Helpers
 
-    // The help file for `prefix` (relative to the HTML folder) in the
-    // user's language: prefix_de_DE.html, else prefix_de.html, else another
-    // country's prefix_de_??.html, else the English one.
+    // The help file for `prefix` (relative to the HTML folder) in the user's language.
     function getHtmlFileName(prefix) {
-        var localeName = localeInfo && localeInfo.name ? String(localeInfo.name).replace(/-/g, "_") : ""
-        var language = localeName.substring(0, 2)
-        var name = prefix + "_" + localeName + ".html"
-        if (localeName !== "" && htmlFolder.fileExists(name))
-            return name
-        name = prefix + "_" + language + ".html"
-        if (language !== "" && htmlFolder.fileExists(name))
-            return name
-        if (language !== "") {
-            var slash = prefix.lastIndexOf("/")
-            var subfolder = slash >= 0 ? prefix.substring(0, slash) : ""
-            var folder = subfolder !== "" ? Hostkit.fileFolder(htmlFolder.filePath(subfolder)) : htmlFolder
-            var names = folder.fileNames(prefix.substring(slash + 1) + "_" + language + "_??.html")
-            if (names.length > 0)
-                return (subfolder !== "" ? subfolder + "/" : "") + names[0]
-        }
-        return prefix + "_en.html"
+        return ToolWindow.helpFileName(prefix, localeInfo ? localeInfo.name : "", htmlFolder, Hostkit.fileFolder)
     }
 
     function readHelpFile(prefix) {
@@ -292,10 +275,7 @@ ApplicationWindow {
     }
 
     function rot13(text) {
-        return String(text).replace(/[A-Za-z]/g, function (letter) {
-            var base = letter <= "Z" ? 65 : 97
-            return String.fromCharCode((letter.charCodeAt(0) - base + 13) % 26 + base)
-        })
+        return ToolWindow.rot13(text)
     }
 
     function sf(value) {
@@ -308,15 +288,10 @@ ApplicationWindow {
         Qt.openUrlExternally(url)
     }
 
-    // The portal search of the gallery: the user's apps, those shared with
-    // the user, and the public ones of the suite's group and of the user's
-    // organisation.
+    // The portal search of the gallery.
     function gallerySearchQuery() {
-        var orgId = portalConnection.user && portalConnection.user.orgId ? String(portalConnection.user.orgId) : ""
-        return ("((type:\"Native Application\" AND NOT type:\"Native Application Installer\") OR "
-                + "(tags:\"app\" AND tags:\"qml\" AND type:\"Code Sample\")) AND "
-                + "(access:shared OR access:private OR access:org OR (group:%1 AND access:public) OR "
-                + "(orgid:%2 AND access:public))").arg(toolConfig.brimforgeAppsPublicGroupId).arg(orgId)
+        var user = portalConnection.user
+        return ToolWindow.gallerySearchQuery(toolConfig.brimforgeAppsPublicGroupId, user ? user.orgId : "")
     }
 
     function hostCommandLine() {
