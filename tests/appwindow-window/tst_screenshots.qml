@@ -59,7 +59,9 @@ AppWindowTestCase {
     }
 
     function settleFrame() {
-        // Thumbnails and the busy indicator load and spin on their own.
+        // Thumbnails and the busy indicator load and spin on their own. A
+        // window with nothing left to redraw renders no frame: ask for one.
+        window.update()
         waitForRendering(window.contentItem, 5000)
         wait(300)
     }

@@ -89,6 +89,9 @@ PortalTestCase {
     function waitMessage(window, title) {
         var box = window.messageBox
         tryCompare(box, "opened", true, waitMs, "a message box " + (title || ""))
+        // A window with nothing left to redraw renders no frame, and the
+        // wait would last its whole time-out: ask for one.
+        window.update()
         waitForRendering(box.footer)
         if (title !== undefined)
             compare(box.title, title)

@@ -34,6 +34,8 @@ ToolWindowTestCase {
 
     function shoot(window, name) {
         settleSideBar(window)
+        // A window with nothing left to redraw renders no frame: ask for one.
+        window.update()
         waitForRendering(window.contentItem)
         var image = grabImage(window.contentItem)
         image.save(name + ".png")
@@ -102,6 +104,7 @@ ToolWindowTestCase {
         window.itemProgress.show("Downloading Field Notes")
         window.itemProgress.percentage = 42
         window.itemProgress.secondsRemaining = 59
+        window.update()
         waitForRendering(window.itemProgress)
         grabImage(window.itemProgress).save("toolwindow-" + data.direction + "-progress.png")
         window.itemProgress.hide()
