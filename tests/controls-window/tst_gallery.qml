@@ -20,7 +20,9 @@ TestCase {
 
     function settle() {
         // Busy indicators keep animating; what matters is that a frame with
-        // the new state has been drawn.
+        // the new state has been drawn. A window with nothing left to redraw
+        // renders no frame: ask for one.
+        testCase.Window.window.update()
         waitForRendering(gallery, 5000)
         wait(150)
     }

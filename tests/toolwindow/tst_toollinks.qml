@@ -12,7 +12,7 @@ ToolWindowTestCase {
 
     function init() {
         resetSharedRecord()
-        verify(testHost.removeFile(marker))
+        verify(testHost.removePath(marker))
     }
 
     function markerText() {

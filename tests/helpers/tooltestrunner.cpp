@@ -1,21 +1,34 @@
-// Runs the Qt Quick Tests of tests/appwindow: the app window, its gallery,
-// update check and tool actions, through the real plugin and host layer,
-// against the local portal (portal/localportal.py) and a local documentation
-// site (docsite.py), both started once for the run.
+// Runs the Qt Quick Tests of a folder that tests what a suite tool shows:
+// the portal components, the app window and the older tool window, through
+// the real plugin and host layer. One run starts, once, what those tests talk
+// to: the local portal (portal/localportal.py) over HTTP and over TLS, and a
+// local documentation site (docsite.py). The web engine serves
+// the sign-in page; the suite's real shared memory is shared with second
+// tool processes that the console QML host runs.
 //
 // QML gets, as context properties:
-//   localPortalUrl   the local portal's base URL
-//   docSiteUrl       the documentation site's base URL; it serves the files
-//                    under docSiteFolder
-//   docSiteFolder    where the tests put the site's files
-//   temporaryFolder  a folder of the run's own
-//   testHost         the hosting tool's side (see TestHost)
+//   localPortalUrl     the local portal's base URL (also exported to child
+//                      processes as LOOMWRIGHT_PORTAL_URL)
+//   localTlsPortalUrl  a second portal on HTTPS with a certificate of its own,
+//                      which nothing trusts
+//   docSiteUrl         the documentation site's base URL; it serves the files
+//                      under docSiteFolder
+//   docSiteFolder      where the tests put the site's files
+//   temporaryFolder    a folder of the run's own
+//   processRunner      the console QML host, for a second tool process
+//   signInPeer, toolWindowPeer
+//                      the QML programs that such a process runs
+//   logCapture         records every log line of the process while capturing
+//   testHost           the hosting tool's side (see TestHost)
 // and the context names of a hosting tool, as the console host sets them:
-// commandLine, productVersion, toolsPath, localeOptionName,
-// highDpiOptionName, useExternalCodeEditor. Each test file starts with the
-// defaults set in qmlEngineAvailable().
-#include "../helpers/localportal.h"
-#include "toolcommandline.h"
+// commandLine (no arguments), productVersion "3.4.2", toolsPath (a folder of
+// the run's own that holds one tool, "console": a script that writes, beside
+// itself, "console.ran" with its parent's process id and its arguments),
+// localeOptionName, highDpiOptionName, useExternalCodeEditor. Each test file
+// starts with these defaults.
+#include "localportal.h"
+#include "logcapture.h"
+#include "examples/processrunner/toolcommandline.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,12 +50,13 @@
 
 // What the hosting tool does around a window, for the tests to drive: its
 // context names, its command line, its language, and the end of the
-// application (Qt.quit() is counted here instead of ending the test run);
+// application (Qt.quit() is counted here instead of ending the test file);
 // plus the files that a test lays out for the window to find.
 class TestHost : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(int quitCount READ quitCount NOTIFY quitCountChanged)
+    Q_PROPERTY(qint64 processId READ processId CONSTANT)
 
 public:
     void attach(QQmlEngine *engine, const QString &toolsPath)
@@ -57,17 +71,16 @@ public:
         context->setContextProperty(QStringLiteral("localeOptionName"), ToolCommandLine::localeOption());
         context->setContextProperty(QStringLiteral("highDpiOptionName"), ToolCommandLine::highDpiOption());
         context->setContextProperty(QStringLiteral("useExternalCodeEditor"), false);
-        // The test runner ends a test file when its engine asks to quit:
-        // here the window's quit is something to observe.
         QObject::disconnect(engine, &QQmlEngine::quit, nullptr, nullptr);
         QObject::connect(engine, &QQmlEngine::quit, this, [this] {
             ++m_quitCount;
             Q_EMIT quitCountChanged();
         });
-        m_translator.reset();
+        setLanguage(QString());
     }
 
     int quitCount() const { return m_quitCount; }
+    qint64 processId() const { return QCoreApplication::applicationPid(); }
 
     // Sets a context name; an undefined value stands for a name the host
     // does not provide.
@@ -84,9 +97,11 @@ public:
     }
 
     // Translates the plugin's texts into `locale` from now on (an empty
-    // name: back to the source texts): texts that QML asks for afterwards,
-    // in windows made afterwards and in functions called afterwards.
-    Q_INVOKABLE bool setLanguage(const QString &locale)
+    // name: back to the source texts); false when there is no catalogue.
+    // Without `retranslate` only texts that QML asks for afterwards are
+    // translated (in windows made and functions called afterwards): the
+    // engine's bindings stay as they are, a test case's own included.
+    Q_INVOKABLE bool setLanguage(const QString &locale, bool retranslate = false)
     {
         m_translator.reset();
         bool loaded = true;
@@ -96,10 +111,12 @@ public:
             if (loaded && QCoreApplication::installTranslator(translator.get()))
                 m_translator = std::move(translator);
         }
+        if (m_engine && retranslate)
+            m_engine->retranslate();
         return loaded;
     }
 
-    Q_INVOKABLE bool writeFile(const QString &path, const QString &text, bool executable = false)
+    Q_INVOKABLE bool writeFile(const QString &path, const QString &text, bool executable = false) const
     {
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
@@ -122,6 +139,7 @@ public:
 
     Q_INVOKABLE bool makeFolder(const QString &path) const { return QDir().mkpath(path); }
 
+    // A file, or a folder with everything in it; true when it is gone.
     Q_INVOKABLE bool removePath(const QString &path) const
     {
         const QFileInfo info(path);
@@ -167,19 +185,20 @@ public Q_SLOTS:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         engine->addImportPath(QStringLiteral(LOOMWRIGHT_QML_DIR));
-        if (!m_portal.isRunning() && !m_portal.start())
-            std::fprintf(stderr, "The local portal did not start: %s\n", qPrintable(m_portal.errorString()));
-        const QString siteFolder = m_temporaryFolder.filePath(QStringLiteral("site"));
-        if (m_docSiteUrl.isEmpty())
-            startDocSite(siteFolder);
+        startServers();
         const QString toolsPath = m_temporaryFolder.filePath(QStringLiteral("tools"));
-        QDir().mkpath(toolsPath);
+        makeConsoleTool(toolsPath);
 
         QQmlContext *context = engine->rootContext();
         context->setContextProperty(QStringLiteral("localPortalUrl"), m_portal.url().toString());
+        context->setContextProperty(QStringLiteral("localTlsPortalUrl"), m_tlsPortal.url().toString());
         context->setContextProperty(QStringLiteral("docSiteUrl"), m_docSiteUrl);
-        context->setContextProperty(QStringLiteral("docSiteFolder"), siteFolder);
+        context->setContextProperty(QStringLiteral("docSiteFolder"), docSiteFolder());
         context->setContextProperty(QStringLiteral("temporaryFolder"), m_temporaryFolder.path());
+        context->setContextProperty(QStringLiteral("processRunner"), QStringLiteral(LOOMWRIGHT_PROCESSRUNNER));
+        context->setContextProperty(QStringLiteral("signInPeer"), QStringLiteral(LOOMWRIGHT_SIGNIN_PEER));
+        context->setContextProperty(QStringLiteral("toolWindowPeer"), QStringLiteral(LOOMWRIGHT_TOOLWINDOW_PEER));
+        context->setContextProperty(QStringLiteral("logCapture"), &m_logCapture);
         context->setContextProperty(QStringLiteral("testHost"), &m_host);
         m_host.attach(engine, toolsPath);
     }
@@ -187,15 +206,34 @@ public Q_SLOTS:
     void cleanupTestCase()
     {
         m_portal.stop();
+        m_tlsPortal.stop();
         stopDocSite();
     }
 
 private:
-    void startDocSite(const QString &folder)
+    QString docSiteFolder() const { return m_temporaryFolder.filePath(QStringLiteral("site")); }
+
+    // Once for the run; each test file sets them up as it needs through
+    // their controls and files.
+    void startServers()
     {
-        QDir().mkpath(folder);
+        if (!m_portal.isRunning()) {
+            if (m_portal.start())
+                m_portal.exportUrl();
+            else
+                std::fprintf(stderr, "The local portal did not start: %s\n", qPrintable(m_portal.errorString()));
+        }
+        if (!m_tlsPortal.isRunning() && !m_tlsPortal.start({ QStringLiteral("--tls") }))
+            std::fprintf(stderr, "The TLS portal did not start: %s\n", qPrintable(m_tlsPortal.errorString()));
+        if (m_docSiteUrl.isEmpty())
+            startDocSite();
+    }
+
+    void startDocSite()
+    {
+        QDir().mkpath(docSiteFolder());
         m_docSite.setProgram(QStringLiteral(LOOMWRIGHT_PYTHON));
-        m_docSite.setArguments({QStringLiteral(LOOMWRIGHT_DOCSITE), folder});
+        m_docSite.setArguments({ QStringLiteral(LOOMWRIGHT_DOCSITE), docSiteFolder() });
         m_docSite.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_docSite.start();
         if (m_docSite.waitForStarted(30000)) {
@@ -219,13 +257,33 @@ private:
         }
     }
 
+    static void makeConsoleTool(const QString &toolsPath)
+    {
+        QDir().mkpath(toolsPath);
+        QFile tool(toolsPath + QStringLiteral("/console"));
+        if (tool.exists())
+            return;
+        if (!tool.open(QIODevice::WriteOnly)) {
+            std::fprintf(stderr, "Cannot write %s\n", qPrintable(tool.fileName()));
+            return;
+        }
+        tool.write("#!/bin/sh\n"
+                   "# A stand-in suite tool: says that it ran, whose child it is and with what.\n"
+                   "printf 'ppid %s\\nargs %s\\n' \"$PPID\" \"$*\" > \"$0.ran.part\"\n"
+                   "mv \"$0.ran.part\" \"$0.ran\"\n");
+        tool.close();
+        tool.setPermissions(tool.permissions() | QFile::ExeOwner | QFile::ExeUser);
+    }
+
     LocalPortal m_portal;
+    LocalPortal m_tlsPortal;
     QProcess m_docSite;
     QString m_docSiteUrl;
     QTemporaryDir m_temporaryFolder;
+    LogCapture m_logCapture;
     TestHost m_host;
 };
 
-QUICK_TEST_MAIN_WITH_SETUP(appwindow, Setup)
+QUICK_TEST_MAIN_WITH_SETUP(tooltest, Setup)
 
-#include "appwindowtestrunner.moc"
+#include "tooltestrunner.moc"
