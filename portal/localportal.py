@@ -16,6 +16,7 @@ import html
 import http
 import io
 import json
+import mimetypes
 import os
 import secrets
 import select
@@ -659,7 +660,35 @@ class Handler(BaseHTTPRequestHandler):
             return self.user_content(parts[2], parts[3:])
         if parts[:2] == ["content", "items"] and len(parts) >= 3:
             return self.content_item(parts[2], parts[3:])
+        if self.server.site_folder:
+            site_file = self.site_file()
+            if site_file:
+                return self.send_site_file(site_file)
+            # As a web site answers for a page it does not have.
+            return self.send_body(404, b"Not Found", "text/plain; charset=utf-8")
         self.send_error_answer(400, "Unable to process request: no such resource", form="status")
+
+    # The --site folder: a documentation site beside the portal (the version
+    # list of the update check, the download page), for demos without internet.
+
+    def site_file(self):
+        """The file of the --site folder at the request's path, or None. A
+        folder stands for its index.html; nothing outside the folder is served."""
+        folder = self.server.site_folder
+        path = os.path.realpath(os.path.join(folder, self.route.lstrip("/")))
+        if path != folder and not path.startswith(folder + os.sep):
+            return None
+        if os.path.isdir(path):
+            path = os.path.join(path, "index.html")
+        return path if os.path.isfile(path) else None
+
+    def send_site_file(self, path):
+        with open(path, "rb") as file:
+            body = file.read()
+        content_type = mimetypes.guess_type(path)[0] or "application/octet-stream"
+        if content_type.startswith("text/") or content_type == "application/json":
+            content_type += "; charset=utf-8"
+        self.send_body(200, body, content_type)
 
     # Pages for people
 
@@ -993,6 +1022,7 @@ class Handler(BaseHTTPRequestHandler):
 class PortalServer(ThreadingHTTPServer):
     daemon_threads = True
     tls = None
+    site_folder = None
 
     def process_request_thread(self, request, client_address):
         if self.tls is not None:
@@ -1034,11 +1064,14 @@ def main():
     parser.add_argument("--no-demo", action="store_true", help="start without the demo users and apps")
     parser.add_argument("--watch-stdin", action="store_true", help="also stop when standard input closes")
     parser.add_argument("--quiet", action="store_true", help="print nothing but the URL")
+    parser.add_argument("--site", metavar="FOLDER",
+                        help="also serve the files under FOLDER at paths that are not the portal's own")
     options = parser.parse_args()
 
     portal = Portal(options)
     server = PortalServer((options.host, options.port), Handler)
     server.portal = portal
+    server.site_folder = os.path.realpath(options.site) if options.site else None
     folder = None
     scheme = "http"
     if options.tls:

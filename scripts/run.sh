@@ -12,19 +12,41 @@
 #   scripts/run.sh --run PROGRAM [ARGUMENTS...]
 #                                 starts PROGRAM through the plugin and
 #                                 streams its output
+#   scripts/run.sh --tool [--demo] [--locale NAME] [PICTURE] [OUTPUT_FOLDER]
+#                                 the same job in a window, the sample tool
+#                                 loomwright-sampletool; --demo signs in to a
+#                                 portal on this machine (needs a display)
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$top/scripts/setup.sh"
 
-# The plugin's picture operations need a GUI application, which needs no
-# display on this platform.
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+# A window needs a display; say how to get one before building anything.
+if [ "${1:-}" = "--tool" ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "scripts/run.sh --tool opens a window, and there is no display (DISPLAY, WAYLAND_DISPLAY)." >&2
+    echo "Run it under a virtual one:  xvfb-run -a scripts/run.sh --tool --demo" >&2
+    exit 2
+fi
+
+"$top/scripts/setup.sh"
 # Qt wants a private runtime folder; a root shell on a server has none.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     export XDG_RUNTIME_DIR="/tmp/runtime-$(id -u)"
     mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
 fi
+
+if [ "${1:-}" = "--tool" ]; then
+    shift
+    # Chromium, which shows the sign-in page, refuses to run as root with
+    # its sandbox.
+    if [ "$(id -u)" -eq 0 ]; then
+        export QTWEBENGINE_DISABLE_SANDBOX=1
+    fi
+    exec "$top/build/examples/sampletool/loomwright-sampletool" "$@"
+fi
+
+# The plugin's picture operations need a GUI application, which needs no
+# display on this platform.
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 host="$top/build/examples/processrunner/loomwright-processrunner"
 
 if [ "${1:-}" = "--run" ]; then

@@ -7,11 +7,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("IconSetJob", text);
-}
-
 bool createAppIcon(QObject *facade, const QString &os, const QString &picture, const QString &target,
                    const QVariantMap &options)
 {
@@ -71,8 +66,10 @@ QVector<IconSetCall> IconSetJob::calls(const IconSetRequest &request)
     insertIfGiven(&installerOptions, QStringLiteral("overlayImage"), request.installerOverlayImage);
 
     const QString picture = request.picture;
-    const QString appIcon = tr("app icon");
-    const QString launchImages = tr("launch images");
+    // The step names go into the plugin's catalogues; the sample tool shows
+    // them while it works.
+    const QString appIcon = QCoreApplication::translate("IconSetJob", "app icon");
+    const QString launchImages = QCoreApplication::translate("IconSetJob", "launch images");
     // A folder set per platform, and the single files of the desktop icons.
     const auto iconCall = [&](const QString &os, const QString &file) {
         return IconSetCall{os, appIcon, [os, picture, file, iconOptions](QObject *facade, const QString &folder) {
@@ -96,7 +93,7 @@ QVector<IconSetCall> IconSetJob::calls(const IconSetRequest &request)
             result.append(iconCall(platform, QStringLiteral("app.icns")));
         } else if (platform == QLatin1String("android")) {
             result.append(iconCall(platform, QString()));
-            result.append({platform, tr("adaptive background"), [picture](QObject *facade, const QString &folder) {
+            result.append({platform, QCoreApplication::translate("IconSetJob", "adaptive background"), [picture](QObject *facade, const QString &folder) {
                                return createAdaptiveBackground(facade, picture, folder);
                            }});
             result.append(launchCall(platform, launchOptions));

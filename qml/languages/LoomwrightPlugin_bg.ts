@@ -279,6 +279,79 @@ Would you like to download it again?</source>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Първо изберете изображение.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>Няма изображение в %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 е папка; изберете файл с изображение.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>%1 не може да се прочете като изображение: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Изберете поне една платформа.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>„%1“ не е цвят; използвайте име като white или код като #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Изберете изходна папка.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 е файл; изберете папка за наборите.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>Нищо не може да се запише в %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>Изображението е %1 × %2 пиксела и не е квадратно: иконите го допълват до квадрат.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>Изображението е %1 × %2 пиксела: иконите до %3 × %3 се увеличават и изглеждат размазани.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>Неизвестна платформа: %1</numerusform>
+            <numerusform>%n неизвестни платформи: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Папката %1 не може да бъде създадена.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>икона на приложението</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>изображения за стартовия екран</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>адаптивен фон</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -338,6 +411,219 @@ Would you like to download it again?</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 Б</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 КиБ</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 МиБ</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Резултати</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>Изображенията за избраните платформи се показват тук след „Генериране“.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n файл</numerusform>
+            <numerusform>%n файла</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Всички набори са създадени: %1 в %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Не всички набори са създадени; записано: %1 в %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n размер, до %1 × %2 px</numerusform>
+            <numerusform>%n размера, до %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Примерно изображение</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>Примерното изображение не може да бъде записано.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Нищо не е генерирано</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Няма какво да се създаде.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Генериране на набори от икони</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Всички набори са създадени: %n файл.</numerusform>
+            <numerusform>Всички набори са създадени: %n файла.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Неуспешно генериране</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>%n набор не можа да бъде създаден. Показани са файловете на останалите набори; причините ще намерите в журнала.</numerusform>
+            <numerusform>%n набора не можаха да бъдат създадени. Показани са файловете на останалите набори; причините ще намерите в журнала.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Набори от икони</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тъмна тема</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Приложения (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Приложения</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>Няма намерени приложения в %1.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>Влезте чрез потребителския бутон, за да видите приложенията си в %1.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Избор на изображение</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Изображения (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Всички файлове (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Избор на изходна папка</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Store</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Изображения за инсталатора</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Все още няма изображение: изберете или го пуснете върху прозореца.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Избор…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Платформи</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Опции</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Изходна папка</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Избор на изходна папка</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Генериране</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>Използване на примерното изображение на проекта</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Фон на иконата</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Фон на стартовия екран</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По подразбиране</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Примерно изображение</translation>
     </message>
 </context>
 <context>

@@ -281,6 +281,80 @@ Chcete ji stáhnout znovu?</translation>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Nejprve vyberte obrázek.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>V umístění %1 není žádný obrázek.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 je složka; vyberte soubor obrázku.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>%1 nelze přečíst jako obrázek: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Vyberte alespoň jednu platformu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>„%1“ není barva; použijte název, například white, nebo kód, například #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Vyberte výstupní složku.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 je soubor; vyberte složku pro sady.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>Do %1 nelze nic zapsat: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>Obrázek má rozměry %1 × %2 px a není čtvercový: ikony jej doplní na čtverec.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>Obrázek má rozměry %1 × %2 px: ikony až do %3 × %3 se zvětší a budou neostré.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>Neznámá platforma: %1</numerusform>
+            <numerusform>%n neznámé platformy: %1</numerusform>
+            <numerusform>%n neznámých platforem: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Složku %1 nelze vytvořit.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>ikona aplikace</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>obrázky úvodní obrazovky</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>adaptivní pozadí</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -342,6 +416,223 @@ Chcete ji stáhnout znovu?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Výsledky</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>Obrázky zvolených platforem se zde zobrazí po kliknutí na „Generovat“.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n soubor</numerusform>
+            <numerusform>%n soubory</numerusform>
+            <numerusform>%n souborů</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Všechny sady byly vytvořeny: %1 v %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Nebyly vytvořeny všechny sady; zapsáno: %1 v %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n velikost, až %1 × %2 px</numerusform>
+            <numerusform>%n velikosti, až %1 × %2 px</numerusform>
+            <numerusform>%n velikostí, až %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Ukázkový obrázek</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>Ukázkový obrázek nelze zapsat.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Nic nebylo vygenerováno</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Není co vytvořit.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Generování sad ikon</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Všechny sady byly vytvořeny: %n soubor.</numerusform>
+            <numerusform>Všechny sady byly vytvořeny: %n soubory.</numerusform>
+            <numerusform>Všechny sady byly vytvořeny: %n souborů.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Generování se nezdařilo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>%n sadu se nepodařilo vytvořit. Zobrazují se soubory ostatních sad; důvody najdete v protokolu.</numerusform>
+            <numerusform>%n sady se nepodařilo vytvořit. Zobrazují se soubory ostatních sad; důvody najdete v protokolu.</numerusform>
+            <numerusform>%n sad se nepodařilo vytvořit. Zobrazují se soubory ostatních sad; důvody najdete v protokolu.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Sady ikon</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tmavý</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Aplikace (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Aplikace</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>Na %1 nebyly nalezeny žádné aplikace.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>Přihlaste se tlačítkem uživatele, abyste viděli své aplikace na %1.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Vybrat obrázek</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Obrázky (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Vybrat výstupní složku</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Store</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Obrázky instalačního programu</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obrázek</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Zatím žádný obrázek: vyberte ho nebo ho přetáhněte do okna.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Vybrat…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Platformy</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Výstupní složka</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Vybrat výstupní složku</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generovat</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>Použít ukázkový obrázek projektu</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Pozadí ikony</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Pozadí úvodní obrazovky</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Ukázkový obrázek</translation>
     </message>
 </context>
 <context>

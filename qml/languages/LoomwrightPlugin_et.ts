@@ -279,6 +279,79 @@ Kas soovite selle uuesti alla laadida?</translation>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Valige esmalt pilt.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>Asukohas %1 pole pilti.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 on kaust; valige pildifail.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>%1 ei saa pildina lugeda: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Valige vähemalt üks platvorm.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Valige väljundkaust.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 on fail; valige komplektide jaoks kaust.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>Tundmatu platvorm: %1</numerusform>
+            <numerusform>%n tundmatut platvormi: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Kausta %1 ei saa luua.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>rakenduse ikoon</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>käivituspildid</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>kohanduv taust</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -338,6 +411,219 @@ Kas soovite selle uuesti alla laadida?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Tulemused</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fail</numerusform>
+            <numerusform>%n faili</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Kõik komplektid loodi: %1 kaustas %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n suurus kuni %1 × %2 px</numerusform>
+            <numerusform>%n suurust kuni %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Näidispilt</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>Näidispilti ei saa kirjutada.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Midagi ei loodud</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Pole midagi luua.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Ikoonikomplektide genereerimine</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Kõik komplektid loodi: %n fail.</numerusform>
+            <numerusform>Kõik komplektid loodi: %n faili.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Genereerimine nurjus</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Ikoonikomplektid</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tume</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Rakendused (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Rakendused</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Valige pilt</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Pildid (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Kõik failid (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Valige väljundkaust</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Store</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Pilt</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Vali…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Platvormid</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Valikud</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Väljundkaust</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Vali väljundkaust</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Genereeri</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>Kasuta projekti näidispilti</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Ikooni taust</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Vaikimisi</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Näidispilt</translation>
     </message>
 </context>
 <context>

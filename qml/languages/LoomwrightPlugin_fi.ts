@@ -279,6 +279,79 @@ Haluatko ladata sen uudelleen?</translation>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Valitse ensin kuva.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>Sijainnissa %1 ei ole kuvaa.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 on kansio; valitse kuvatiedosto.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>Kohdetta %1 ei voi lukea kuvana: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Valitse vähintään yksi alusta.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>”%1” ei ole väri; käytä nimeä, kuten white, tai koodia, kuten #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Valitse tuloskansio.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 on tiedosto; valitse kansio sarjoille.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>Kohteeseen %1 ei voi kirjoittaa: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>Kuva on %1 × %2 pikseliä eikä neliön muotoinen: kuvakkeet täydentävät sen neliöksi.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>Kuva on %1 × %2 pikseliä: enintään %3 × %3 -kokoiset kuvakkeet suurennetaan, joten ne näyttävät epäteräviltä.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>Tuntematon alusta: %1</numerusform>
+            <numerusform>%n tuntematonta alustaa: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Kansiota %1 ei voi luoda.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>sovelluskuvake</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>käynnistyskuvat</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>mukautuva tausta</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -338,6 +411,219 @@ Haluatko ladata sen uudelleen?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Tulokset</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>Valittujen alustojen kuvat näkyvät tässä, kun olet valinnut Luo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n tiedosto</numerusform>
+            <numerusform>%n tiedostoa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Kaikki sarjat luotiin: %1 kansioon %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Kaikkia sarjoja ei luotu; kirjoitettiin: %1 kansioon %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n koko, enintään %1 × %2 px</numerusform>
+            <numerusform>%n kokoa, enintään %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Esimerkkikuva</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>Esimerkkikuvaa ei voi kirjoittaa.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Mitään ei luotu</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Ei mitään luotavaa.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Luodaan kuvakesarjoja</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Kaikki sarjat luotiin: %n tiedosto.</numerusform>
+            <numerusform>Kaikki sarjat luotiin: %n tiedostoa.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Luominen epäonnistui</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>%n sarja jäi luomatta. Muiden sarjojen tiedostot näytetään; syyt löytyvät lokista.</numerusform>
+            <numerusform>%n sarjaa jäi luomatta. Muiden sarjojen tiedostot näytetään; syyt löytyvät lokista.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Kuvakesarjat</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tumma</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Sovellukset (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Sovellukset</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>Sovelluksia ei löytynyt kohteesta %1.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>Kirjaudu sisään käyttäjäpainikkeella, niin näet sovelluksesi kohteessa %1.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Valitse kuva</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Kuvat (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Kaikki tiedostot (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Valitse tuloskansio</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Kauppa</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Asennusohjelman kuvat</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Kuva</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Ei vielä kuvaa: valitse kuva tai pudota se ikkunaan.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Valitse…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Alustat</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Asetukset</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Tuloskansio</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Valitse tuloskansio</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Luo</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>Käytä projektin esimerkkikuvaa</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Kuvakkeen tausta</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Käynnistysnäytön tausta</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Oletus</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Esimerkkikuva</translation>
     </message>
 </context>
 <context>

@@ -105,13 +105,13 @@
     <message>
         <source> %1 is already on your local system.
 Would you like to download it again?</source>
-        <translation> %1 כבר נמצא במערכת המקומית שלך.
+        <translation> היישום %1 כבר נמצא במערכת המקומית שלך.
 האם להוריד אותו שוב?</translation>
     </message>
     <message>
         <source> %1 is not on your local system.
 Would you like to download it now?</source>
-        <translation> %1 אינו נמצא במערכת המקומית שלך.
+        <translation> היישום %1 אינו נמצא במערכת המקומית שלך.
 האם להוריד אותו עכשיו?</translation>
     </message>
 </context>
@@ -279,6 +279,79 @@ Would you like to download it again?</source>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>יש לבחור תמונה תחילה.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>אין תמונה בנתיב %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 היא תיקייה; יש לבחור קובץ תמונה.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>לא ניתן לקרוא את %1 כתמונה: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>יש לבחור פלטפורמה אחת לפחות.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>&quot;%1&quot; אינו צבע; יש להשתמש בשם כמו white או בקוד כמו #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>יש לבחור תיקיית פלט.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 הוא קובץ; יש לבחור תיקייה עבור הערכות.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>לא ניתן לכתוב לתוך %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>גודל התמונה הוא %1 × %2 פיקסלים והיא אינה ריבועית: הסמלים משלימים אותה לריבוע.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>גודל התמונה הוא %1 × %2 פיקסלים: סמלים בגודל של עד %3 × %3 מוגדלים וייראו מטושטשים.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>פלטפורמה לא מוכרת: %1</numerusform>
+            <numerusform>%n פלטפורמות לא מוכרות: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>לא ניתן ליצור את התיקייה %1.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>סמל האפליקציה</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>תמונות מסך הפתיחה</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>רקע אדפטיבי</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -341,6 +414,219 @@ Would you like to download it again?</source>
     </message>
 </context>
 <context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>תוצאות</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>התמונות של הפלטפורמות שנבחרו יופיעו כאן לאחר לחיצה על &quot;יצירה&quot;.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>קובץ אחד</numerusform>
+            <numerusform>%n קבצים</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>כל הערכות נוצרו: %1 בתיקייה %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>לא כל הערכות נוצרו; מה שנכתב: %1 בתיקייה %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 פיקסלים</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>גודל אחד, עד %1 × %2 פיקסלים</numerusform>
+            <numerusform>%n גדלים, עד %1 × %2 פיקסלים</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>תמונה לדוגמה</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>לא ניתן לכתוב את התמונה לדוגמה.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>לא נוצר דבר</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>אין מה ליצור.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>יצירת ערכות סמלים</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>כל הערכות נוצרו: קובץ אחד.</numerusform>
+            <numerusform>כל הערכות נוצרו: %n קבצים.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>היצירה נכשלה</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>לא ניתן היה ליצור ערכה אחת. מוצגים הקבצים של שאר הערכות; הסיבות מפורטות ביומן.</numerusform>
+            <numerusform>לא ניתן היה ליצור %n ערכות. מוצגים הקבצים של שאר הערכות; הסיבות מפורטות ביומן.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>ערכות סמלים</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>כהה</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>יישומים (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>יישומים</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>לא נמצאו יישומים ב-%1.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>יש להיכנס באמצעות לחצן המשתמש כדי לראות את היישומים שלך ב-%1.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>בחירת תמונה</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>תמונות (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>כל הקבצים (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>בחירת תיקיית הפלט</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Store</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>תמונות לתוכנית ההתקנה</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>תמונה</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>עדיין אין תמונה: יש לבחור תמונה או לגרור אותה אל החלון.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>בחירה…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>פלטפורמות</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>אפשרויות</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>תיקיית פלט</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>בחירת תיקיית הפלט</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>יצירה</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>שימוש בתמונה לדוגמה של הפרויקט</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>רקע הסמל</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>רקע מסך הפתיחה</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>ברירת מחדל</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>תמונה לדוגמה</translation>
+    </message>
+</context>
+<context>
     <name>SignInButton</name>
     <message>
         <source>Sign out</source>
@@ -352,7 +638,7 @@ Would you like to download it again?</source>
     </message>
     <message>
         <source>Sign out %1</source>
-        <translation>יציאה של %1</translation>
+        <translation>יציאה מהחשבון של %1</translation>
     </message>
     <message>
         <source>Sign In</source>

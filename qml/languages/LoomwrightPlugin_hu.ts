@@ -277,6 +277,78 @@ Szeretné újra letölteni?</translation>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Először válasszon egy képet.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>Nincs kép ezen a helyen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>A(z) %1 egy mappa; válasszon egy képfájlt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>A(z) %1 nem olvasható be képként: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Válasszon legalább egy platformot.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>A(z) „%1” nem szín; használjon egy nevet, például white, vagy egy kódot, például #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Válasszon egy kimeneti mappát.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>A(z) %1 egy fájl; válasszon mappát a készleteknek.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>A(z) %1 mappába nem lehet írni: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>A kép %1 × %2 képpont, és nem négyzet alakú: az ikonok négyzetté egészítik ki.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>A kép %1 × %2 képpont: a legfeljebb %3 × %3 méretű ikonok felnagyítva, elmosódottan jelennek meg.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>%n ismeretlen platform: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>A(z) %1 mappa nem hozható létre.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>alkalmazásikon</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>indítóképek</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>adaptív háttér</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -334,6 +406,215 @@ Szeretné újra letölteni?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Eredmények</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>A kiválasztott platformok képei a „Létrehozás” után itt jelennek meg.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fájl</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Minden készlet elkészült: %1, hely: %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Nem minden készlet készült el; a kiírt fájlok: %1, hely: %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n méret, legfeljebb %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Mintakép</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>A mintakép nem írható ki.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Nem jött létre semmi</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Nincs mit létrehozni.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Ikonkészletek létrehozása</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Minden készlet elkészült: %n fájl.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>A létrehozás sikertelen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>%n készletet nem sikerült létrehozni. A többi készlet fájljai láthatók; az okokat a naplóban találja.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Ikonkészletek</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sötét</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Alkalmazások (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Alkalmazások</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>Nem található alkalmazás itt: %1.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>Jelentkezzen be a felhasználó gombbal, hogy lássa az alkalmazásait itt: %1.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Kép kiválasztása</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Képek (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Minden fájl (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Kimeneti mappa kiválasztása</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Áruház</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Telepítő képei</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Kép</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Még nincs kép: válasszon egyet, vagy húzza az ablakra.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Kiválasztás…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Platformok</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Kimeneti mappa</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Kimeneti mappa kiválasztása</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Létrehozás</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>A projekt mintaképének használata</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Ikon háttere</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Indítóképernyő háttere</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Alapértelmezett</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Mintakép</translation>
     </message>
 </context>
 <context>

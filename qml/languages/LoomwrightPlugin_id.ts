@@ -277,6 +277,78 @@ Apakah Anda ingin mengunduhnya lagi?</translation>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Pilih gambar terlebih dahulu.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>Tidak ada gambar di %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 adalah folder; pilih berkas gambar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>%1 tidak dapat dibaca sebagai gambar: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Pilih setidaknya satu platform.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>&quot;%1&quot; bukan warna; gunakan nama seperti white atau kode seperti #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Pilih folder keluaran.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 adalah berkas; pilih folder untuk set.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>Tidak ada yang dapat ditulis ke %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>Gambar berukuran %1 × %2 piksel, bukan persegi: ikon akan mengisinya hingga menjadi persegi.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>Gambar berukuran %1 × %2 piksel: ikon hingga %3 × %3 diperbesar dan akan tampak buram.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>%n platform tidak dikenal: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Folder %1 tidak dapat dibuat.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>ikon aplikasi</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>gambar pembuka</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>latar belakang adaptif</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -334,6 +406,215 @@ Apakah Anda ingin mengunduhnya lagi?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Hasil</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>Gambar untuk platform yang dipilih muncul di sini setelah &quot;Buat&quot;.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n berkas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Semua set telah dibuat: %1 di %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Tidak semua set dibuat; yang ditulis: %1 di %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n ukuran hingga %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Gambar Contoh</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>Gambar contoh tidak dapat ditulis.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Tidak Ada yang Dibuat</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Tidak ada yang perlu dibuat.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Membuat set ikon</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Semua set telah dibuat: %n berkas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Pembuatan Gagal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>%n set tidak dapat dibuat. Berkas dari set lainnya ditampilkan; lihat log untuk mengetahui penyebabnya.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Set Ikon</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Gelap</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Aplikasi (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Aplikasi</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>Tidak ada aplikasi yang ditemukan di %1.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>Masuk dengan tombol pengguna untuk melihat aplikasi Anda di %1.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Pilih Gambar</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Gambar (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Semua berkas (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Pilih Folder Keluaran</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Store</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Gambar penginstal</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Gambar</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Belum ada gambar: pilih gambar atau letakkan di jendela.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Pilih…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Platform</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opsi</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Folder keluaran</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Pilih folder keluaran</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Buat</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>Gunakan gambar contoh proyek</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Latar belakang ikon</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Latar belakang layar pembuka</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Gambar Contoh</translation>
     </message>
 </context>
 <context>

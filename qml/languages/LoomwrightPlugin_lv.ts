@@ -281,6 +281,80 @@ Vai vēlaties to lejupielādēt vēlreiz?</translation>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Vispirms izvēlieties attēlu.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Izvēlieties vismaz vienu platformu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Izvēlieties izvades mapi.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>%n nezināma platforma: %1</numerusform>
+            <numerusform>%n nezināmas platformas: %1</numerusform>
+            <numerusform>%n nezināmu platformu: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Nevar izveidot mapi %1.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>lietotnes ikona</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>palaišanas attēli</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>adaptīvais fons</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -342,6 +416,223 @@ Vai vēlaties to lejupielādēt vēlreiz?</translation>
     <message>
         <source>OK</source>
         <translation>Labi</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Rezultāti</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n datne</numerusform>
+            <numerusform>%n datnes</numerusform>
+            <numerusform>%n datņu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n izmērs, līdz %1 × %2 px</numerusform>
+            <numerusform>%n izmēri, līdz %1 × %2 px</numerusform>
+            <numerusform>%n izmēru, līdz %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Parauga attēls</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Ikonu kopas</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tumšs</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Lietotnes (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Lietotnes</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Izvēlieties attēlu</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Attēli (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Visas datnes (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Izvēlieties izvades mapi</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Store</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Attēls</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Izvēlēties…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Platformas</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcijas</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Izvades mape</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Izvēlēties izvades mapi</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Ģenerēt</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Ikonas fons</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Noklusējums</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Parauga attēls</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,79 @@ Wilt u deze opnieuw downloaden?</translation>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Kies eerst een afbeelding.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>Er is geen afbeelding op %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 is een map; kies een afbeeldingsbestand.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>%1 kan niet als afbeelding worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Kies ten minste één platform.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>‘%1’ is geen kleur; gebruik een naam zoals white of een code zoals #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Kies een uitvoermap.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 is een bestand; kies een map voor de sets.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>Er kan niets naar %1 worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>De afbeelding is %1 × %2 pixels en niet vierkant: de pictogrammen vullen haar aan tot een vierkant.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>De afbeelding is %1 × %2 pixels: pictogrammen tot %3 × %3 worden vergroot en zien er onscherp uit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>Onbekend platform: %1</numerusform>
+            <numerusform>%n onbekende platforms: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>De map %1 kan niet worden gemaakt.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>app-pictogram</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>startafbeeldingen</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>adaptieve achtergrond</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -338,6 +411,219 @@ Wilt u deze opnieuw downloaden?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultaten</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>De afbeeldingen van de gekozen platforms verschijnen hier na ‘Genereren’.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n bestand</numerusform>
+            <numerusform>%n bestanden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Alle sets zijn gemaakt: %1 in %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Niet alle sets zijn gemaakt; geschreven: %1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n formaat tot %1 × %2 px</numerusform>
+            <numerusform>%n formaten tot %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Voorbeeldafbeelding</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>De voorbeeldafbeelding kan niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Niets gegenereerd</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Er is niets te maken.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Pictogramsets genereren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Alle sets zijn gemaakt: %n bestand.</numerusform>
+            <numerusform>Alle sets zijn gemaakt: %n bestanden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Genereren mislukt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>%n set kon niet worden gemaakt. De bestanden van de andere sets worden getoond; zie het logboek voor de redenen.</numerusform>
+            <numerusform>%n sets konden niet worden gemaakt. De bestanden van de andere sets worden getoond; zie het logboek voor de redenen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Pictogramsets</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Donker</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Apps (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>Geen apps gevonden op %1.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>Meld u aan met de gebruikersknop om uw apps op %1 te zien.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Een afbeelding kiezen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Afbeeldingen (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>De uitvoermap kiezen</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Store</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Afbeeldingen voor het installatieprogramma</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Afbeelding</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Nog geen afbeelding: kies er een of sleep deze naar het venster.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Kiezen…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Platforms</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Uitvoermap</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>De uitvoermap kiezen</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Genereren</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>De voorbeeldafbeelding van het project gebruiken</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Achtergrond van pictogram</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Achtergrond van startscherm</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Voorbeeldafbeelding</translation>
     </message>
 </context>
 <context>

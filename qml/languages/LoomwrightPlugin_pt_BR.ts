@@ -179,19 +179,19 @@ Deseja baixá-lo novamente?</translation>
     </message>
     <message>
         <source>Weeks ago: %1</source>
-        <translation>Semanas atrás: %1</translation>
+        <translation>Há %1 semana(s)</translation>
     </message>
     <message>
         <source>Days ago: %1</source>
-        <translation>Dias atrás: %1</translation>
+        <translation>Há %1 dia(s)</translation>
     </message>
     <message>
         <source>Hours ago: %1</source>
-        <translation>Horas atrás: %1</translation>
+        <translation>Há %1 hora(s)</translation>
     </message>
     <message>
         <source>Minutes ago: %1</source>
-        <translation>Minutos atrás: %1</translation>
+        <translation>Há %1 minuto(s)</translation>
     </message>
     <message>
         <source>Just now</source>
@@ -271,11 +271,84 @@ Deseja baixá-lo novamente?</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation>Carregar</translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Upload an app with other Varnex Online or Varnex Portal users</source>
-        <translation>Carregar um aplicativo para outros usuários do Varnex Online ou do Varnex Portal</translation>
+        <translation>Enviar um aplicativo para compartilhar com outros usuários do Varnex Online ou do Varnex Portal</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Escolha uma imagem primeiro.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>Não há nenhuma imagem em %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 é uma pasta; escolha um arquivo de imagem.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>Não é possível ler %1 como imagem: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Escolha pelo menos uma plataforma.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>“%1” não é uma cor; use um nome como white ou um código como #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Escolha uma pasta de saída.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 é um arquivo; escolha uma pasta para os conjuntos.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>Não é possível gravar nada em %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>A imagem tem %1 × %2 pixels e não é quadrada: os ícones a completam até formar um quadrado.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>A imagem tem %1 × %2 pixels: os ícones de até %3 × %3 são ampliados e ficam borrados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>%n plataforma desconhecida: %1</numerusform>
+            <numerusform>%n plataformas desconhecidas: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>ícone do aplicativo</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>imagens de abertura</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>fundo adaptável</translation>
     </message>
 </context>
 <context>
@@ -338,6 +411,219 @@ Deseja baixá-lo novamente?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>As imagens das plataformas escolhidas aparecem aqui depois de “Gerar”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n arquivo</numerusform>
+            <numerusform>%n arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Todos os conjuntos foram criados: %1 em %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Nem todos os conjuntos foram criados; foi gravado: %1 em %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n tamanho até %1 × %2 px</numerusform>
+            <numerusform>%n tamanhos até %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Imagem de exemplo</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>Não é possível gravar a imagem de exemplo.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Nada foi gerado</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Não há nada para criar.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Gerando conjuntos de ícones</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Todos os conjuntos foram criados: %n arquivo.</numerusform>
+            <numerusform>Todos os conjuntos foram criados: %n arquivos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Falha na geração</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>%n conjunto não pôde ser criado. Os arquivos dos outros conjuntos são exibidos; consulte o log para ver os motivos.</numerusform>
+            <numerusform>%n conjuntos não puderam ser criados. Os arquivos dos outros conjuntos são exibidos; consulte o log para ver os motivos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Conjuntos de ícones</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Aplicativos (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Aplicativos</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>Nenhum aplicativo encontrado em %1.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>Entre com o botão de usuário para ver seus aplicativos em %1.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Escolher uma imagem</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Imagens (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Escolher a pasta de saída</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Loja do Windows</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Imagens do instalador</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Nenhuma imagem ainda: escolha uma ou solte-a na janela.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Plataformas</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Pasta de saída</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Escolher a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Gerar</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>Usar a imagem de exemplo do projeto</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Fundo do ícone</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Fundo da tela de abertura</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Imagem de exemplo</translation>
     </message>
 </context>
 <context>

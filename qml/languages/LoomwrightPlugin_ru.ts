@@ -74,7 +74,7 @@
     <name>AppToolWindow</name>
     <message>
         <source>Download App</source>
-        <translation>Загрузить приложение</translation>
+        <translation>Скачать приложение</translation>
     </message>
     <message>
         <source>Downloading %1</source>
@@ -82,15 +82,15 @@
     </message>
     <message>
         <source>Download Completed</source>
-        <translation>Загрузка завершена</translation>
+        <translation>Скачивание завершено</translation>
     </message>
     <message>
         <source>%1 download completed</source>
-        <translation>Загрузка приложения %1 завершена</translation>
+        <translation>Скачивание приложения %1 завершено</translation>
     </message>
     <message>
         <source>Download Error</source>
-        <translation>Ошибка загрузки</translation>
+        <translation>Ошибка скачивания</translation>
     </message>
     <message>
         <source>%1 - Select App</source>
@@ -108,13 +108,13 @@
         <source> %1 is already on your local system.
 Would you like to download it again?</source>
         <translation> Приложение %1 уже есть в вашей локальной системе.
-Загрузить его снова?</translation>
+Скачать его снова?</translation>
     </message>
     <message>
         <source> %1 is not on your local system.
 Would you like to download it now?</source>
         <translation> Приложения %1 нет в вашей локальной системе.
-Загрузить его сейчас?</translation>
+Скачать его сейчас?</translation>
     </message>
 </context>
 <context>
@@ -125,15 +125,15 @@ Would you like to download it now?</source>
 Would you like to download it now?</source>
         <translation>Приложения %1 нет в вашей локальной системе.
 
-Загрузить его сейчас?</translation>
+Скачать его сейчас?</translation>
     </message>
     <message>
         <source>%1 has been updated locally. Downloading will write over local changes.
 
 Would you like to download it again?</source>
-        <translation>Приложение %1 было изменено локально. Загрузка перезапишет локальные изменения.
+        <translation>Приложение %1 было изменено локально. Скачивание перезапишет локальные изменения.
 
-Загрузить его снова?</translation>
+Скачать его снова?</translation>
     </message>
     <message>
         <source>%1 is already on your local system.
@@ -141,11 +141,11 @@ Would you like to download it again?</source>
 Would you like to download it again?</source>
         <translation>Приложение %1 уже есть в вашей локальной системе.
 
-Загрузить его снова?</translation>
+Скачать его снова?</translation>
     </message>
     <message>
         <source>Download App</source>
-        <translation>Загрузить приложение</translation>
+        <translation>Скачать приложение</translation>
     </message>
     <message>
         <source>Downloading %1</source>
@@ -153,15 +153,15 @@ Would you like to download it again?</source>
     </message>
     <message>
         <source>Download Completed</source>
-        <translation>Загрузка завершена</translation>
+        <translation>Скачивание завершено</translation>
     </message>
     <message>
         <source>%1 download completed</source>
-        <translation>Загрузка приложения %1 завершена</translation>
+        <translation>Скачивание приложения %1 завершено</translation>
     </message>
     <message>
         <source>Download Error</source>
-        <translation>Ошибка загрузки</translation>
+        <translation>Ошибка скачивания</translation>
     </message>
     <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
@@ -258,7 +258,7 @@ Would you like to download it again?</source>
     <name>BrimforgeActionWithTool</name>
     <message>
         <source>Unable to start %1</source>
-        <translation>Не удается запустить %1</translation>
+        <translation>Не удаётся запустить %1</translation>
     </message>
 </context>
 <context>
@@ -277,7 +277,81 @@ Would you like to download it again?</source>
     </message>
     <message>
         <source>Upload an app with other Varnex Online or Varnex Portal users</source>
-        <translation>Выгрузить приложение для других пользователей Varnex Online или Varnex Portal</translation>
+        <translation>Загрузить приложение для других пользователей Varnex Online или Varnex Portal</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Сначала выберите изображение.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>По пути %1 нет изображения.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 — это папка; выберите файл изображения.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>Не удаётся прочитать %1 как изображение: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Выберите хотя бы одну платформу.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>«%1» — не цвет; укажите название, например white, или код, например #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Выберите выходную папку.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 — это файл; выберите папку для наборов.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>Не удаётся записать в %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>Изображение размером %1 × %2 пикс. не квадратное: значки дополняют его до квадрата.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>Размер изображения — %1 × %2 пикс.: значки размером до %3 × %3 будут увеличены и получатся размытыми.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>%n неизвестная платформа: %1</numerusform>
+            <numerusform>%n неизвестные платформы: %1</numerusform>
+            <numerusform>%n неизвестных платформ: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Не удаётся создать папку %1.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>значок приложения</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>изображения экрана запуска</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>адаптивный фон</translation>
     </message>
 </context>
 <context>
@@ -342,6 +416,223 @@ Would you like to download it again?</source>
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 Б</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 КиБ</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 МиБ</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>Изображения для выбранных платформ появятся здесь после нажатия кнопки «Создать».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n файл</numerusform>
+            <numerusform>%n файла</numerusform>
+            <numerusform>%n файлов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Все наборы созданы: %1 в %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Созданы не все наборы; записано: %1 в %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 пикс.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n размер, до %1 × %2 пикс.</numerusform>
+            <numerusform>%n размера, до %1 × %2 пикс.</numerusform>
+            <numerusform>%n размеров, до %1 × %2 пикс.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Пример изображения</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>Не удаётся записать пример изображения.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Ничего не создано</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Нечего создавать.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Создание наборов значков</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Все наборы созданы: %n файл.</numerusform>
+            <numerusform>Все наборы созданы: %n файла.</numerusform>
+            <numerusform>Все наборы созданы: %n файлов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Ошибка создания</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>Не удалось создать %n набор. Показаны файлы остальных наборов; причины см. в журнале.</numerusform>
+            <numerusform>Не удалось создать %n набора. Показаны файлы остальных наборов; причины см. в журнале.</numerusform>
+            <numerusform>Не удалось создать %n наборов. Показаны файлы остальных наборов; причины см. в журнале.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Наборы значков</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмная тема</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Приложения (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Приложения</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>На %1 не найдено приложений.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>Войдите с помощью кнопки пользователя, чтобы увидеть свои приложения на %1.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Выбор изображения</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Изображения (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Выбор выходной папки</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Магазин Windows</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Изображения установщика</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Изображение не выбрано: выберите его или перетащите в окно.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Выбрать…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Платформы</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Выходная папка</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Выбрать выходную папку</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>Использовать пример изображения из проекта</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Фон значка</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Фон экрана запуска</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Пример изображения</translation>
     </message>
 </context>
 <context>

@@ -281,6 +281,80 @@ Chcete ju stiahnuť znova?</translation>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Najprv vyberte obrázok.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>V umiestnení %1 nie je žiadny obrázok.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 je priečinok; vyberte súbor obrázka.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>%1 sa nedá prečítať ako obrázok: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Vyberte aspoň jednu platformu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>„%1“ nie je farba; použite názov, napríklad white, alebo kód, napríklad #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Vyberte výstupný priečinok.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 je súbor; vyberte priečinok pre sady.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>Do %1 sa nedá nič zapísať: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>Obrázok má rozmery %1 × %2 px a nie je štvorcový: ikony ho doplnia na štvorec.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>Obrázok má rozmery %1 × %2 px: ikony až do %3 × %3 sa zväčšia a budú neostré.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>Neznáma platforma: %1</numerusform>
+            <numerusform>%n neznáme platformy: %1</numerusform>
+            <numerusform>%n neznámych platforiem: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Priečinok %1 sa nedá vytvoriť.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>ikona aplikácie</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>obrázky úvodnej obrazovky</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>adaptívne pozadie</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -342,6 +416,223 @@ Chcete ju stiahnuť znova?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Výsledky</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>Obrázky zvolených platforiem sa tu zobrazia po kliknutí na „Generovať“.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n súbor</numerusform>
+            <numerusform>%n súbory</numerusform>
+            <numerusform>%n súborov</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Všetky sady boli vytvorené: %1 v %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Nevytvorili sa všetky sady; zapísané: %1 v %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n veľkosť, až %1 × %2 px</numerusform>
+            <numerusform>%n veľkosti, až %1 × %2 px</numerusform>
+            <numerusform>%n veľkostí, až %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Ukážkový obrázok</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>Ukážkový obrázok sa nedá zapísať.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Nič sa nevygenerovalo</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Nie je čo vytvoriť.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Generovanie sád ikon</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Všetky sady boli vytvorené: %n súbor.</numerusform>
+            <numerusform>Všetky sady boli vytvorené: %n súbory.</numerusform>
+            <numerusform>Všetky sady boli vytvorené: %n súborov.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Generovanie zlyhalo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>%n sadu sa nepodarilo vytvoriť. Zobrazujú sa súbory ostatných sád; dôvody nájdete v denníku.</numerusform>
+            <numerusform>%n sady sa nepodarilo vytvoriť. Zobrazujú sa súbory ostatných sád; dôvody nájdete v denníku.</numerusform>
+            <numerusform>%n sád sa nepodarilo vytvoriť. Zobrazujú sa súbory ostatných sád; dôvody nájdete v denníku.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Sady ikon</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tmavý</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Aplikácie (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Aplikácie</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>Na %1 sa nenašli žiadne aplikácie.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>Prihláste sa tlačidlom používateľa, aby ste videli svoje aplikácie na %1.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Vybrať obrázok</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Obrázky (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Všetky súbory (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Vybrať výstupný priečinok</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Store</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Obrázky inštalačného programu</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obrázok</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Zatiaľ žiadny obrázok: vyberte ho alebo ho presuňte do okna.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Vybrať…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Platformy</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Výstupný priečinok</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Vybrať výstupný priečinok</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generovať</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>Použiť ukážkový obrázok projektu</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Pozadie ikony</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Pozadie úvodnej obrazovky</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predvolené</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Ukážkový obrázok</translation>
     </message>
 </context>
 <context>

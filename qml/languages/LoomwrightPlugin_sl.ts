@@ -283,6 +283,81 @@ Ali jo želite znova prenesti?</translation>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Najprej izberite sliko.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 je mapa; izberite slikovno datoteko.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>%1 ni mogoče prebrati kot sliko: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Izberite vsaj eno platformo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Izberite izhodno mapo.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>%n neznana platforma: %1</numerusform>
+            <numerusform>%n neznani platformi: %1</numerusform>
+            <numerusform>%n neznane platforme: %1</numerusform>
+            <numerusform>%n neznanih platform: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Mape %1 ni mogoče ustvariti.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>ikona aplikacije</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>zagonske slike</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>prilagodljivo ozadje</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -346,6 +421,227 @@ Ali jo želite znova prenesti?</translation>
     <message>
         <source>OK</source>
         <translation>V redu</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Rezultati</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n datoteka</numerusform>
+            <numerusform>%n datoteki</numerusform>
+            <numerusform>%n datoteke</numerusform>
+            <numerusform>%n datotek</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n velikost, do %1 × %2 px</numerusform>
+            <numerusform>%n velikosti, do %1 × %2 px</numerusform>
+            <numerusform>%n velikosti, do %1 × %2 px</numerusform>
+            <numerusform>%n velikosti, do %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Vzorčna slika</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Ustvarjanje ni uspelo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Nabori ikon</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Temno</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Aplikacije (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Aplikacije</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Izberite sliko</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Slike (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Vse datoteke (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Izberite izhodno mapo</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Store</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Slika</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Izberi…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Platforme</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Izhodna mapa</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Izberi izhodno mapo</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Ustvari</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Ozadje ikone</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Privzeto</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Vzorčna slika</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,79 @@ Vill du ladda ned den igen?</translation>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Välj en bild först.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>Det finns ingen bild på %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 är en mapp; välj en bildfil.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>%1 kan inte läsas som en bild: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Välj minst en plattform.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>”%1” är inte en färg; använd ett namn som white eller en kod som #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Välj en utdatamapp.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 är en fil; välj en mapp för uppsättningarna.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>Det går inte att skriva något i %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>Bilden är %1 × %2 pixlar och inte kvadratisk: ikonerna fyller ut den till en kvadrat.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>Bilden är %1 × %2 pixlar: ikoner upp till %3 × %3 skalas upp och ser suddiga ut.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>Okänd plattform: %1</numerusform>
+            <numerusform>%n okända plattformar: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Mappen %1 kan inte skapas.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>appikon</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>startbilder</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>adaptiv bakgrund</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -338,6 +411,219 @@ Vill du ladda ned den igen?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultat</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>Bilderna för de valda plattformarna visas här efter ”Generera”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fil</numerusform>
+            <numerusform>%n filer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Alla uppsättningar skapades: %1 i %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Alla uppsättningar skapades inte; det som skrevs: %1 i %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n storlek upp till %1 × %2 px</numerusform>
+            <numerusform>%n storlekar upp till %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Exempelbild</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>Exempelbilden kan inte skrivas.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Inget genererades</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Det finns inget att skapa.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Genererar ikonuppsättningar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Alla uppsättningar skapades: %n fil.</numerusform>
+            <numerusform>Alla uppsättningar skapades: %n filer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Genereringen misslyckades</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>%n uppsättning kunde inte skapas. Filerna för de andra uppsättningarna visas; se loggen för orsakerna.</numerusform>
+            <numerusform>%n uppsättningar kunde inte skapas. Filerna för de andra uppsättningarna visas; se loggen för orsakerna.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Ikonuppsättningar</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Mörkt</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Appar (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Appar</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>Inga appar hittades på %1.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>Logga in med användarknappen för att se dina appar på %1.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Välj en bild</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alla filer (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Välj utdatamappen</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Store</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Bilder för installationsprogram</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Ingen bild ännu: välj en eller släpp den på fönstret.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Välj…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Plattformar</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Alternativ</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Utdatamapp</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Välj utdatamappen</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generera</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>Använd projektets exempelbild</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Ikonbakgrund</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Startskärmsbakgrund</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Exempelbild</translation>
     </message>
 </context>
 <context>

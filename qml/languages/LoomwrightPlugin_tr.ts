@@ -277,6 +277,78 @@ Yeniden indirmek ister misiniz?</translation>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Önce bir resim seçin.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>%1 konumunda resim yok.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 bir klasör; bir resim dosyası seçin.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>%1 resim olarak okunamıyor: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>En az bir platform seçin.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>&quot;%1&quot; bir renk değil; white gibi bir ad veya #1d3b8f gibi bir kod kullanın.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Bir çıktı klasörü seçin.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 bir dosya; setler için bir klasör seçin.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>%1 içine hiçbir şey yazılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>Resim %1 × %2 piksel ve kare değil: simgeler onu kareye tamamlar.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>Resim %1 × %2 piksel: %3 × %3 boyutuna kadar olan simgeler büyütülür ve bulanık görünür.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>%n bilinmeyen platform: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>%1 klasörü oluşturulamıyor.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>uygulama simgesi</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>açılış görüntüleri</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>uyarlanabilir arka plan</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -334,6 +406,215 @@ Yeniden indirmek ister misiniz?</translation>
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Sonuçlar</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>Seçilen platformların resimleri &quot;Oluştur&quot; düğmesinden sonra burada görünür.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n dosya</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Tüm setler oluşturuldu: %1, konum: %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Tüm setler oluşturulamadı; yazılanlar: %1, konum: %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n boyut, en fazla %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Örnek Resim</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>Örnek resim yazılamıyor.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Hiçbir Şey Oluşturulmadı</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Oluşturulacak bir şey yok.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Simge setleri oluşturuluyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Tüm setler oluşturuldu: %n dosya.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Oluşturma Başarısız</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>%n set oluşturulamadı. Diğer setlerin dosyaları gösteriliyor; nedenler için günlüğe bakın.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Simge Setleri</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Koyu</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Uygulamalar (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Uygulamalar</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>%1 üzerinde uygulama bulunamadı.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>%1 üzerindeki uygulamalarınızı görmek için kullanıcı düğmesiyle oturum açın.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Resim Seç</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Resimler (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Çıktı Klasörünü Seç</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Mağazası</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Yükleyici resimleri</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Resim</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Henüz resim yok: bir resim seçin veya pencereye bırakın.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Seç…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Platformlar</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Çıktı klasörü</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Çıktı klasörünü seç</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Oluştur</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>Projenin örnek resmini kullan</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Simge arka planı</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Açılış ekranı arka planı</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Varsayılan</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Örnek Resim</translation>
     </message>
 </context>
 <context>

@@ -281,6 +281,80 @@ Would you like to download it again?</source>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Спочатку виберіть зображення.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>За шляхом %1 немає зображення.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 — це папка; виберіть файл зображення.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>Не вдається прочитати %1 як зображення: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Виберіть принаймні одну платформу.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>«%1» — не колір; використайте назву, наприклад white, або код, наприклад #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Виберіть вихідну папку.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 — це файл; виберіть папку для наборів.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>Не вдається записати до %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>Зображення має розмір %1 × %2 пікс. і не квадратне: значки доповнюють його до квадрата.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>Зображення має розмір %1 × %2 пікс.: значки розміром до %3 × %3 буде збільшено, і вони виглядатимуть розмитими.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>%n невідома платформа: %1</numerusform>
+            <numerusform>%n невідомі платформи: %1</numerusform>
+            <numerusform>%n невідомих платформ: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Не вдається створити папку %1.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>значок застосунку</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>зображення екрана запуску</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>адаптивний фон</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -342,6 +416,223 @@ Would you like to download it again?</source>
     <message>
         <source>OK</source>
         <translation>Гаразд</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 Б</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 КіБ</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 МіБ</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результати</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>Зображення для вибраних платформ з’являться тут після натискання кнопки «Створити».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n файл</numerusform>
+            <numerusform>%n файли</numerusform>
+            <numerusform>%n файлів</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Усі набори створено: %1 у %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Створено не всі набори; записано: %1 у %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 пікс.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n розмір, до %1 × %2 пікс.</numerusform>
+            <numerusform>%n розміри, до %1 × %2 пікс.</numerusform>
+            <numerusform>%n розмірів, до %1 × %2 пікс.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Зразок зображення</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>Не вдається записати зразок зображення.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Нічого не створено</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Нічого створювати.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Створення наборів значків</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Усі набори створено: %n файл.</numerusform>
+            <numerusform>Усі набори створено: %n файли.</numerusform>
+            <numerusform>Усі набори створено: %n файлів.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Помилка створення</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>Не вдалося створити %n набір. Показано файли інших наборів; причини див. у журналі.</numerusform>
+            <numerusform>Не вдалося створити %n набори. Показано файли інших наборів; причини див. у журналі.</numerusform>
+            <numerusform>Не вдалося створити %n наборів. Показано файли інших наборів; причини див. у журналі.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Набори значків</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Темна тема</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Застосунки (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Застосунки</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>На %1 не знайдено застосунків.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>Увійдіть за допомогою кнопки користувача, щоб побачити свої застосунки на %1.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Вибір зображення</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Зображення (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Вибір вихідної папки</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Магазин Windows</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Зображення інсталятора</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Зображення</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Зображення ще не вибрано: виберіть його або перетягніть у вікно.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Вибрати…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Платформи</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Вихідна папка</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Вибрати вихідну папку</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>Використати зразок зображення з проєкту</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Фон значка</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Фон екрана запуску</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Зразок зображення</translation>
     </message>
 </context>
 <context>

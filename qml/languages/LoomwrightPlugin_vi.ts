@@ -277,6 +277,78 @@ Bạn có muốn tải xuống lại không?</translation>
     </message>
 </context>
 <context>
+    <name>IconSetGenerator</name>
+    <message>
+        <source>Choose a picture first.</source>
+        <translation>Hãy chọn một hình ảnh trước.</translation>
+    </message>
+    <message>
+        <source>There is no picture at %1.</source>
+        <translation>Không có hình ảnh nào tại %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; choose a picture file.</source>
+        <translation>%1 là một thư mục; hãy chọn một tệp hình ảnh.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture: %2</source>
+        <translation>Không thể đọc %1 dưới dạng hình ảnh: %2</translation>
+    </message>
+    <message>
+        <source>Choose at least one platform.</source>
+        <translation>Hãy chọn ít nhất một nền tảng.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; use a name such as white or a code such as #1d3b8f.</source>
+        <translation>&quot;%1&quot; không phải là màu; hãy dùng tên như white hoặc mã như #1d3b8f.</translation>
+    </message>
+    <message>
+        <source>Choose an output folder.</source>
+        <translation>Hãy chọn một thư mục đầu ra.</translation>
+    </message>
+    <message>
+        <source>%1 is a file; choose a folder for the sets.</source>
+        <translation>%1 là một tệp; hãy chọn một thư mục cho các bộ.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written into %1: %2</source>
+        <translation>Không thể ghi vào %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels, not square: the icons pad it to a square.</source>
+        <translation>Hình ảnh có kích thước %1 × %2 pixel, không phải hình vuông: các biểu tượng sẽ được thêm phần đệm để thành hình vuông.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.</source>
+        <translation>Hình ảnh có kích thước %1 × %2 pixel: các biểu tượng đến %3 × %3 sẽ được phóng to và trông bị mờ.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unknown platform(s): %1</source>
+        <translation>
+            <numerusform>%n nền tảng không xác định: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Không thể tạo thư mục %1.</translation>
+    </message>
+</context>
+<context>
+    <name>IconSetJob</name>
+    <message>
+        <source>app icon</source>
+        <translation>biểu tượng ứng dụng</translation>
+    </message>
+    <message>
+        <source>launch images</source>
+        <translation>hình ảnh khởi động</translation>
+    </message>
+    <message>
+        <source>adaptive background</source>
+        <translation>nền thích ứng</translation>
+    </message>
+</context>
+<context>
     <name>InlineStyledTextEdit</name>
     <message>
         <source>App</source>
@@ -334,6 +406,215 @@ Bạn có muốn tải xuống lại không?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Kết quả</translation>
+    </message>
+    <message>
+        <source>The pictures of the chosen platforms appear here after Generate.</source>
+        <translation>Hình ảnh của các nền tảng đã chọn sẽ xuất hiện ở đây sau khi nhấn &quot;Tạo&quot;.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n tệp</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every set was made: %1 in %2</source>
+        <translation>Đã tạo tất cả các bộ: %1 trong %2</translation>
+    </message>
+    <message>
+        <source>Not every set was made; what was written: %1 in %2</source>
+        <translation>Không phải tất cả các bộ đều được tạo; đã ghi: %1 trong %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n size(s) up to %1 × %2 px</source>
+        <translation>
+            <numerusform>%n kích thước, tối đa %1 × %2 px</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SampleToolWindow</name>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Hình ảnh mẫu</translation>
+    </message>
+    <message>
+        <source>The sample picture cannot be written.</source>
+        <translation>Không thể ghi hình ảnh mẫu.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing Generated</source>
+        <translation>Không có gì được tạo</translation>
+    </message>
+    <message>
+        <source>There is nothing to make.</source>
+        <translation>Không có gì để tạo.</translation>
+    </message>
+    <message>
+        <source>Generating icon sets</source>
+        <translation>Đang tạo các bộ biểu tượng</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every set was made: %n file(s).</source>
+        <translation>
+            <numerusform>Đã tạo tất cả các bộ: %n tệp.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Generation Failed</source>
+        <translation>Tạo không thành công</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) could not be made. The files of the other sets are shown; see the log for the reasons.</source>
+        <translation>
+            <numerusform>Không thể tạo %n bộ. Các tệp của những bộ khác được hiển thị; hãy xem nhật ký để biết lý do.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Icon Sets</source>
+        <translation>Bộ biểu tượng</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tối</translation>
+    </message>
+    <message>
+        <source>Apps (%1)</source>
+        <translation>Ứng dụng (%1)</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Ứng dụng</translation>
+    </message>
+    <message>
+        <source>No apps found on %1.</source>
+        <translation>Không tìm thấy ứng dụng nào trên %1.</translation>
+    </message>
+    <message>
+        <source>Sign in with the user button to see your apps on %1.</source>
+        <translation>Hãy đăng nhập bằng nút người dùng để xem các ứng dụng của bạn trên %1.</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Chọn hình ảnh</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</source>
+        <translation>Hình ảnh (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.webp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tất cả các tệp (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Chọn thư mục đầu ra</translation>
+    </message>
+</context>
+<context>
+    <name>SetupPanel</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation>macOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Windows Store</source>
+        <translation>Windows Store</translation>
+    </message>
+    <message>
+        <source>Installer pictures</source>
+        <translation>Hình ảnh trình cài đặt</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Hình ảnh</translation>
+    </message>
+    <message>
+        <source>No picture yet: choose one or drop it onto the window.</source>
+        <translation>Chưa có hình ảnh: hãy chọn một hình hoặc thả nó vào cửa sổ.</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Chọn…</translation>
+    </message>
+    <message>
+        <source>Platforms</source>
+        <translation>Nền tảng</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Tùy chọn</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Thư mục đầu ra</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Chọn thư mục đầu ra</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Tạo</translation>
+    </message>
+    <message>
+        <source>Use the project&apos;s sample picture</source>
+        <translation>Dùng hình ảnh mẫu của dự án</translation>
+    </message>
+    <message>
+        <source>Icon background</source>
+        <translation>Nền biểu tượng</translation>
+    </message>
+    <message>
+        <source>Launch background</source>
+        <translation>Nền màn hình khởi động</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Mặc định</translation>
+    </message>
+    <message>
+        <source>Sample Picture</source>
+        <translation>Hình ảnh mẫu</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 // The host layer's app types: the descriptor rules, the app list of a folder
 // and of the local portal's search, and downloads from the local portal,
 // hostile and cut ones included.
-#include "../helpers/localportal.h"
+#include "portal/localportal.h"
 #include "../helpers/testsupport.h"
 
 #include "hostkit/appinfo.h"

@@ -1,9 +1,11 @@
 // The local portal (portal/localportal.py) as the portal tests will use it:
-// started as a child through tests/helpers/localportal.h, spoken to over HTTP.
-#include "../helpers/localportal.h"
+// started as a child through portal/localportal.h, spoken to over HTTP.
+#include "portal/localportal.h"
 #include "../helpers/testchild.h"
 #include "../helpers/testsupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +16,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSslSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -75,6 +78,8 @@ private Q_SLOTS:
     void search();
     void tls_data();
     void tls();
+    void site_data();
+    void site();
     void endsWithItsParent();
 
 private:
@@ -481,6 +486,51 @@ void LocalPortalTest::tls()
         QCOMPARE(answer.error, QNetworkReply::SslHandshakeFailedError);
     }
     QVERIFY(secure.stop());
+}
+
+void LocalPortalTest::site_data()
+{
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    const QByteArray list = QByteArrayLiteral("{\"secured\": {}}");
+    QTest::newRow("a file") << str("GET") << str("/site/en/versions.json") << 200 << list;
+    QTest::newRow("a file asked for with a POST") << str("POST") << str("/site/en/versions.json") << 200 << list;
+    QTest::newRow("a folder's index page") << str("GET") << str("/site/") << 200 << QByteArrayLiteral("<p>index</p>");
+    QTest::newRow("no such file") << str("GET") << str("/site/en/missing.json") << 404 << QByteArray();
+    QTest::newRow("a climb out of the folder") << str("GET") << str("/..%2Fsecret.txt") << 404 << QByteArray();
+    QTest::newRow("the portal's own paths stay its own")
+        << str("POST") << rest(str("/portals/self")) << 200 << QByteArray();
+}
+
+void LocalPortalTest::site()
+{
+    QFETCH(QString, method);
+    QFETCH(QString, path);
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QTemporaryDir folder;
+    const QString root = folder.filePath(str("root"));
+    QVERIFY(QDir().mkpath(root + str("/site/en")));
+    const auto write = [](const QString &name, const QByteArray &text) {
+        QFile file(name);
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    };
+    QVERIFY(write(root + str("/site/en/versions.json"), "{\"secured\": {}}"));
+    QVERIFY(write(root + str("/site/index.html"), "<p>index</p>"));
+    QVERIFY(write(folder.filePath(str("secret.txt")), "secret"));
+
+    LocalPortal portal;
+    QVERIFY2(portal.start({str("--site"), root}), qPrintable(portal.errorString()));
+    const Answer answer = call(method, path, {{str("f"), str("json")}}, portal.url());
+    QCOMPARE(answer.status, status);
+    if (!body.isEmpty())
+        QCOMPARE(answer.body, body);
+    if (status == 200 && body.isEmpty())
+        QVERIFY(answer.json().contains(str("portalName")));
+    QVERIFY(!answer.body.contains("secret"));
+    QVERIFY(portal.stop());
 }
 
 void LocalPortalTest::endsWithItsParent()

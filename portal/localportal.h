@@ -1,8 +1,9 @@
-#ifndef LOOMWRIGHT_TESTS_LOCALPORTAL_H
-#define LOOMWRIGHT_TESTS_LOCALPORTAL_H
+#ifndef LOOMWRIGHT_PORTAL_LOCALPORTAL_H
+#define LOOMWRIGHT_PORTAL_LOCALPORTAL_H
 
-// The local portal (portal/localportal.py) as a child process of a test:
-// start it, read its URL, drive its test controls, stop it.
+// The local portal (portal/localportal.py) as a child process of a test or
+// of the sample tool's demo: start it, read its URL, drive its test
+// controls, stop it. Included as "portal/localportal.h".
 //
 // A target that includes this defines LOOMWRIGHT_PYTHON (the interpreter)
 // and LOOMWRIGHT_LOCALPORTAL (the script), as tests/CMakeLists.txt does for
@@ -152,4 +153,4 @@ private:
     QString m_error;
 };
 
-#endif // LOOMWRIGHT_TESTS_LOCALPORTAL_H
+#endif // LOOMWRIGHT_PORTAL_LOCALPORTAL_H
