@@ -45,7 +45,9 @@ Item {
         anchors.bottom: footer.top
         clip: true
         contentWidth: width
-        contentHeight: form.implicitHeight + 2 * BrimforgeTheme.xxLargeSpacing
+        // The form's height, not its implicit height: that one changes while the
+        // layout arranges the form, and a binding on it would loop.
+        contentHeight: form.height + 2 * BrimforgeTheme.xxLargeSpacing
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar {}
 
