@@ -48,9 +48,12 @@ Item {
                 if (root.outcome === "")
                     return qsTr("The pictures of the chosen platforms appear here after Generate.")
                 var counts = qsTr("%n file(s)", "", root.files.length) + " · " + root.byteText(root.totalBytes)
+                // A path reads left to right in every language; embedded as
+                // such, its slashes stay in place in a right-to-left sentence.
+                var folder = "\u202A" + root.outputFolder + "\u202C"
                 if (root.outcome === "complete")
-                    return qsTr("Every set was made: %1 in %2").arg(counts).arg(root.outputFolder)
-                return qsTr("Not every set was made; what was written: %1 in %2").arg(counts).arg(root.outputFolder)
+                    return qsTr("Every set was made: %1 in %2").arg(counts).arg(folder)
+                return qsTr("Not every set was made; what was written: %1 in %2").arg(counts).arg(folder)
             }
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
