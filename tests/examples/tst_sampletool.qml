@@ -184,6 +184,23 @@ TestCase {
         screenshot("ready")
     }
 
+    // What a drop or the file dialog hands over: a URL, or a path.
+    function test_01_setPicture_data() {
+        return [
+            { tag: "a file URL", location: function (path) { return "file://" + path }, taken: true },
+            { tag: "a path", location: function (path) { return path }, taken: true },
+            { tag: "nothing", location: function (path) { return "" }, taken: false }
+        ]
+    }
+
+    function test_01_setPicture(data) {
+        var sample = iconSets.samplePicture()
+        window.picture = "/earlier.png"
+        window.setPicture(data.location(sample))
+        compare(window.picture, data.taken ? sample : "/earlier.png")
+        window.picture = ""
+    }
+
     function test_1_generate() {
         chooseSampleAndTwoPlatforms()
         window.outputFolder = temporaryFolder + "/sets"
