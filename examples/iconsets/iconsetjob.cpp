@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QMetaObject>
 #include <QObject>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -109,4 +112,40 @@ QVector<IconSetCall> IconSetJob::calls(const IconSetRequest &request)
         }
     }
     return result;
+}
+
+InputCheck IconSetJob::checkPicture(const QString &path)
+{
+    InputCheck check;
+    const QFileInfo info(path);
+    QImageReader reader(path);
+    if (!info.exists()) {
+        check.fault = InputFault::Missing;
+    } else if (info.isDir()) {
+        check.fault = InputFault::IsFolder;
+    } else if (!reader.canRead()) {
+        check.fault = InputFault::Unreadable;
+        check.reason = reader.errorString();
+    } else {
+        check.size = reader.size();
+    }
+    return check;
+}
+
+InputCheck IconSetJob::checkOutputFolder(const QString &folder, const QString &probeName)
+{
+    InputCheck check;
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir()) {
+        check.fault = InputFault::IsFile;
+    } else if (!QDir().mkpath(folder)) {
+        check.fault = InputFault::CannotCreate;
+    } else {
+        QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".%1-XXXXXX").arg(probeName)));
+        if (!probe.open()) {
+            check.fault = InputFault::CannotWrite;
+            check.reason = probe.errorString();
+        }
+    }
+    return check;
 }

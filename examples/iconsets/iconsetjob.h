@@ -1,6 +1,7 @@
 #ifndef LOOMWRIGHT_EXAMPLES_ICONSETJOB_H
 #define LOOMWRIGHT_EXAMPLES_ICONSETJOB_H
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -38,7 +39,37 @@ struct IconSetCall
     std::function<bool(QObject *facade, const QString &folder)> run;
 };
 
+// Why a request's picture or output folder cannot serve, found before
+// anything is written. Each front end words it in its own voice.
+enum class InputFault {
+    None,
+    Missing,      // no picture at the path
+    IsFolder,     // a folder where a picture is expected
+    Unreadable,   // no picture that can be read (reason: the reader's words)
+    IsFile,       // a file where the output folder is expected
+    CannotCreate, // the output folder cannot be made
+    CannotWrite,  // the output folder takes no files (reason: the system's words)
+};
+
+struct InputCheck
+{
+    InputFault fault = InputFault::None;
+    QString reason;
+    // The picture's size, when it is one.
+    QSize size;
+};
+
 namespace IconSetJob {
+
+// The largest icon of any set (macOS and iOS): a smaller picture is scaled up.
+constexpr int LargestIcon = 1024;
+
+// A picture file that the sets can be made from.
+InputCheck checkPicture(const QString &path);
+
+// A folder that takes the sets: made when it is missing, and tried with a
+// file, so that a run never stops half-way for want of a folder.
+InputCheck checkOutputFolder(const QString &folder, const QString &probeName);
 
 // Every platform in the order the sets are made.
 QStringList knownPlatforms();

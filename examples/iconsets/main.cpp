@@ -19,10 +19,8 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QQmlComponent>
 #include <QQmlEngine>
-#include <QTemporaryFile>
 
 #include <cstdio>
 #include <memory>
@@ -41,8 +39,6 @@ enum ExitCode { Success = 0, SetFailed = 1, BadInput = 2 };
 
 // The colour of the sample picture's tile, the backgrounds of its sets.
 const QString SampleBackground = QStringLiteral("#1d3b8f");
-// The largest icon of any set (macOS and iOS).
-constexpr int LargestIcon = 1024;
 
 QString tr(const char *text)
 {
@@ -75,33 +71,35 @@ int refuse(const QString &message)
 // Why path is no picture that the sets can be made from; empty when it is one.
 QString pictureProblem(const QString &path, QSize *size = nullptr)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return tr("no picture at %1").arg(path);
-    if (info.isDir())
-        return tr("%1 is a folder; a picture is expected").arg(path);
-    QImageReader reader(path);
-    if (!reader.canRead())
-        return tr("cannot read %1 as a picture: %2").arg(path, reader.errorString());
+    const InputCheck check = IconSetJob::checkPicture(path);
     if (size)
-        *size = reader.size();
-    return QString();
+        *size = check.size;
+    switch (check.fault) {
+    case InputFault::Missing:
+        return tr("no picture at %1").arg(path);
+    case InputFault::IsFolder:
+        return tr("%1 is a folder; a picture is expected").arg(path);
+    case InputFault::Unreadable:
+        return tr("cannot read %1 as a picture: %2").arg(path, check.reason);
+    default:
+        return QString();
+    }
 }
 
-// Why folder cannot take the sets; empty when it can. A folder that is
-// missing is made, and one that takes no files is told before anything is
-// written.
+// Why folder cannot take the sets; empty when it can.
 QString folderProblem(const QString &folder)
 {
-    const QFileInfo info(folder);
-    if (info.exists() && !info.isDir())
+    const InputCheck check = IconSetJob::checkOutputFolder(folder, QStringLiteral("loomwright-iconsets"));
+    switch (check.fault) {
+    case InputFault::IsFile:
         return tr("%1 is a file; an output folder is expected").arg(folder);
-    if (!QDir().mkpath(folder))
+    case InputFault::CannotCreate:
         return tr("cannot make the output folder %1").arg(folder);
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".loomwright-iconsets-XXXXXX")));
-    if (!probe.open())
-        return tr("cannot write into %1: %2").arg(folder, probe.errorString());
-    return QString();
+    case InputFault::CannotWrite:
+        return tr("cannot write into %1: %2").arg(folder, check.reason);
+    default:
+        return QString();
+    }
 }
 
 struct FolderSize
@@ -274,13 +272,13 @@ int main(int argc, char *argv[])
                               .arg(pictureSize.width())
                               .arg(pictureSize.height()));
         }
-        if (pictureSize.isValid() && qMax(pictureSize.width(), pictureSize.height()) < LargestIcon) {
+        if (pictureSize.isValid() && qMax(pictureSize.width(), pictureSize.height()) < IconSetJob::LargestIcon) {
             print(stderr, tr("warning: %1 is %2 × %3; icons larger than that (up to %4 × %4) are scaled up "
                              "and look soft\n")
                               .arg(request.picture)
                               .arg(pictureSize.width())
                               .arg(pictureSize.height())
-                              .arg(LargestIcon));
+                              .arg(IconSetJob::LargestIcon));
         }
     }
 

@@ -93,12 +93,12 @@ AppWindow {
             iconBackground: iconBackground,
             launchBackground: launchBackground
         }
-        var verdict = iconSets.check(request)
-        if (verdict.problem !== "") {
-            showMessage(messageBox.iconCritical, qsTr("Nothing Generated"), verdict.problem, "", "")
+        var plan = iconSets.prepare(request)
+        if (plan.problem !== "") {
+            showMessage(messageBox.iconCritical, qsTr("Nothing Generated"), plan.problem, "", "")
             return
         }
-        var calls = iconSets.prepare(request)
+        var calls = plan.steps
         if (calls.length === 0) {
             showMessage(messageBox.iconCritical, qsTr("Nothing Generated"), qsTr("There is nothing to make."), "", "")
             return
@@ -113,8 +113,8 @@ AppWindow {
         activityOverlay.title = qsTr("Generating icon sets")
         activityOverlay.percentage = 0
         activityOverlay.show(platformLabel(steps[0]))
-        if (verdict.warnings.length > 0)
-            showToast("warning", verdict.warnings.join(" "))
+        if (plan.warnings.length > 0)
+            showToast("warning", plan.warnings.join(" "))
         stepTimer.restart()
     }
 

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLoggingCategory>
-#include <QTemporaryFile>
 #include <QUrl>
 
 #include <algorithm>
@@ -15,9 +14,6 @@
 Q_LOGGING_CATEGORY(lcSampleTool, "Loomwright.SampleTool", QtWarningMsg)
 
 namespace {
-
-// The largest icon of any set (macOS and iOS).
-constexpr int LargestIcon = 1024;
 
 // Paths from QML may be file: URLs.
 QString localPath(const QString &text)
@@ -64,16 +60,14 @@ IconSetRequest IconSetGenerator::requestOf(const QVariantMap &map) const
     return request;
 }
 
-QVariantMap IconSetGenerator::check(const QVariantMap &map)
+QVariantMap IconSetGenerator::check(const IconSetRequest &request, const QStringList &platformNames) const
 {
-    const IconSetRequest request = requestOf(map);
     QString problem;
     QStringList warnings;
-    const QFileInfo picture(request.picture);
-    QImageReader reader(request.picture);
+    const InputCheck picture = IconSetJob::checkPicture(request.picture);
     const QStringList unknown = [&] {
         QStringList names;
-        for (const QString &name : map.value(QStringLiteral("platforms")).toStringList()) {
+        for (const QString &name : platformNames) {
             if (!IconSetJob::knownPlatforms().contains(name, Qt::CaseInsensitive))
                 names.append(name);
         }
@@ -82,12 +76,12 @@ QVariantMap IconSetGenerator::check(const QVariantMap &map)
 
     if (request.picture.isEmpty())
         problem = tr("Choose a picture first.");
-    else if (!picture.exists())
+    else if (picture.fault == InputFault::Missing)
         problem = tr("There is no picture at %1.").arg(request.picture);
-    else if (picture.isDir())
+    else if (picture.fault == InputFault::IsFolder)
         problem = tr("%1 is a folder; choose a picture file.").arg(request.picture);
-    else if (!reader.canRead())
-        problem = tr("%1 cannot be read as a picture: %2").arg(request.picture, reader.errorString());
+    else if (picture.fault == InputFault::Unreadable)
+        problem = tr("%1 cannot be read as a picture: %2").arg(request.picture, picture.reason);
     else if (!unknown.isEmpty())
         problem = tr("%n unknown platform(s): %1", "", int(unknown.size())).arg(unknown.join(QStringLiteral(", ")));
     else if (request.platforms.isEmpty())
@@ -100,48 +94,47 @@ QVariantMap IconSetGenerator::check(const QVariantMap &map)
         problem = tr("Choose an output folder.");
 
     if (problem.isEmpty()) {
-        // The folder must take files before the first set is started, so
-        // that a run never stops half-way for want of a folder.
-        const QFileInfo folder(request.outputFolder);
-        if (folder.exists() && !folder.isDir()) {
+        const InputCheck folder =
+            IconSetJob::checkOutputFolder(request.outputFolder, QStringLiteral("loomwright-sampletool"));
+        if (folder.fault == InputFault::IsFile)
             problem = tr("%1 is a file; choose a folder for the sets.").arg(request.outputFolder);
-        } else if (!QDir().mkpath(request.outputFolder)) {
+        else if (folder.fault == InputFault::CannotCreate)
             problem = tr("The folder %1 cannot be created.").arg(request.outputFolder);
-        } else {
-            QTemporaryFile probe(QDir(request.outputFolder).filePath(QStringLiteral(".loomwright-sampletool-XXXXXX")));
-            if (!probe.open())
-                problem = tr("Nothing can be written into %1: %2").arg(request.outputFolder, probe.errorString());
-        }
+        else if (folder.fault == InputFault::CannotWrite)
+            problem = tr("Nothing can be written into %1: %2").arg(request.outputFolder, folder.reason);
     }
 
     if (problem.isEmpty()) {
-        const QSize size = reader.size();
+        const QSize size = picture.size;
         if (size.isValid() && size.width() != size.height())
             warnings.append(tr("The picture is %1 × %2 pixels, not square: the icons pad it to a square.")
                                 .arg(size.width())
                                 .arg(size.height()));
-        if (size.isValid() && qMax(size.width(), size.height()) < LargestIcon)
+        if (size.isValid() && qMax(size.width(), size.height()) < IconSetJob::LargestIcon)
             warnings.append(tr("The picture is %1 × %2 pixels: icons up to %3 × %3 are scaled up and look soft.")
                                 .arg(size.width())
                                 .arg(size.height())
-                                .arg(LargestIcon));
+                                .arg(IconSetJob::LargestIcon));
     } else {
         qCWarning(lcSampleTool).noquote() << "Nothing generated:" << problem;
     }
     return {{QStringLiteral("problem"), problem}, {QStringLiteral("warnings"), warnings}};
 }
 
-QVariantList IconSetGenerator::prepare(const QVariantMap &map)
+QVariantMap IconSetGenerator::prepare(const QVariantMap &map)
 {
     m_calls.clear();
-    if (!check(map).value(QStringLiteral("problem")).toString().isEmpty())
-        return {};
-    m_request = requestOf(map);
-    m_calls = IconSetJob::calls(m_request);
+    const IconSetRequest request = requestOf(map);
+    QVariantMap plan = check(request, map.value(QStringLiteral("platforms")).toStringList());
     QVariantList steps;
-    for (const IconSetCall &call : qAsConst(m_calls))
-        steps.append(QVariantMap{{QStringLiteral("platform"), call.platform}, {QStringLiteral("label"), call.label}});
-    return steps;
+    if (plan.value(QStringLiteral("problem")).toString().isEmpty()) {
+        m_request = request;
+        m_calls = IconSetJob::calls(m_request);
+        for (const IconSetCall &call : qAsConst(m_calls))
+            steps.append(QVariantMap{{QStringLiteral("platform"), call.platform}, {QStringLiteral("label"), call.label}});
+    }
+    plan.insert(QStringLiteral("steps"), steps);
+    return plan;
 }
 
 bool IconSetGenerator::run(int index, QObject *facade)

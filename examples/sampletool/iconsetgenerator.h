@@ -34,14 +34,12 @@ public:
     QStringList platforms() const;
     QString defaultOutputFolder() const;
 
-    // { problem: why nothing can be made (empty when the request is good),
-    //   warnings: [what will look worse than the picture, e.g. scaled up] }.
-    // A missing output folder is made; nothing else is written.
-    Q_INVOKABLE QVariantMap check(const QVariantMap &request);
-
-    // The calls of a good request, [{ platform, label }] in order; empty
-    // (and nothing to run) when check() finds a problem.
-    Q_INVOKABLE QVariantList prepare(const QVariantMap &request);
+    // Checks a request and prepares its calls, in one pass: { problem: why
+    // nothing can be made (empty when the request is good), warnings: [what
+    // will look worse than the picture, e.g. scaled up], steps: the calls,
+    // [{ platform, label }] in order, empty when there is a problem }. A
+    // missing output folder is made; nothing else is written.
+    Q_INVOKABLE QVariantMap prepare(const QVariantMap &request);
 
     // Runs call `index` of the prepared request through `facade` (the
     // Loomwright singleton); false when it failed or there is no such call.
@@ -65,6 +63,8 @@ public:
 
 private:
     IconSetRequest requestOf(const QVariantMap &map) const;
+    // { problem, warnings } of prepare().
+    QVariantMap check(const IconSetRequest &request, const QStringList &platformNames) const;
     QString ownFolder() const;
 
     IconSetRequest m_request;

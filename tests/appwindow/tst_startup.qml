@@ -93,20 +93,24 @@ AppWindowTestCase {
         verify(!window.appInfo.isValid)
     }
 
-    function test_cancelledPickerQuits() {
-        makeWindow()
-        cancelPicker()
-        compare(testHost.quitCount - quitsBefore, 1)
-        // The signal comes first, then the application is asked to quit.
-        compare(quitCountAtSignal, 0)
+    // A window that needs an app quits when its start-up picker is
+    // cancelled: the signal first, then the application is asked to quit.
+    // A picker opened later, or by a window that needs none, only closes.
+    function test_cancelledPicker_data() {
+        return [
+            { tag: "at start-up, an app required", properties: {}, openAgain: false, quits: 1, quitsAtSignal: 0 },
+            { tag: "opened later, no app required", properties: { appRequired: false }, openAgain: true, quits: 0,
+              quitsAtSignal: -1 }
+        ]
     }
 
-    function test_cancelledPickerWithoutQuit() {
-        makeWindow({ appRequired: false })
-        window.selectActiveApp()
+    function test_cancelledPicker(data) {
+        makeWindow(data.properties)
+        if (data.openAgain)
+            window.selectActiveApp()
         cancelPicker()
-        compare(testHost.quitCount - quitsBefore, 0)
-        compare(quitCountAtSignal, -1)
+        compare(testHost.quitCount - quitsBefore, data.quits)
+        compare(quitCountAtSignal, data.quitsAtSignal)
     }
 
     function test_pickerChoosesApp() {
