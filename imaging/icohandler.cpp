@@ -34,7 +34,8 @@ QImage prepared(const QImage &image)
     const QImage fitted = image.width() > MaxSide || image.height() > MaxSide
         ? PictureCanvas::scaled(image, QSize(MaxSide, MaxSide), Qt::KeepAspectRatio, Qt::SmoothTransformation)
         : image;
-    return fitted.convertToFormat(QImage::Format_ARGB32);
+    const QImage straight = PictureCanvas::straight(fitted);
+    return straight.hasAlphaChannel() ? straight : straight.convertToFormat(QImage::Format_ARGB32);
 }
 
 int maskRowBytes(int width)

@@ -114,12 +114,10 @@ bool IOSIcon::createiOSImage(const QImage &picture,
                 qCCritical(lcCore) << Q_FUNC_INFO << "Error scaling draw image" << scaled << pixels << pixels;
                 return false;
             }
-            result = PictureCanvas::centred(scaled, QSize(side, side), fill);
             // On an opaque colour the icon has no transparency left, and is
             // written without an alpha channel, as the App Store wants its
             // marketing icon.
-            if (fill.alpha() == 255)
-                result = std::move(result).convertToFormat(QImage::Format_RGB32);
+            result = PictureCanvas::centred(scaled, QSize(side, side), fill);
         } else {
             result = cache->pictures.scaled(QSize(side, side), Qt::KeepAspectRatio);
         }

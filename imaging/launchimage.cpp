@@ -10,8 +10,6 @@
 #include "utility/logging.h"
 #include "utility/fileutility.h"
 
-#include <QPainter>
-
 namespace {
 
 bool isOs(const QString &os, QLatin1String name)
@@ -59,8 +57,8 @@ LaunchImage::Composer::Composer(const QVariantMap &options)
     const ImageOptions::LaunchPictures pictures = ImageOptions::launchPictures(options);
     for (int role = 0; role < ImageOptions::LaunchPictureCount; ++role) {
         m_sameAs[role] = pictures.sameAs[role];
-        // Converted once into the form that smooth scaling works on: every
-        // image scales and draws from it.
+        // Converted once into the form that scaling reads: every image
+        // scales and draws from it.
         if (m_sameAs[role] == role) {
             m_pictures[role] = ScaledPictures(PictureCanvas::scalable(pictures.pictures[role]),
                                               ScaledPictures::LaunchSetBudget);
@@ -126,24 +124,14 @@ bool LaunchImage::Composer::compose(const char *function, int width, int height,
     }
 
     // An opaque canvas is written as an RGB picture, as a pixmap canvas is.
-    // A translucent colour starts from a cleared canvas and keeps its alpha.
-    const bool opaque = m_colour.alpha() == 255;
-    if (PictureLoader::withinLimit(width, height))
-        *canvas = QImage(canvasSize, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    // A translucent colour keeps its alpha.
+    *canvas = PictureCanvas::filled(canvasSize, m_colour);
     if (canvas->isNull())
         return true; // nothing to draw on: writing it fails and says so
 
-    canvas->fill(m_colour);
-    {
-        QPainter painter(canvas);
-        for (const QImage *picture : { &background, &overlay, &icon }) {
-            if (!picture->isNull())
-                painter.drawImage(PictureCanvas::centredPosition(canvasSize, picture->size()), *picture);
-        }
+    for (const QImage *picture : { &background, &overlay, &icon }) {
+        if (!picture->isNull())
+            PictureCanvas::draw(canvas, *picture, PictureCanvas::centredPosition(canvasSize, picture->size()));
     }
-    // The PNG writer takes straight ARGB32 whole but converts premultiplied
-    // pictures row by row.
-    if (!opaque)
-        *canvas = std::move(*canvas).convertToFormat(QImage::Format_ARGB32);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "imaging/pngencoder_p.h"
 
+#include "imaging/picturecanvas.h"
+
 #include <QColorSpace>
 
 #include <libdeflate.h>
@@ -586,11 +588,10 @@ QByteArray PngEncoder::encode(const QImage &picture, const Tuning &tuning, qint6
         return QByteArray();
     }
 
-    // The writer stores straight alpha, converted by Qt from whatever the
-    // picture holds, and everything else as RGB.
+    // The writer stores straight alpha, converted from whatever the picture
+    // holds, and everything else as RGB.
     const bool alpha = picture.hasAlphaChannel();
-    const QImage::Format format = alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
-    const QImage source = picture.format() == format ? picture : picture.convertToFormat(format);
+    const QImage source = PictureCanvas::straight(picture);
     if (source.isNull())
         return QByteArray();
 

@@ -24,11 +24,10 @@ public:
     bool isNull() const { return m_picture.isNull(); }
 
     // The picture that scaling into box starts from. A box that gives the
-    // picture its own size takes the picture itself, as QImage::scaled does:
-    // the round trip through premultiplied pixels would change the colour of
-    // nearly transparent ones. Any other box takes the picture in the format
-    // smooth scaling works on (PictureCanvas::scalable), converted on first
-    // use: scaling converts any other picture on every call.
+    // picture its own size takes the picture itself, which keeps its pixels
+    // as they are. Any other box takes the picture in the format that
+    // scaling reads (PictureCanvas::scalable), converted on first use:
+    // scaling converts any other picture on every call.
     const QImage &sourceFor(const QSize &box, Qt::AspectRatioMode aspectRatioMode);
 
     // The picture scaled into box with smooth transformation, as

@@ -50,6 +50,6 @@ bool WindowsIcon::createWindowsImage(const QImage &picture, QList<QImage> *image
 
     // The writer stores straight-alpha pixels; converting here spares it a
     // second conversion.
-    images->append(scaled.convertToFormat(QImage::Format_ARGB32));
+    images->append(scaled.hasAlphaChannel() ? scaled : scaled.convertToFormat(QImage::Format_ARGB32));
     return true;
 }

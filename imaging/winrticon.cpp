@@ -112,10 +112,6 @@ bool WinRTIcon::createWinRTImage(LogoSource &source,
         // An opaque colour covers the canvas, so its logo is written without
         // an alpha channel; a translucent one keeps its alpha.
         logo = PictureCanvas::centred(inner, size, source.options.background);
-        if (!logo.isNull()) {
-            logo = std::move(logo).convertToFormat(source.options.background.alpha() == 255 ? QImage::Format_RGB32
-                                                                                   : QImage::Format_ARGB32);
-        }
     } else {
         logo = source.pictures.scaled(size, aspectRatioMode);
     }
@@ -125,9 +121,5 @@ bool WinRTIcon::createWinRTImage(LogoSource &source,
         return false;
     }
 
-    // The PNG writer takes straight ARGB32 whole but converts premultiplied
-    // pictures row by row.
-    if (logo.format() == QImage::Format_ARGB32_Premultiplied)
-        logo = std::move(logo).convertToFormat(QImage::Format_ARGB32);
     return SetWriter(SetWriter::EveryFileWritten).writePng(path, logo, Q_FUNC_INFO);
 }

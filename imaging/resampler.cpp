@@ -1,0 +1,439 @@
+#include "imaging/resampler_p.h"
+
+#include <QColorSpace>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSharedPointer>
+#include <QPixelFormat>
+#include <QRgba64>
+#include <QVector>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Premultiplied red, green and blue (alpha × colour, 0 to 255 × 255) and
+// alpha (0 to 255) of each source pixel.
+constexpr int Channels = 4;
+constexpr quint32 MaxPremultiplied = 255 * 255;
+
+// n / d rounded to the nearest integer, halves up: floor((2n + d) / 2d). The
+// quotient is estimated in double precision and then corrected in integers,
+// so it is exact whatever the floating-point unit rounded, and costs no
+// division per value.
+class RoundedQuotient
+{
+public:
+    explicit RoundedQuotient(quint64 divisor)
+        : m_half(divisor), m_twice(2 * divisor), m_inverse(1.0 / double(2 * divisor))
+    {
+    }
+
+    quint32 of(quint64 n) const
+    {
+        // Every value here is below 2^62: signed conversions are single
+        // instructions where unsigned ones are not.
+        const quint64 numerator = 2 * n + m_half;
+        quint64 quotient = quint64(qint64(double(qint64(numerator)) * m_inverse));
+        // The estimate is off by less than one either way.
+        quotient -= quotient * m_twice > numerator ? 1 : 0;
+        quotient += (quotient + 1) * m_twice <= numerator ? 1 : 0;
+        return quint32(quotient);
+    }
+
+private:
+    quint64 m_half;
+    quint64 m_twice;
+    double m_inverse;
+};
+
+// How the output pixels of one axis draw on the source: output index i takes
+// count[i] source indices from first[i] on, with the weights from
+// weights[offset[i]] on. Every output index's weights sum to total.
+struct Axis
+{
+    QVector<int> first;
+    QVector<int> count;
+    QVector<int> offset;
+    QVector<quint32> weights;
+    quint64 total = 1;
+    // Whether every weight but an output index's first and last is the
+    // same (an area), and runs of pixels between them are short enough to
+    // be summed in 32 bits.
+    bool uniformMiddle = false;
+
+    // Output indices are added in order, each with its source indices in
+    // order from the first.
+    void begin(int source)
+    {
+        first.append(source);
+        count.append(0);
+        offset.append(weights.size());
+    }
+    void add(quint32 weight)
+    {
+        ++count.last();
+        weights.append(weight);
+    }
+};
+
+Axis areaAxis(int from, int to)
+{
+    // In units of 1/to of a source pixel, source pixel s spans [s·to,
+    // (s + 1)·to) and output pixel i spans [i·from, (i + 1)·from).
+    Axis axis;
+    axis.total = quint64(from);
+    axis.uniformMiddle = from / to + 2 < 66051;
+    axis.weights.reserve(from + to);
+    for (int i = 0; i < to; ++i) {
+        const qint64 begin = qint64(i) * from;
+        const qint64 end = begin + from;
+        const int first = int(begin / to);
+        const int last = int((end - 1) / to);
+        axis.begin(first);
+        for (int s = first; s <= last; ++s)
+            axis.add(quint32(qMin(end, qint64(s + 1) * to) - qMax(begin, qint64(s) * to)));
+    }
+    return axis;
+}
+
+Axis interpolationAxis(int from, int to)
+{
+    Axis axis;
+    axis.total = Resampler::InterpolationUnit;
+    axis.weights.reserve(2 * to);
+    for (int i = 0; i < to; ++i) {
+        // The output pixel's centre on the source, in units of 1/(2·to) of a
+        // source pixel from the centre of source pixel 0.
+        const qint64 centre = qint64(2 * i + 1) * from - to;
+        const qint64 unit = 2 * qint64(to);
+        // Beyond the outer centres the edge pixels repeat.
+        const int left = centre <= 0 ? 0 : int(qMin<qint64>(centre / unit, from - 1));
+        const quint32 right = left == from - 1
+                ? 0
+                : quint32((qMax<qint64>(centre, 0) % unit * Resampler::InterpolationUnit + to) / unit);
+        if (right == 0 || right == Resampler::InterpolationUnit) {
+            axis.begin(right == 0 ? left : left + 1);
+            axis.add(Resampler::InterpolationUnit);
+        } else {
+            axis.begin(left);
+            axis.add(Resampler::InterpolationUnit - right);
+            axis.add(right);
+        }
+    }
+    return axis;
+}
+
+Axis nearestAxis(int from, int to)
+{
+    Axis axis;
+    axis.weights.reserve(to);
+    for (int i = 0; i < to; ++i) {
+        axis.begin(int(qMin<qint64>(qint64(2 * i + 1) * from / (2 * qint64(to)), from - 1)));
+        axis.add(1);
+    }
+    return axis;
+}
+
+Axis axisFor(int from, int to, Qt::TransformationMode mode)
+{
+    if (from == to || mode == Qt::FastTransformation)
+        return nearestAxis(from, to);
+    return to < from ? areaAxis(from, to) : interpolationAxis(from, to);
+}
+
+// One source row as running sums of its channel values: entry 4·x + c is
+// the sum of channel c over the pixels left of x, so that any run of pixels
+// sums with one subtraction. The sums wrap around past 32 bits; a
+// difference is exact while the run's true sum fits (runs of up to 66 051
+// pixels). width + 1 entries of four.
+void sumRow(const QImage &picture, int y, quint32 *sums)
+{
+    const auto *pixels = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+    const int width = picture.width();
+    const QImage::Format format = picture.format();
+    quint32 red = 0, green = 0, blue = 0, alpha = 0;
+    sums[0] = sums[1] = sums[2] = sums[3] = 0;
+    for (int x = 0; x < width; ++x) {
+        sums += Channels;
+        const QRgb pixel = pixels[x];
+        // Straight colours count with their alpha, premultiplied ones are
+        // brought to the same scale, opaque ones count in full.
+        const quint32 weight = format == QImage::Format_ARGB32 ? quint32(qAlpha(pixel)) : 255;
+        const quint32 pixelAlpha = format == QImage::Format_RGB32 ? 255 : quint32(qAlpha(pixel));
+        red += weight * quint32(qRed(pixel));
+        green += weight * quint32(qGreen(pixel));
+        blue += weight * quint32(qBlue(pixel));
+        alpha += pixelAlpha;
+        sums[0] = red;
+        sums[1] = green;
+        sums[2] = blue;
+        sums[3] = alpha;
+    }
+}
+
+// The weighted sums of one source row (given by sumRow) for every output
+// column. Sum is 32 bits where no sum can exceed them (axis.total × 255 × 255
+// within 32 bits: every interpolation and any area of up to 66 051 pixels),
+// which the compiler can keep four channels to a register.
+template<typename Sum>
+void weighRow(const quint32 *rowSums, const Axis &axis, Sum *sums)
+{
+    const int outputs = axis.first.size();
+    const int *first = axis.first.constData();
+    const int *count = axis.count.constData();
+    const int *offset = axis.offset.constData();
+    const quint32 *weights = axis.weights.constData();
+    for (int i = 0; i < outputs; ++i, sums += Channels) {
+        const quint32 *at = rowSums + Channels * first[i];
+        const quint32 *weight = weights + offset[i];
+        const int n = count[i];
+        Sum sum[Channels];
+        for (int c = 0; c < Channels; ++c)
+            sum[c] = Sum(weight[0]) * quint32(at[Channels + c] - at[c]);
+        if (n > 1 && axis.uniformMiddle) {
+            // An area: every pixel between the two cut ones counts in full.
+            const quint32 *last = at + Channels * (n - 1);
+            const Sum lastWeight = weight[n - 1];
+            const Sum middleWeight = n > 2 ? weight[1] : 0;
+            for (int c = 0; c < Channels; ++c) {
+                sum[c] += lastWeight * quint32(last[Channels + c] - last[c])
+                        + middleWeight * quint32(last[c] - at[Channels + c]);
+            }
+        } else {
+            for (int k = 1; k < n; ++k) {
+                const quint32 *value = at + Channels * k;
+                const Sum w = weight[k];
+                for (int c = 0; c < Channels; ++c)
+                    sum[c] += w * quint32(value[Channels + c] - value[c]);
+            }
+        }
+        for (int c = 0; c < Channels; ++c)
+            sums[c] = sum[c];
+    }
+}
+
+// The running sums of a picture's rows, made once for a picture that is
+// scaled to many sizes: the generators scale their source picture to up to
+// forty sizes in one set and the next set starts from the same decoded
+// picture. Pictures above PreparedPixels make their rows as they go.
+constexpr qint64 PreparedPixels = qint64(1) << 22;
+
+struct PreparedRows
+{
+    qint64 key = 0;
+    QImage picture;
+    QVector<quint32> sums;
+};
+
+QMutex preparedMutex;
+QSharedPointer<const PreparedRows> lastPrepared;
+
+QSharedPointer<const PreparedRows> preparedRows(const QImage &picture)
+{
+    {
+        const QMutexLocker locker(&preparedMutex);
+        if (lastPrepared && lastPrepared->key == picture.cacheKey())
+            return lastPrepared;
+    }
+    if (qint64(picture.width()) * picture.height() > PreparedPixels)
+        return QSharedPointer<const PreparedRows>();
+
+    auto prepared = QSharedPointer<PreparedRows>::create();
+    prepared->key = picture.cacheKey();
+    prepared->picture = picture; // keeps the key's pixels alive and unchanged
+    const qint64 rowLength = Channels * (qint64(picture.width()) + 1);
+    prepared->sums.resize(int(rowLength * picture.height()));
+    for (int y = 0; y < picture.height(); ++y)
+        sumRow(picture, y, prepared->sums.data() + rowLength * y);
+
+    const QMutexLocker locker(&preparedMutex);
+    lastPrepared = prepared;
+    return prepared;
+}
+
+void copyMetadata(QImage *to, const QImage &from)
+{
+    to->setDotsPerMeterX(from.dotsPerMeterX());
+    to->setDotsPerMeterY(from.dotsPerMeterY());
+    to->setDevicePixelRatio(from.devicePixelRatio());
+    to->setOffset(from.offset());
+    to->setColorSpace(from.colorSpace());
+    const QStringList keys = from.textKeys();
+    for (const QString &key : keys)
+        to->setText(key, from.text(key));
+}
+
+quint32 eightBits(quint16 value)
+{
+    return (quint32(value) * 255 + 32767) / 65535;
+}
+
+// 16-bit pixels to 8-bit ones, each channel rounded to the nearest value.
+QImage fromSixteenBits(const QImage &picture)
+{
+    const QImage::Format format = picture.format() == QImage::Format_RGBX64 ? QImage::Format_RGB32
+            : picture.format() == QImage::Format_RGBA64_Premultiplied  ? QImage::Format_ARGB32_Premultiplied
+                                                                       : QImage::Format_ARGB32;
+    QImage result(picture.size(), format);
+    if (result.isNull())
+        return result;
+    copyMetadata(&result, picture);
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgba64 *>(picture.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            out[x] = qRgba(int(eightBits(in[x].red())), int(eightBits(in[x].green())), int(eightBits(in[x].blue())),
+                           format == QImage::Format_RGB32 ? 255 : int(eightBits(in[x].alpha())));
+        }
+    }
+    return result;
+}
+
+}
+
+QImage Resampler::resampled(const QImage &picture, const QSize &size, Qt::TransformationMode mode)
+{
+    if (picture.isNull() || size.isEmpty())
+        return QImage();
+
+    const bool alpha = picture.hasAlphaChannel();
+    QImage result(size, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (result.isNull())
+        return result;
+    copyMetadata(&result, picture);
+
+    const Axis columns = axisFor(picture.width(), size.width(), mode);
+    const Axis rows = axisFor(picture.height(), size.height(), mode);
+    const int width = size.width();
+
+    // Each source row's weighted sums are made once: an area's last row,
+    // which the next output row starts with, and the two rows that
+    // interpolation moves between are kept.
+    const QSharedPointer<const PreparedRows> prepared = preparedRows(picture);
+    const qint64 rowLength = Channels * (qint64(picture.width()) + 1);
+    QVector<quint32> rowSums(prepared ? 0 : int(rowLength));
+    const bool narrow = columns.total * MaxPremultiplied <= std::numeric_limits<quint32>::max();
+    QVector<quint32> narrowKept[2];
+    QVector<quint64> wideKept[2];
+    for (QVector<quint32> &kept : narrowKept)
+        kept.resize(narrow ? Channels * width : 0);
+    for (QVector<quint64> &kept : wideKept)
+        kept.resize(narrow ? 0 : Channels * width);
+    int keptRow[2] = { -1, -1 };
+    int older = 0;
+    const auto slotOf = [&](int sourceRow) {
+        for (int k = 0; k < 2; ++k) {
+            if (keptRow[k] == sourceRow) {
+                older = 1 - k;
+                return k;
+            }
+        }
+        const int slot = older;
+        older = 1 - slot;
+        keptRow[slot] = sourceRow;
+        const quint32 *row = prepared ? prepared->sums.constData() + rowLength * sourceRow : rowSums.data();
+        if (!prepared)
+            sumRow(picture, sourceRow, rowSums.data());
+        if (narrow)
+            weighRow(row, columns, narrowKept[slot].data());
+        else
+            weighRow(row, columns, wideKept[slot].data());
+        return slot;
+    };
+
+    const quint64 total = columns.total * rows.total;
+    const RoundedQuotient alphaOf(total);
+    const RoundedQuotient opaqueColourOf(255 * total);
+    QVector<quint64> accumulated(Channels * width);
+    for (int y = 0; y < size.height(); ++y) {
+        quint64 *sums = accumulated.data();
+        std::fill(accumulated.begin(), accumulated.end(), 0);
+        const quint32 *weight = rows.weights.constData() + rows.offset[y];
+        for (int k = 0; k < rows.count[y]; ++k) {
+            const quint64 w = weight[k];
+            const int slot = slotOf(rows.first[y] + k);
+            if (narrow) {
+                const quint32 *row = narrowKept[slot].constData();
+                for (int i = 0; i < Channels * width; ++i)
+                    sums[i] += w * row[i];
+            } else {
+                const quint64 *row = wideKept[slot].constData();
+                for (int i = 0; i < Channels * width; ++i)
+                    sums[i] += w * row[i];
+            }
+        }
+
+        auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
+        for (int x = 0; x < width; ++x, sums += Channels) {
+            const quint64 alphaSum = sums[3];
+            const quint32 pixelAlpha = alpha ? alphaOf.of(alphaSum) : 255;
+            if (pixelAlpha == 0) {
+                line[x] = 0;
+                continue;
+            }
+            // Colour is the alpha-weighted mean: the sum of alpha × colour
+            // over the sum of alpha.
+            const bool opaque = alphaSum == 255 * total;
+            const RoundedQuotient colourOf = opaque ? opaqueColourOf : RoundedQuotient(alphaSum);
+            line[x] = qRgba(int(colourOf.of(sums[0])), int(colourOf.of(sums[1])), int(colourOf.of(sums[2])),
+                            int(pixelAlpha));
+        }
+    }
+    return result;
+}
+
+QImage Resampler::readable(const QImage &picture)
+{
+    switch (picture.format()) {
+    case QImage::Format_Invalid:
+    case QImage::Format_ARGB32:
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return picture;
+    case QImage::Format_RGBX64:
+    case QImage::Format_RGBA64:
+    case QImage::Format_RGBA64_Premultiplied:
+        // Qt would go through premultiplied 8-bit pixels.
+        return fromSixteenBits(picture);
+    default:
+        break;
+    }
+    if (!picture.hasAlphaChannel())
+        return picture.convertToFormat(QImage::Format_RGB32);
+    // Straight formats convert directly (RGBA8888, indexed colours); the
+    // premultiplied ones stay premultiplied, which costs nothing.
+    const bool premultiplied =
+            QImage::toPixelFormat(picture.format()).premultiplied() == QPixelFormat::Premultiplied;
+    return picture.convertToFormat(premultiplied ? QImage::Format_ARGB32_Premultiplied : QImage::Format_ARGB32);
+}
+
+QImage Resampler::straight(const QImage &picture)
+{
+    const QImage source = readable(picture);
+    if (source.format() != QImage::Format_ARGB32_Premultiplied)
+        return source;
+
+    QImage result(source.size(), QImage::Format_ARGB32);
+    if (result.isNull())
+        return result;
+    copyMetadata(&result, source);
+    for (int y = 0; y < source.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        for (int x = 0; x < source.width(); ++x) {
+            const quint32 alpha = qAlpha(in[x]);
+            if (alpha == 255 || alpha == 0) {
+                out[x] = alpha == 255 ? in[x] : 0;
+                continue;
+            }
+            const auto unpremultiplied = [alpha](int value) {
+                return int(qMin<quint32>((2 * 255 * quint32(value) + alpha) / (2 * alpha), 255));
+            };
+            out[x] = qRgba(unpremultiplied(qRed(in[x])), unpremultiplied(qGreen(in[x])),
+                           unpremultiplied(qBlue(in[x])), int(alpha));
+        }
+    }
+    return result;
+}
