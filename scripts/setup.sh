@@ -23,7 +23,7 @@ packages=(
     python3 fonts-open-sans bootstrap-icons python3-fontforge librsvg2-bin
     node-qrcode-generator zbar-tools xvfb xauth
     clang libclang-rt-14-dev llvm
-    libkf5archive-dev
+    libkf5archive-dev qemu-user
 )
 
 missing=()

@@ -64,5 +64,20 @@ QImage paintSamplePicture()
     painter.drawPath(shuttle);
 
     painter.end();
-    return picture;
+
+    // Straight alpha for the file, divided back here: Qt's own conversion
+    // rounds differently from one processor to the next, and the picture
+    // must be the same everywhere for its icon sets to be.
+    QImage straight(picture.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < Side; ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(straight.scanLine(y));
+        for (int x = 0; x < Side; ++x) {
+            const int alpha = qAlpha(in[x]);
+            const auto channel = [alpha](int premultiplied) { return (510 * premultiplied + alpha) / (2 * alpha); };
+            out[x] = alpha == 0 ? 0
+                                : qRgba(channel(qRed(in[x])), channel(qGreen(in[x])), channel(qBlue(in[x])), alpha);
+        }
+    }
+    return straight;
 }

@@ -3,10 +3,11 @@
 
 // Pictures for the imaging tests.
 
+#include "imaging/picturecanvas.h"
+
 #include <QDebug>
 #include <QImage>
 #include <QLatin1Char>
-#include <QPainter>
 #include <QPoint>
 #include <QProcess>
 #include <QSize>
@@ -28,12 +29,19 @@ inline QImage noise(const QSize &size, quint32 seed)
     return picture;
 }
 
+// The generators' scaler at work: image scaled into box with smooth
+// transformation. Its arithmetic is checked on its own (tst_picturecanvas);
+// the generators' tests take it as given and check sizes and positions.
+inline QImage smoothScaled(const QImage &image, const QSize &box, Qt::AspectRatioMode mode = Qt::IgnoreAspectRatio)
+{
+    return PictureCanvas::scaled(image, box, mode, Qt::SmoothTransformation);
+}
+
 // What a worked example says: the picture in the file scaled to size, drawn
 // on image at position.
 inline QImage drawn(QImage image, const QString &picture, const QSize &size, const QPoint &position)
 {
-    QPainter painter(&image);
-    painter.drawImage(position, QImage(picture).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    PictureCanvas::draw(&image, smoothScaled(QImage(picture), size), position);
     return image;
 }
 

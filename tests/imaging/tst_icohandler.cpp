@@ -1,4 +1,5 @@
 #include "imaging/icohandler.h"
+#include "imaging/picturecanvas.h"
 
 #include <QtTest>
 #include <QBuffer>
@@ -47,9 +48,9 @@ QImage filled(int width, int height, QRgb colour)
 QImage stored(const QImage &image)
 {
     const QImage fitted = image.width() > 128 || image.height() > 128
-        ? image.scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+        ? PictureCanvas::scaled(image, QSize(128, 128), Qt::KeepAspectRatio, Qt::SmoothTransformation)
         : image;
-    return fitted.convertToFormat(QImage::Format_ARGB32);
+    return PictureCanvas::straight(fitted).convertToFormat(QImage::Format_ARGB32);
 }
 
 // The icon written to memory; empty when the writer reported failure.

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QPainter>
 #include <QtTest>
 
 #include <memory>
@@ -111,18 +112,15 @@ QImage roundIcon(int side)
     return image;
 }
 
-// What a file of side pixels must hold: the picture fitted as QImage::scaled
-// fits it, on fill when given.
+// What a file of side pixels must hold: the picture fitted by the scaler,
+// on fill when given.
 QImage expectedImage(const QImage &picture, int side, const QColor &fill = QColor())
 {
-    const QImage scaled = picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QImage scaled = smoothScaled(picture, QSize(side, side), Qt::KeepAspectRatio);
     if (!fill.isValid())
         return scaled.convertToFormat(QImage::Format_ARGB32);
-    QImage canvas(side, side, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(fill);
-    QPainter painter(&canvas);
-    painter.drawImage((side - scaled.width()) / 2, (side - scaled.height()) / 2, scaled);
-    painter.end();
+    QImage canvas = PictureCanvas::filled(QSize(side, side), fill);
+    PictureCanvas::draw(&canvas, scaled, QPoint((side - scaled.width()) / 2, (side - scaled.height()) / 2));
     return canvas.convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -594,7 +592,7 @@ void TestIOSIcon::createiOSImage()
                                                    { str("size"), sizeText } }));
     const QImage written = readPicture(m_out->filePath(file));
     QCOMPARE(written.size(), pixels);
-    QVERIFY(written == source.scaled(pixels.width(), pixels.width(), Qt::KeepAspectRatio, Qt::SmoothTransformation)
+    QVERIFY(written == smoothScaled(source, QSize(pixels.width(), pixels.width()), Qt::KeepAspectRatio)
                            .convertToFormat(QImage::Format_ARGB32));
 
     // On a background, the canvas is square and the picture centred on it.

@@ -43,7 +43,7 @@ QImage translucent(int width, int height)
 
 QImage fittedReference(const QImage &picture)
 {
-    return picture.scaled(512, 512, Qt::KeepAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
+    return smoothScaled(picture, QSize(512, 512), Qt::KeepAspectRatio).convertToFormat(QImage::Format_ARGB32);
 }
 
 QString copyingLine(const QImage &picture, const QString &path)

@@ -99,12 +99,7 @@ QStringList elementsByIcns2png(const QString &executable, const QString &path)
 // element's side, stretched if need be, as straight ARGB.
 QImage expectedElement(const QImage &source, int side)
 {
-    if (source.size() == QSize(side, side))
-        return source.convertToFormat(QImage::Format_ARGB32);
-    const QImage scalable = source.convertToFormat(source.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                            : QImage::Format_RGB32);
-    return scalable.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .convertToFormat(QImage::Format_ARGB32);
+    return smoothScaled(source, QSize(side, side)).convertToFormat(QImage::Format_ARGB32);
 }
 
 }

@@ -9,8 +9,17 @@
 // LOOMWRIGHT_UPDATE_MANIFEST=1 in its environment: it then writes the manifest
 // of what the code now makes (into the source tree) instead of comparing, and
 // the change shows in the manifest's diff.
+//
+// The record must hold on every machine, so the same comparison runs again
+// with Qt's processor features switched off, and scripts/test.sh runs it
+// under an emulator as other processors. Such a run names the files of a
+// native run in LOOMWRIGHT_MANIFEST_REFERENCE (a native run keeps its files
+// where LOOMWRIGHT_MANIFEST_KEEP says) and reports each picture that differs
+// from them with its largest channel difference and the number of pixels
+// that differ: a rounding drift shows as 1 in a few pixels.
 #include "bench/benchsupport.h"
 #include "examples/iconsets/samplepicture.h"
+#include "imaging/picturecanvas.h"
 #include "plugin/loomwright.h"
 #include "tests/helpers/testsupport.h"
 
@@ -32,7 +41,7 @@ QByteArray pixelsChecksum(const QImage &image)
     // Straight RGBA in bytes, rows without padding: the same pixels give the
     // same sum whatever format the decoder chose and whatever the file
     // stored, an opaque RGB picture included.
-    const QImage pixels = image.convertToFormat(QImage::Format_RGBA8888);
+    const QImage pixels = PictureCanvas::straight(image).convertToFormat(QImage::Format_RGBA8888);
     QCryptographicHash hash(QCryptographicHash::Sha1);
     for (int y = 0; y < pixels.height(); ++y)
         hash.addData(reinterpret_cast<const char *>(pixels.constScanLine(y)), pixels.width() * 4);
@@ -131,6 +140,56 @@ QString logEntry(const QString &prefix, QString text, const QString &root)
 {
     text.replace(root, QStringLiteral("<out>"));
     return prefix + QStringLiteral("log ") + text;
+}
+
+// Every picture under root that differs from the one of the same name under
+// reference, pixel by pixel: "name: largest channel difference N in M of P
+// pixels", or what keeps them from being compared.
+QStringList differences(const QString &reference, const QString &root)
+{
+    QStringList lines;
+    for (const QString &relative : filesUnder(root)) {
+        const QString suffix = QFileInfo(relative).suffix().toLower();
+        if (suffix == QLatin1String("json"))
+            continue;
+        QImageReader ours(QDir(root).filePath(relative));
+        QImageReader theirs(QDir(reference).filePath(relative));
+        const int count = qMax(ours.imageCount(), 1);
+        for (int i = 0; i < count; ++i) {
+            const QString label = count > 1 ? relative + QStringLiteral("[%1]").arg(i) : relative;
+            QImage a;
+            QImage b;
+            if ((count > 1 && (!ours.jumpToImage(i) || !theirs.jumpToImage(i))) || !ours.read(&a) || !theirs.read(&b)) {
+                lines.append(label + QStringLiteral(": missing or unreadable in one of the runs"));
+                continue;
+            }
+            if (a.size() != b.size()) {
+                lines.append(label + QStringLiteral(": %1x%2 here, %3x%4 in the reference")
+                                             .arg(a.width()).arg(a.height()).arg(b.width()).arg(b.height()));
+                continue;
+            }
+            a = PictureCanvas::straight(a).convertToFormat(QImage::Format_RGBA8888);
+            b = PictureCanvas::straight(b).convertToFormat(QImage::Format_RGBA8888);
+            int largest = 0;
+            qint64 differing = 0;
+            for (int y = 0; y < a.height(); ++y) {
+                const uchar *p = a.constScanLine(y);
+                const uchar *q = b.constScanLine(y);
+                for (int x = 0; x < a.width(); ++x, p += 4, q += 4) {
+                    int pixel = 0;
+                    for (int c = 0; c < 4; ++c)
+                        pixel = qMax(pixel, qAbs(int(p[c]) - int(q[c])));
+                    largest = qMax(largest, pixel);
+                    differing += pixel > 0 ? 1 : 0;
+                }
+            }
+            if (differing > 0) {
+                lines.append(label + QStringLiteral(": largest channel difference %1 in %2 of %3 pixels")
+                                             .arg(largest).arg(differing).arg(qint64(a.width()) * a.height()));
+            }
+        }
+    }
+    return lines;
 }
 
 QStringList *recorded = nullptr;
@@ -250,7 +309,30 @@ void TestOutputManifest::outputs()
         problems.append(QStringLiteral("now:"));
         problems += actualLog;
     }
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    // A message of its own for each, so that none is cut off.
+    for (const QString &problem : qAsConst(problems))
+        qWarning().noquote() << problem;
+
+    const QString reference = qEnvironmentVariable("LOOMWRIGHT_MANIFEST_REFERENCE");
+    const QStringList pictureDifferences =
+            reference.isEmpty() ? QStringList() : differences(QDir(reference).filePath(prefix.chopped(1)), root);
+    for (const QString &difference : pictureDifferences)
+        qWarning().noquote() << difference;
+
+    const QString keep = qEnvironmentVariable("LOOMWRIGHT_MANIFEST_KEEP");
+    if (!keep.isEmpty() && !mainJobHere) {
+        const QString kept = QDir(keep).filePath(prefix.chopped(1));
+        QDir(kept).removeRecursively();
+        QVERIFY2(QDir().mkpath(kept), qPrintable(kept));
+        for (const QString &relative : filesUnder(root)) {
+            const QString to = QDir(kept).filePath(relative);
+            QVERIFY(QDir().mkpath(QFileInfo(to).path()) && QFile::copy(QDir(root).filePath(relative), to));
+        }
+    }
+
+    QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 entries differ from the record").arg(problems.size())));
+    QVERIFY2(pictureDifferences.isEmpty(),
+             qPrintable(QStringLiteral("%1 pictures differ from the reference run").arg(pictureDifferences.size())));
 }
 
 QStringList TestOutputManifest::benchmarkScenario(const QString &root)

@@ -128,8 +128,8 @@ void TestWindowsIcon::entries()
     const QList<QImage> stored = storedEntries(file);
     QCOMPARE(stored.size(), IconSizes.size());
     for (int i = 0; i < IconSizes.size(); ++i) {
-        const QImage expected = source.scaled(IconSizes.at(i), Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                                    .convertToFormat(QImage::Format_ARGB32);
+        const QImage expected =
+                smoothScaled(source, IconSizes.at(i), Qt::KeepAspectRatio).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(stored.at(i), expected);
     }
 }

@@ -81,12 +81,10 @@ QImage translucentPicture(int width, int height)
 }
 
 // A canvas of colour with the picture in the file scaled to inner and drawn at
-// position, painted premultiplied as a translucent canvas must be.
+// position.
 QImage onCanvas(const QSize &size, const QColor &colour, const QString &picture, const QSize &inner, const QPoint &position)
 {
-    QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(colour);
-    return drawn(canvas, picture, inner, position).convertToFormat(QImage::Format_ARGB32);
+    return drawn(PictureCanvas::filled(size, colour), picture, inner, position).convertToFormat(QImage::Format_ARGB32);
 }
 
 }
@@ -183,7 +181,7 @@ void TestWinRTIcon::logoSet()
                 ? onCanvas(logo.size, fill, m_sourceFile, logo.inner,
                         QPoint((logo.size.width() - logo.inner.width()) / 2,
                                (logo.size.height() - logo.inner.height()) / 2))
-                : m_source.scaled(logo.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                : smoothScaled(m_source, logo.size)
                           .convertToFormat(QImage::Format_ARGB32);
         QVERIFY2(written.convertToFormat(QImage::Format_ARGB32) == expected, logo.name);
     }
@@ -242,7 +240,7 @@ void TestWinRTIcon::workedExamples_data()
 
     QTest::newRow("Logo_310x150 stretched to 310×150")
             << str("square") << m_source << none << str("Logo_310x150.png")
-            << m_source.scaled(310, 150, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            << smoothScaled(m_source, QSize(310, 150))
                        .convertToFormat(QImage::Format_ARGB32);
     QTest::newRow("Logo_310x150 on black: 260×83 at (25, 33)")
             << str("square on black") << m_source << black << str("Logo_310x150.png")
@@ -255,7 +253,7 @@ void TestWinRTIcon::workedExamples_data()
             << onCanvas(QSize(1240, 1240), Qt::black, m_sourceFile, QSize(831, 831), QPoint(204, 204));
     QTest::newRow("wide picture alone keeps its shape: 71×35")
             << str("wide") << wide << none << str("Logo_71x71.png")
-            << wide.scaled(71, 35, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
+            << smoothScaled(wide, QSize(71, 35)).convertToFormat(QImage::Format_ARGB32);
     QTest::newRow("wide picture on black: 71×35 at (0, 18)")
             << str("wide on black") << wide << black << str("Logo_71x71.png")
             << onCanvas(QSize(71, 71), Qt::black, wideFile, QSize(71, 35), QPoint(0, 18));
@@ -314,7 +312,7 @@ void TestWinRTIcon::throughTheDispatcher()
 
     const QImage square = onCanvas(QSize(300, 300), Qt::black, source, QSize(300, 200), QPoint(0, 50));
     QCOMPARE(QImage(target(str("logos/Logo_310x150.png"))).convertToFormat(QImage::Format_ARGB32),
-             square.scaled(310, 150, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+             smoothScaled(square, QSize(310, 150))
                      .convertToFormat(QImage::Format_ARGB32));
 }
 
