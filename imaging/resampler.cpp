@@ -270,25 +270,34 @@ quint32 eightBits(quint16 value)
     return (quint32(value) * 255 + 32767) / 65535;
 }
 
+// picture converted pixel by pixel into format by pixelOf(row, x).
+template<typename Pixel, typename PixelOf>
+QImage converted(const QImage &picture, QImage::Format format, PixelOf pixelOf)
+{
+    QImage result(picture.size(), format);
+    if (result.isNull())
+        return result;
+    copyMetadata(&result, picture);
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *in = reinterpret_cast<const Pixel *>(picture.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            out[x] = pixelOf(in[x]);
+    }
+    return result;
+}
+
 // 16-bit pixels to 8-bit ones, each channel rounded to the nearest value.
 QImage fromSixteenBits(const QImage &picture)
 {
     const QImage::Format format = picture.format() == QImage::Format_RGBX64 ? QImage::Format_RGB32
             : picture.format() == QImage::Format_RGBA64_Premultiplied  ? QImage::Format_ARGB32_Premultiplied
                                                                        : QImage::Format_ARGB32;
-    QImage result(picture.size(), format);
-    if (result.isNull())
-        return result;
-    copyMetadata(&result, picture);
-    for (int y = 0; y < picture.height(); ++y) {
-        const auto *in = reinterpret_cast<const QRgba64 *>(picture.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
-            out[x] = qRgba(int(eightBits(in[x].red())), int(eightBits(in[x].green())), int(eightBits(in[x].blue())),
-                           format == QImage::Format_RGB32 ? 255 : int(eightBits(in[x].alpha())));
-        }
-    }
-    return result;
+    const bool opaque = format == QImage::Format_RGB32;
+    return converted<QRgba64>(picture, format, [opaque](QRgba64 pixel) {
+        return qRgba(int(eightBits(pixel.red())), int(eightBits(pixel.green())), int(eightBits(pixel.blue())),
+                     opaque ? 255 : int(eightBits(pixel.alpha())));
+    });
 }
 
 }
@@ -415,25 +424,14 @@ QImage Resampler::straight(const QImage &picture)
     if (source.format() != QImage::Format_ARGB32_Premultiplied)
         return source;
 
-    QImage result(source.size(), QImage::Format_ARGB32);
-    if (result.isNull())
-        return result;
-    copyMetadata(&result, source);
-    for (int y = 0; y < source.height(); ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
-        for (int x = 0; x < source.width(); ++x) {
-            const quint32 alpha = qAlpha(in[x]);
-            if (alpha == 255 || alpha == 0) {
-                out[x] = alpha == 255 ? in[x] : 0;
-                continue;
-            }
-            const auto unpremultiplied = [alpha](int value) {
-                return int(qMin<quint32>((2 * 255 * quint32(value) + alpha) / (2 * alpha), 255));
-            };
-            out[x] = qRgba(unpremultiplied(qRed(in[x])), unpremultiplied(qGreen(in[x])),
-                           unpremultiplied(qBlue(in[x])), int(alpha));
-        }
-    }
-    return result;
+    return converted<QRgb>(source, QImage::Format_ARGB32, [](QRgb pixel) {
+        const quint32 alpha = qAlpha(pixel);
+        if (alpha == 255 || alpha == 0)
+            return alpha == 255 ? pixel : QRgb(0);
+        const auto unpremultiplied = [alpha](int value) {
+            return int(qMin<quint32>((2 * 255 * quint32(value) + alpha) / (2 * alpha), 255));
+        };
+        return qRgba(unpremultiplied(qRed(pixel)), unpremultiplied(qGreen(pixel)), unpremultiplied(qBlue(pixel)),
+                     int(alpha));
+    });
 }
