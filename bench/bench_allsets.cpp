@@ -36,7 +36,9 @@
 // folder per scenario, so that the output of two builds can be compared
 // picture by picture. --levers measures the PNG encoder's choices instead:
 // every PNG picture of both scenarios encoded with each, against the
-// encoder's earlier choice (Sub or Up, level 4), bytes and time.
+// encoder's earlier choice (Sub or Up, level 4), bytes and time; then the
+// smallest files against zopflipng's (from PATH, with its default options)
+// on the default files, which keeps the pixels, bytes and CPU time.
 #include "bench/benchsupport.h"
 #include "examples/iconsets/samplepicture.h"
 #include "imaging/platformsizes_p.h"
@@ -677,6 +679,44 @@ QVector<QImage> writtenPictures(const QString &out)
     return pictures;
 }
 
+const char *metText(bool met);
+
+// zopflipng with its default options on the default encoding of pictures,
+// in one process: the bytes of its files and its CPU time. Where it finds
+// nothing smaller it writes the file it was given. Fails when a file does
+// not come back with the same pixels.
+bool runZopfliPng(const QVector<QImage> &pictures, const QString &program, const QString &folder, qint64 *bytes,
+                  double *cpu)
+{
+    if (!QDir(folder).removeRecursively() || !QDir().mkpath(folder))
+        return false;
+    QStringList arguments{ QStringLiteral("-y"), QStringLiteral("--prefix=zopfli_") };
+    for (int i = 0; i < pictures.size(); ++i) {
+        const QString path = QStringLiteral("%1/%2.png").arg(folder).arg(i);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(PngEncoder::encode(pictures.at(i))) <= 0)
+            return false;
+        arguments.append(path);
+    }
+    const ChildResult child = runChild(program, arguments, folder + QStringLiteral("/stderr.txt"));
+    if (!child.ok) {
+        std::fprintf(stderr, "bench-allsets: %s\n", qPrintable(child.error));
+        return false;
+    }
+    *bytes = 0;
+    *cpu = child.cpu;
+    for (int i = 0; i < pictures.size(); ++i) {
+        const QString path = QStringLiteral("%1/zopfli_%2.png").arg(folder).arg(i);
+        const QImage back(path, "png");
+        if (back.convertToFormat(QImage::Format_ARGB32) != pictures.at(i).convertToFormat(QImage::Format_ARGB32)) {
+            std::fprintf(stderr, "bench-allsets: zopflipng changed the pixels of %s\n", qPrintable(path));
+            return false;
+        }
+        *bytes += QFileInfo(path).size();
+    }
+    return true;
+}
+
 int runLevers(const QVector<Scenario> &scenarios, const QString &folder, int runs)
 {
     // The pictures of each scenario, by scenario.
@@ -718,11 +758,26 @@ int runLevers(const QVector<Scenario> &scenarios, const QString &folder, int run
     }
     levers.append({ QStringLiteral("Sub or Up, level by size"), { Choice::SubOrUp, PngEncoder::BySize } });
     levers.append({ QStringLiteral("all five, level by busy bytes"), { Choice::AnyOfFive, PngEncoder::ByBusyBytes } });
-    levers.append({ QStringLiteral("now: Sub or Up, level by busy bytes"), { Choice::SubOrUp, PngEncoder::ByBusyBytes } });
+    // What the smallest files may choose from, each at the highest level.
+    const struct
+    {
+        const char *name;
+        Choice choice;
+    } atHighest[] = { { "all five", Choice::AnyOfFive },     { "least entropy", Choice::LeastEntropy },
+                      { "None alone", Choice::OnlyNone },    { "Sub alone", Choice::OnlySub },
+                      { "Up alone", Choice::OnlyUp },        { "Average alone", Choice::OnlyAverage },
+                      { "Paeth alone", Choice::OnlyPaeth } };
+    for (const auto &lever : atHighest)
+        levers.append({ QStringLiteral("%1, level 12").arg(QLatin1String(lever.name)), { lever.choice, 12 } });
+    const QString smallestName = QStringLiteral("smallest");
+    const QString highestName = QStringLiteral("Sub or Up, level 12");
+    levers.append({ smallestName, PngEncoder::smallest() });
+    const QString defaultName = QStringLiteral("now: Sub or Up, level by busy bytes");
+    levers.append({ defaultName, PngEncoder::Tuning() });
 
     std::printf("levers: the %d PNG pictures of both scenarios (those of the .icns included), encoded by each choice; "
                 "best of %d runs\n", count, runs);
-    std::printf("  %-36s %10s %8s %7s %6s", "choice", "bytes", "ms", "x", "x");
+    std::printf("  %-36s %10s %8s %8s %7s %6s", "choice", "bytes", "ms", "CPU ms", "x", "x");
     for (const Scenario &scenario : scenarios)
         std::printf("  %-33s", qPrintable(scenario.name + QStringLiteral(": bytes, x, ms, x")));
     std::printf("\n");
@@ -731,18 +786,29 @@ int runLevers(const QVector<Scenario> &scenarios, const QString &folder, int run
     const int scenarioCount = scenarios.size();
     QVector<qint64> earlierBytes;
     QVector<double> earlierTime;
+    // Bytes and CPU milliseconds of the levers that the summary compares.
+    QMap<QString, QPair<qint64, double>> totals;
     for (const Lever &lever : qAsConst(levers)) {
-        // Each scenario's best run.
+        // Each scenario's best run, and that run's CPU time.
         QVector<double> time(scenarioCount, std::numeric_limits<double>::infinity());
+        QVector<double> cpu(scenarioCount, 0);
         QVector<qint64> bytes(scenarioCount, 0);
         for (int run = 0; run < runs; ++run) {
             for (int i = 0; i < scenarioCount; ++i) {
                 qint64 runBytes = 0;
+                rusage before{};
+                getrusage(RUSAGE_SELF, &before);
                 QElapsedTimer clock;
                 clock.start();
                 for (const QImage &picture : pictures.at(i))
                     runBytes += PngEncoder::encode(picture, lever.tuning).size();
-                time[i] = qMin(time.at(i), double(clock.nsecsElapsed()) / 1e6);
+                const double wall = double(clock.nsecsElapsed()) / 1e6;
+                rusage after{};
+                getrusage(RUSAGE_SELF, &after);
+                if (wall < time.at(i)) {
+                    time[i] = wall;
+                    cpu[i] = cpuMilliseconds(after) - cpuMilliseconds(before);
+                }
                 bytes[i] = runBytes;
             }
         }
@@ -754,8 +820,10 @@ int runLevers(const QVector<Scenario> &scenarios, const QString &folder, int run
         const double totalTime = std::accumulate(time.begin(), time.end(), 0.0);
         const qint64 earlierTotalBytes = std::accumulate(earlierBytes.begin(), earlierBytes.end(), qint64(0));
         const double earlierTotalTime = std::accumulate(earlierTime.begin(), earlierTime.end(), 0.0);
-        std::printf("  %-36s %10lld %8.1f %7.3f %6.2f", qPrintable(lever.name), static_cast<long long>(totalBytes),
-                    totalTime, double(totalBytes) / double(earlierTotalBytes), totalTime / earlierTotalTime);
+        const double totalCpu = std::accumulate(cpu.begin(), cpu.end(), 0.0);
+        totals.insert(lever.name, qMakePair(totalBytes, totalCpu));
+        std::printf("  %-36s %10lld %8.1f %8.1f %7.3f %6.2f", qPrintable(lever.name), static_cast<long long>(totalBytes),
+                    totalTime, totalCpu, double(totalBytes) / double(earlierTotalBytes), totalTime / earlierTotalTime);
         for (int i = 0; i < scenarioCount; ++i) {
             std::printf("  %10lld x%.3f %7.1f x%.2f", static_cast<long long>(bytes.at(i)),
                         double(bytes.at(i)) / double(earlierBytes.at(i)), time.at(i), time.at(i) / earlierTime.at(i));
@@ -763,6 +831,34 @@ int runLevers(const QVector<Scenario> &scenarios, const QString &folder, int run
         std::printf("\n");
         std::fflush(stdout);
     }
+
+    const qint64 defaultBytes = totals.value(defaultName).first;
+    const qint64 highestBytes = totals.value(highestName).first;
+    const qint64 smallestBytes = totals.value(smallestName).first;
+    const double smallestCpu = totals.value(smallestName).second;
+    std::printf("  smallest files: default %lld bytes, level 12 %lld (x%.3f), smallest %lld (x%.3f) in %.1f CPU s\n",
+                static_cast<long long>(defaultBytes), static_cast<long long>(highestBytes),
+                double(highestBytes) / double(defaultBytes), static_cast<long long>(smallestBytes),
+                double(smallestBytes) / double(defaultBytes), smallestCpu / 1e3);
+    const QString zopfliPng = QStandardPaths::findExecutable(QStringLiteral("zopflipng"));
+    if (zopfliPng.isEmpty()) {
+        std::printf("  zopflipng: not found in PATH, skipped\n");
+        return 0;
+    }
+    QVector<QImage> all;
+    for (const QVector<QImage> &scenarioPictures : qAsConst(pictures))
+        all += scenarioPictures;
+    qint64 zopfliBytes = 0;
+    double zopfliCpu = 0;
+    if (!runZopfliPng(all, zopfliPng, folder + QStringLiteral("/zopflipng"), &zopfliBytes, &zopfliCpu))
+        return 1;
+    const double byteRatio = double(smallestBytes) / double(zopfliBytes);
+    const double speedRatio = zopfliCpu / smallestCpu;
+    std::printf("  zopflipng, default options, on the default files: %lld bytes (x%.3f of the default) in %.1f CPU s\n",
+                static_cast<long long>(zopfliBytes), double(zopfliBytes) / double(defaultBytes), zopfliCpu / 1e3);
+    std::printf("  aims: smallest within 3 %% of zopflipng's bytes: x%.3f: %s; at least 15 times as fast in CPU time: "
+                "x%.1f: %s\n",
+                byteRatio, metText(byteRatio <= 1.03), speedRatio, metText(speedRatio >= 15));
     return 0;
 }
 

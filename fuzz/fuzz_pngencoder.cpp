@@ -18,8 +18,12 @@ constexpr size_t HeaderSize = 5;
 
 const QImage::Format Formats[] = { QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied,
                                    QImage::Format_RGB888 };
-const PngEncoder::FilterChoice Choices[] = { PngEncoder::FilterChoice::SubOrUp, PngEncoder::FilterChoice::AnyOfFive,
-                                             PngEncoder::FilterChoice::AnyOfFiveScreened };
+const PngEncoder::FilterChoice Choices[] = { PngEncoder::FilterChoice::SubOrUp,     PngEncoder::FilterChoice::AnyOfFive,
+                                             PngEncoder::FilterChoice::AnyOfFiveScreened,
+                                             PngEncoder::FilterChoice::LeastEntropy,
+                                             PngEncoder::FilterChoice::OnlyNone,    PngEncoder::FilterChoice::OnlySub,
+                                             PngEncoder::FilterChoice::OnlyUp,      PngEncoder::FilterChoice::OnlyAverage,
+                                             PngEncoder::FilterChoice::OnlyPaeth,   PngEncoder::FilterChoice::TrySeveral };
 
 }
 
@@ -33,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     PngEncoder::Tuning tuning;
     tuning.filters = Choices[data[3] % std::size(Choices)];
     // BySize, ByBusyBytes and the levels 1 to 12.
-    tuning.level = data[3] / 3 % 14 - 1;
+    tuning.level = int(data[3] / std::size(Choices) % 14) - 1;
     const bool streamed = data[4] & 1;
     const bool repeatRows = data[4] & 2;
 

@@ -1,5 +1,6 @@
 #include "imaging/androidicon.h"
 
+#include "imaging/imageoptions_p.h"
 #include "imaging/picturecanvas.h"
 #include "imaging/pictureloader.h"
 #include "imaging/platformsizes_p.h"
@@ -15,14 +16,16 @@ namespace {
 bool createSet(const QImage &picture,
                const QString &fileName,
                const QDir &targetDir,
-               int PlatformSizes::AndroidDensity::*sideOf)
+               int PlatformSizes::AndroidDensity::*sideOf,
+               bool smallest)
 {
     ScaledPictures pictures(picture);
     SetWriter set(SetWriter::AnyFileWritten);
     for (const PlatformSizes::AndroidDensity &density : PlatformSizes::AndroidDensities) {
         const int side = density.*sideOf;
         const QImage &source = pictures.sourceFor(QSize(side, side), Qt::KeepAspectRatio);
-        set.count(AndroidIcon::createAndroidImage(source, fileName, targetDir, side, QLatin1String(density.name)));
+        set.count(AndroidIcon::createAndroidImage(source, fileName, targetDir, side, QLatin1String(density.name),
+                                                  smallest));
     }
     return set.result();
 }
@@ -36,7 +39,7 @@ bool AndroidIcon::createAndroidIcon(const QImage &picture, const QString &target
         return false;
 
     return createSet(picture, QStringLiteral("ic_launcher.png"), QDir(targetPath),
-                     &PlatformSizes::AndroidDensity::launcherSide);
+                     &PlatformSizes::AndroidDensity::launcherSide, ImageOptions::smallest(options));
 }
 
 bool AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(const QString &sourcePath, const QString &targetPath)
@@ -53,17 +56,19 @@ bool AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(const QString &sourceP
         return false;
     }
 
+    // Without options, its files are the default ones.
     return createSet(picture, QStringLiteral("ic_launcher_background.png"), QDir(targetPath),
-                     &PlatformSizes::AndroidDensity::backgroundSide);
+                     &PlatformSizes::AndroidDensity::backgroundSide, false);
 }
 
 bool AndroidIcon::createAndroidImage(const QImage &picture,
                                      const QString &fileName,
                                      const QDir &targetDir,
                                      int size,
-                                     const QString &density)
+                                     const QString &density,
+                                     bool smallest)
 {
-    SetWriter set(SetWriter::EveryFileWritten);
+    SetWriter set(SetWriter::EveryFileWritten, smallest);
     const QString folder = PlatformSizes::androidDensityFolder(targetDir, density);
     if (!set.makeFolder(folder, Q_FUNC_INFO, "Error creating"))
         return false;

@@ -18,7 +18,7 @@ class AndroidIcon
 public:
     // "ic_launcher.png", fitted into 48, 72, 96, 144 and 192 pixels square.
     // targetPath is used as given (the app-icon dispatcher has expanded it);
-    // the options are not read.
+    // of the options only "smallest" is read.
     static bool createAndroidIcon(const QImage &picture, const QString &targetPath, const QVariantMap &options);
 
     // "ic_launcher_background.png", fitted into 108, 162, 216, 324 and 432
@@ -30,12 +30,14 @@ public:
 
     // One density: picture fitted into size × size (smooth, aspect ratio
     // kept, smaller pictures enlarged), written as PNG to fileName in the
-    // density's folder under targetDir. True when the file was written.
+    // density's folder under targetDir, as small as the encoder makes it when
+    // smallest is set. True when the file was written.
     static bool createAndroidImage(const QImage &picture,
                                    const QString &fileName,
                                    const QDir &targetDir,
                                    int size,
-                                   const QString &density);
+                                   const QString &density,
+                                   bool smallest = false);
 };
 
 #endif

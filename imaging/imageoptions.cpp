@@ -7,6 +7,7 @@
 namespace {
 
 const QString BackgroundColorKey = QStringLiteral("backgroundColor");
+const QString SmallestKey = QStringLiteral("smallest");
 
 // The defaults of "backgroundColor": an app icon's bands and canvases are
 // black, a launch image's canvas is white.
@@ -50,6 +51,18 @@ ImageOptions::LaunchPictures ImageOptions::launchPictures(const QVariantMap &opt
 QColor ImageOptions::launchBackground(const QVariantMap &options)
 {
     return colour(options, BackgroundColorKey, LaunchBackgroundDefault);
+}
+
+bool ImageOptions::smallest(const QVariantMap &options)
+{
+    const QString value = options.value(SmallestKey).toString();
+    if (value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || value == QLatin1String("1"))
+        return true;
+    if (!value.isEmpty() && value.compare(QLatin1String("false"), Qt::CaseInsensitive) != 0
+        && value != QLatin1String("0")) {
+        qCWarning(lcCore) << Q_FUNC_INFO << "Invalid value" << SmallestKey << value << "using" << false;
+    }
+    return false;
 }
 
 QColor ImageOptions::colour(const QVariantMap &options, const QString &key, const QString &defaultName)

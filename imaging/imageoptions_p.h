@@ -43,6 +43,14 @@ public:
     // absent or names no colour.
     static QColor launchBackground(const QVariantMap &options);
 
+    // Both maps: "smallest" asks for the smallest PNG files, for release
+    // builds; the files then take many times as long and hold the same
+    // pixels. "true" and "1" (any letter case, so QML's true too) ask for
+    // them; "false", "0", an empty value and an absent key do not. Any other
+    // value is logged as a warning and asks for nothing, as a typing error
+    // must not make a run many times as slow.
+    static bool smallest(const QVariantMap &options);
+
 private:
     // The colour named by options[key] (#RGB, #RRGGBB, #AARRGGBB or a colour
     // name in any letter case), or by defaultName when the key is absent. A

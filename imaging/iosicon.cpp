@@ -3,7 +3,6 @@
 #include "imaging/imageoptions_p.h"
 #include "imaging/picturecanvas.h"
 #include "imaging/pictureloader.h"
-#include "imaging/picturewriter.h"
 #include "imaging/platformsizes_p.h"
 #include "imaging/scaledpictures_p.h"
 #include "imaging/setwriter_p.h"
@@ -48,7 +47,7 @@ bool IOSIcon::createiOSIcon(const QImage &picture, const QString &targetPath, co
     // folder made, the pictures and the descriptor. A folder that cannot be
     // made is reported and the set goes on: each picture then fails on its
     // own, and so does the descriptor, which decides the result.
-    SetWriter set(SetWriter::LastFileWritten);
+    SetWriter set(SetWriter::LastFileWritten, ImageOptions::smallest(options));
     const QString setPath = QDir(SetWriter::absolutePath(targetPath)).filePath(QStringLiteral("AppIcon.appiconset"));
     set.makeFolder(setPath, Q_FUNC_INFO, "Error creating");
     const QDir setFolder(setPath);
@@ -78,7 +77,7 @@ bool IOSIcon::createiOSImage(const QImage &picture,
                              int scale,
                              const QVariantMap &options)
 {
-    SetWriter set(SetWriter::EveryFileWritten);
+    SetWriter set(SetWriter::EveryFileWritten, ImageOptions::smallest(options));
     SetCache cache(picture, options, &set);
     return createiOSImage(picture, setFolder, entries, size, idiom, scale, options, &cache);
 }
@@ -126,7 +125,7 @@ bool IOSIcon::createiOSImage(const QImage &picture,
             return false;
         }
 
-        bytes = PictureWriter::encode(result, QByteArrayLiteral("PNG"), -1);
+        bytes = cache->set->encodePng(result);
         if (!bytes.isEmpty())
             cache->encoded.insert(side, bytes);
     }

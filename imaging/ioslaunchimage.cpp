@@ -3,7 +3,6 @@
 #include "imaging/imageoptions_p.h"
 #include "imaging/ioslaunchimage_p.h"
 #include "imaging/picturecanvas.h"
-#include "imaging/picturewriter.h"
 #include "imaging/platformsizes_p.h"
 #include "imaging/setwriter_p.h"
 #include "utility/logging.h"
@@ -20,7 +19,7 @@ bool IOSLaunchImage::createiOSLaunchImage(const QString &targetPath, const QVari
     // Resolved once, so that a relative path names the same folder for the
     // folder made and for the pictures deleted and written. The first file
     // that fails stops the set, and fails it.
-    SetWriter set(SetWriter::EveryFileWritten);
+    SetWriter set(SetWriter::EveryFileWritten, ImageOptions::smallest(options));
     const QString launchPath = QDir(SetWriter::absolutePath(targetPath)).filePath(QStringLiteral("LaunchImages"));
     if (!set.makeFolder(launchPath, Q_FUNC_INFO, "Error creating"))
         return false;
@@ -81,7 +80,7 @@ bool IOSLaunchImagePrivate::replaceDefaultImage(const char *function,
                                                 const QString &path,
                                                 SetWriter *set)
 {
-    const QByteArray bytes = PictureWriter::encode(replacement, QByteArrayLiteral("PNG"), -1);
+    const QByteArray bytes = set->encodePng(replacement);
     if (bytes.isEmpty()) {
         qCCritical(lcCore) << function << "Error copying " << replacement << " to " << path;
         return set->count(false);

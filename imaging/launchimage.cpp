@@ -5,7 +5,6 @@
 #include "imaging/ioslaunchimage.h"
 #include "imaging/picturecanvas.h"
 #include "imaging/pictureloader.h"
-#include "imaging/picturewriter.h"
 #include "imaging/winrtlaunchimage.h"
 #include "utility/logging.h"
 #include "utility/fileutility.h"
@@ -53,6 +52,7 @@ bool LaunchImage::createLaunchImage(const QString &targetPath, const QVariantMap
 }
 
 LaunchImage::Composer::Composer(const QVariantMap &options)
+    : m_writer(SetWriter::AnyFileWritten, ImageOptions::smallest(options))
 {
     const ImageOptions::LaunchPictures pictures = ImageOptions::launchPictures(options);
     for (int role = 0; role < ImageOptions::LaunchPictureCount; ++role) {
@@ -83,7 +83,7 @@ bool LaunchImage::Composer::write(const char *function, const QString &targetPat
             return m_writer.count(false);
 
         m_encodedSize = size;
-        m_encoded = PictureWriter::encode(canvas, QByteArrayLiteral("png"), -1);
+        m_encoded = m_writer.encodePng(canvas);
     }
     return m_writer.write(targetPath, m_encoded, function);
 }

@@ -50,7 +50,7 @@ private:
     int m_sameAs[ImageOptions::LaunchPictureCount] = {};
     ScaledPictures m_pictures[ImageOptions::LaunchPictureCount];
     QColor m_colour;
-    SetWriter m_writer{ SetWriter::AnyFileWritten };
+    SetWriter m_writer;
 
     // The last file's encoding: an installer writes the same image twice.
     QSize m_encodedSize;

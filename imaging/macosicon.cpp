@@ -1,5 +1,6 @@
 #include "imaging/macosicon.h"
 
+#include "imaging/imageoptions_p.h"
 #include "imaging/platformsizes_p.h"
 #include "imaging/picturewriter.h"
 #include "imaging/scaledpictures_p.h"
@@ -20,8 +21,9 @@ void appendUint32(QByteArray *out, quint32 value)
 }
 
 // The .icns container of the picture, or empty when an element cannot be
-// scaled or encoded.
-QByteArray container(const QImage &picture)
+// scaled or encoded; its elements as small as the encoder makes them when
+// smallest is set.
+QByteArray container(const QImage &picture, bool smallest)
 {
     if (picture.isNull())
         return QByteArray();
@@ -41,7 +43,7 @@ QByteArray container(const QImage &picture)
             const QImage scaled = pictures.scaled(QSize(element.side, element.side), Qt::IgnoreAspectRatio);
             if (scaled.isNull())
                 return QByteArray();
-            png = PictureWriter::encode(scaled, QByteArrayLiteral("png"), -1);
+            png = PictureWriter::encode(scaled, QByteArrayLiteral("png"), -1, smallest);
             if (png.isEmpty())
                 return QByteArray();
         }
@@ -77,6 +79,6 @@ bool MacOSIcon::createMacOSIcon(const QImage &picture, const QString &targetPath
     QSaveFile file;
     if (!SetWriter::openContainer(&file, targetPath, Q_FUNC_INFO))
         return false;
-    const QByteArray icns = container(picture);
+    const QByteArray icns = container(picture, ImageOptions::smallest(options));
     return !icns.isEmpty() && SetWriter::commit(&file, icns);
 }

@@ -17,7 +17,7 @@ public:
     // targetPath is taken from the working folder, for the folders and the
     // file alike. The file is replaced only once the new icon has been
     // written in full: when anything fails, a file that was there stays as
-    // it was. The options are not read.
+    // it was. Of the options only "smallest" is read.
     static bool createMacOSIcon(const QImage &picture, const QString &targetPath, const QVariantMap &options);
 };
 

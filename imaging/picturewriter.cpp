@@ -12,14 +12,14 @@ bool PictureWriter::save(const QImage &picture, const QString &path, const QByte
     return !bytes.isEmpty() && write(bytes, path);
 }
 
-QByteArray PictureWriter::encode(const QImage &picture, const QByteArray &format, int quality)
+QByteArray PictureWriter::encode(const QImage &picture, const QByteArray &format, int quality, bool smallest)
 {
     // Qt's writer spends most of its time choosing among filters for every
     // row; at its default quality ours gives the same file but for the
     // compressed data, in a fraction of the time. What ours declines goes to
     // the writer.
     if (quality == -1 && format.compare("png", Qt::CaseInsensitive) == 0) {
-        const QByteArray bytes = PngEncoder::encode(picture);
+        const QByteArray bytes = PngEncoder::encode(picture, smallest ? PngEncoder::smallest() : PngEncoder::Tuning());
         if (!bytes.isEmpty())
             return bytes;
     }

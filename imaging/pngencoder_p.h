@@ -33,6 +33,25 @@ public:
         // As AnyOfFive, but the sums are first taken over a quarter of the
         // row; only the filters close to the best there are summed in full.
         AnyOfFiveScreened,
+        // The filter whose bytes would take the fewest bits in a code made
+        // for the row alone (each byte value by its count in the row). It
+        // favours rows of few distinct values, which deflate's codes pack
+        // well even where the sums are no smaller.
+        LeastEntropy,
+        // Every row the same filter. A picture made the same way throughout
+        // repeats the same patterns from row to row only when every row is
+        // filtered alike: a row-by-row choice breaks them up.
+        OnlyNone,
+        OnlySub,
+        OnlyUp,
+        OnlyAverage,
+        OnlyPaeth,
+        // Those of the choices above that win on some kind of the generators'
+        // pictures (SubOrUp, LeastEntropy, OnlySub, OnlyUp), each compressed
+        // quickly to see which packs best; only that one is compressed at the
+        // tuning's level. The file is never larger than with the default
+        // tuning. Streamed pictures get SubOrUp.
+        TrySeveral,
     };
 
     // What the benchmark compares; encode() without one takes the default.
@@ -45,6 +64,11 @@ public:
     };
     static constexpr int ByBusyBytes = 0;
     static constexpr int BySize = -1;
+
+    // The smallest files that this encoder makes, for release builds:
+    // several filter choices tried and the one that packs best compressed at
+    // the highest level, some thirty times the default's time.
+    static Tuning smallest();
 
     // The level for a picture compressed in one piece whose filtered rows
     // hold busyBytes bytes other than zero, of magnitudeSum in sum (each byte

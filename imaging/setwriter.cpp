@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-SetWriter::SetWriter(Rule rule) : m_rule(rule) { }
+SetWriter::SetWriter(Rule rule, bool smallest) : m_rule(rule), m_smallest(smallest) { }
 
 bool SetWriter::isNamed(const QString &targetPath, const char *function)
 {
@@ -39,9 +39,14 @@ bool SetWriter::write(const QString &path, const QByteArray &bytes, const char *
     return count(written);
 }
 
+QByteArray SetWriter::encodePng(const QImage &picture) const
+{
+    return PictureWriter::encode(picture, QByteArrayLiteral("png"), -1, m_smallest);
+}
+
 bool SetWriter::writePng(const QString &path, const QImage &picture, const char *function)
 {
-    return write(path, PictureWriter::encode(picture, QByteArrayLiteral("png"), -1), function);
+    return write(path, encodePng(picture), function);
 }
 
 bool SetWriter::count(bool written)

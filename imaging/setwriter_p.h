@@ -29,7 +29,9 @@ public:
         LastFileWritten,
     };
 
-    explicit SetWriter(Rule rule);
+    // smallest: every PNG file of the set as small as the encoder makes it
+    // (ImageOptions::smallest).
+    explicit SetWriter(Rule rule, bool smallest = false);
 
     // An empty target, also one whose path variable expanded to nothing,
     // would spread the whole set over the working folder, which no caller
@@ -50,7 +52,11 @@ public:
     // a function is named (else the caller reports it in its own words).
     bool write(const QString &path, const QByteArray &bytes, const char *function);
 
-    // picture encoded as PNG at the writer's default quality, to path as write().
+    // picture encoded as PNG at the writer's default quality, as small as
+    // the set asks for; empty on failure.
+    QByteArray encodePng(const QImage &picture) const;
+
+    // encodePng(picture) to path as write().
     bool writePng(const QString &path, const QImage &picture, const char *function);
 
     // A file of the set that another operation wrote, or that failed before
@@ -73,6 +79,7 @@ public:
 
 private:
     const Rule m_rule;
+    const bool m_smallest;
     int m_written = 0;
     int m_failed = 0;
     bool m_lastWritten = false;

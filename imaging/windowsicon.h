@@ -15,7 +15,8 @@ public:
     // relative targetPath is taken from the working folder, for the folders
     // and the file alike. The file is replaced only once the new icon has been
     // written in full: when anything fails, a file that was there stays as it
-    // was. The options are not read.
+    // was. The options are not read: "smallest" has nothing to do with the
+    // uncompressed bitmaps of an icon file.
     static bool createWindowsIcon(const QImage &picture, const QString &targetPath, const QVariantMap &options);
 
     // Appends the picture scaled to fit size × size, as a straight-alpha

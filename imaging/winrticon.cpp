@@ -14,12 +14,13 @@ class WinRTIcon::LogoSource
 {
 public:
     LogoSource(const QImage &picture, const QVariantMap &options)
-        : pictures(picture), options(ImageOptions::icon(options))
+        : pictures(picture), options(ImageOptions::icon(options)), smallest(ImageOptions::smallest(options))
     {
     }
 
     ScaledPictures pictures;
     const ImageOptions::Icon options;
+    const bool smallest;
 };
 
 bool WinRTIcon::createWinRTIcon(const QImage &picture, const QString &targetPath, const QVariantMap &options)
@@ -121,5 +122,5 @@ bool WinRTIcon::createWinRTImage(LogoSource &source,
         return false;
     }
 
-    return SetWriter(SetWriter::EveryFileWritten).writePng(path, logo, Q_FUNC_INFO);
+    return SetWriter(SetWriter::EveryFileWritten, source.smallest).writePng(path, logo, Q_FUNC_INFO);
 }

@@ -64,6 +64,10 @@ QVector<IconSetCall> IconSetJob::calls(const IconSetRequest &request)
     insertIfGiven(&launchOptions, QStringLiteral("overlayImage"), request.launchOverlayImage);
     launchOptions.insert(QStringLiteral("iconImage"),
                          request.launchIcon.isEmpty() ? request.picture : request.launchIcon);
+    if (request.smallest) {
+        iconOptions.insert(QStringLiteral("smallest"), true);
+        launchOptions.insert(QStringLiteral("smallest"), true);
+    }
     QVariantMap installerOptions = launchOptions;
     insertIfGiven(&installerOptions, QStringLiteral("backgroundImage"), request.installerBackgroundImage);
     insertIfGiven(&installerOptions, QStringLiteral("overlayImage"), request.installerOverlayImage);

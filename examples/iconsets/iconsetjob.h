@@ -29,6 +29,9 @@ struct IconSetRequest
     // The installer's pictures, when they differ from the launch images'.
     QString installerBackgroundImage;
     QString installerOverlayImage;
+    // The smallest PNG files, for a release: many times the time, the same
+    // pixels.
+    bool smallest = false;
 };
 
 // One call of the facade: a platform's set, such as its app icon.

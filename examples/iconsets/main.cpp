@@ -175,11 +175,15 @@ int main(int argc, char *argv[])
     const QCommandLineOption installerOverlayOption(
         QStringLiteral("installer-overlay"),
         tr("Picture drawn in the middle of the installer pictures (default: the launch images')."), tr("file"));
+    const QCommandLineOption smallestOption(
+        QStringLiteral("smallest"),
+        tr("Make the PNG files as small as possible, for a release: the same pixels, many times the time."));
     const QCommandLineOption sampleOption(
         QStringLiteral("sample"),
         tr("Use the project's sample picture; the only argument is then OUTPUT_FOLDER."));
     parser.addOptions({sampleOption, platformsOption, iconBackgroundOption, launchBackgroundOption, launchBackgroundImageOption,
-                       launchOverlayOption, launchIconOption, installerBackgroundOption, installerOverlayOption});
+                       launchOverlayOption, launchIconOption, installerBackgroundOption, installerOverlayOption,
+                       smallestOption});
     parser.addPositionalArgument(QStringLiteral("PICTURE"), tr("The source picture (default: the sample picture)."),
                                  QStringLiteral("[PICTURE]"));
     parser.addPositionalArgument(QStringLiteral("OUTPUT_FOLDER"),
@@ -219,6 +223,7 @@ int main(int argc, char *argv[])
             return refuse(tr("--platforms names no platform"));
     }
 
+    request.smallest = parser.isSet(smallestOption);
     request.iconBackground = parser.value(iconBackgroundOption);
     request.launchBackground = parser.value(launchBackgroundOption);
     for (const QString &colour : {request.iconBackground, request.launchBackground}) {

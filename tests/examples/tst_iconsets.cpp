@@ -17,6 +17,7 @@ private Q_SLOTS:
     void refusesBadInputAndWritesNothing_data();
     void refusesBadInputAndWritesNothing();
     void makesTheChosenSetsAndWarnsAboutThePicture();
+    void smallestMakesFewerBytes();
     void helpListsEveryOption();
 
 private:
@@ -122,13 +123,29 @@ void tst_IconSets::makesTheChosenSetsAndWarnsAboutThePicture()
     QVERIFY(summary.last().endsWith(QStringLiteral("every set was made")));
 }
 
+// Both the icons' and the launch images' calls get the key.
+void tst_IconSets::smallestMakesFewerBytes()
+{
+    for (const QString &folder : {QStringLiteral("plain"), QStringLiteral("smallest")}) {
+        QStringList arguments{QStringLiteral("--platforms"), QStringLiteral("macos,installer"), QStringLiteral("wide.png"), folder};
+        if (folder == QLatin1String("smallest"))
+            arguments.prepend(QStringLiteral("--smallest"));
+        QCOMPARE(run(arguments).exitCode, 0);
+    }
+    for (const QString &file : {QStringLiteral("/macos/app.icns"), QStringLiteral("/installer/background.png")}) {
+        const QByteArray plain = fileContents(m_folder.filePath(QStringLiteral("plain") + file));
+        const QByteArray smallest = fileContents(m_folder.filePath(QStringLiteral("smallest") + file));
+        QVERIFY2(!smallest.isEmpty() && smallest.size() < plain.size(), qPrintable(file));
+    }
+}
+
 void tst_IconSets::helpListsEveryOption()
 {
     const Run result = run({QStringLiteral("--help")});
     QCOMPARE(result.exitCode, 0);
     for (const char *option : {"--sample", "--platforms", "--icon-background", "--launch-background",
                                "--launch-background-image", "--launch-overlay", "--launch-icon",
-                               "--installer-background-image", "--installer-overlay", "Example:"}) {
+                               "--installer-background-image", "--installer-overlay", "--smallest", "Example:"}) {
         QVERIFY2(result.output.contains(QLatin1String(option)), option);
     }
 }

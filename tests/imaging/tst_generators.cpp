@@ -6,9 +6,12 @@
 #include "tests/helpers/pictures.h"
 #include "tests/helpers/testsupport.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
 
@@ -48,12 +51,16 @@ const Generator Generators[] = {
     { "installer images", LaunchImages, "installer", "" },
 };
 
-QVariantMap withIcon(const QString &source)
+QVariantMap withIcon(const QString &source, QVariantMap options = {})
 {
-    return { { str("iconImage"), source } };
+    options.insert(str("iconImage"), source);
+    return options;
 }
 
-bool generate(const Generator &generator, const QString &source, const QString &target)
+// options go to the generators that take options, with the icon of the
+// launch images.
+bool generate(const Generator &generator, const QString &source, const QString &target,
+              const QVariantMap &options = {})
 {
     const QString os = str(generator.os);
     switch (generator.kind) {
@@ -61,13 +68,24 @@ bool generate(const Generator &generator, const QString &source, const QString &
         return ImageCopy::copyImage(source, target, 0, 0, Qt::white, QString(), -1, Qt::KeepAspectRatio,
                                     Qt::SmoothTransformation);
     case AppIcons:
-        return AppIcon::createAppIcon(os, source, target, {});
+        return AppIcon::createAppIcon(os, source, target, options);
     case AdaptiveBackgrounds:
         return AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(source, target);
     case LaunchImages:
-        return LaunchImage::createLaunchImage(os, target, withIcon(source));
+        return LaunchImage::createLaunchImage(os, target, withIcon(source, options));
     }
     return false;
+}
+
+// Every picture in a file's bytes, a container's one by one.
+QVector<QImage> picturesIn(QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
+    QVector<QImage> pictures{ reader.read() };
+    while (reader.jumpToNextImage())
+        pictures.append(reader.read());
+    return pictures;
 }
 
 const char *const FullDiskOption = "--generate-on-full-disk";
@@ -114,6 +132,8 @@ private Q_SLOTS:
     void emptyTargetIsRefused();
     void unreadableOptionPictureIsReported_data();
     void unreadableOptionPictureIsReported();
+    void smallestKeepsPixels_data();
+    void smallestKeepsPixels();
 
 private:
     QTemporaryDir m_dir;
@@ -237,6 +257,58 @@ void TestGenerators::unreadableOptionPictureIsReported()
     QVERIFY(LaunchImage::createLaunchImage(os, out, options));
     QCOMPARE(snapshot(out), without);
     QCOMPARE(withLog.lines(), QStringList{ unreadablePictureLine(key, path) } + withoutLog.lines());
+}
+
+void TestGenerators::smallestKeepsPixels_data()
+{
+    QTest::addColumn<QString>("generator");
+    QTest::addColumn<QVariant>("value");
+    // Fewer bytes in sum; otherwise the same files.
+    QTest::addColumn<bool>("smaller");
+    QTest::addColumn<bool>("warned");
+
+    QTest::newRow("macos icon, true") << str("macos icon") << QVariant(true) << true << false;
+    QTest::newRow("windows icon, bitmaps kept") << str("windows icon") << QVariant(true) << false << false;
+    QTest::newRow("ios icons, \"1\"") << str("ios icons") << QVariant(str("1")) << true << false;
+    QTest::newRow("installer images, \"TRUE\"") << str("installer images") << QVariant(str("TRUE")) << true << false;
+    QTest::newRow("android icons, \"0\"") << str("android icons") << QVariant(str("0")) << false << false;
+    QTest::newRow("android icons, \"yes\"") << str("android icons") << QVariant(str("yes")) << false << true;
+}
+
+// The same files with the same pixels, none larger.
+void TestGenerators::smallestKeepsPixels()
+{
+    QFETCH(QString, generator);
+    QFETCH(QVariant, value);
+    QFETCH(bool, smaller);
+    QFETCH(bool, warned);
+
+    const Generator &chosen = *std::find_if(std::begin(Generators), std::end(Generators),
+                                            [&generator](const Generator &g) { return generator == str(g.name); });
+    const QString out = m_dir.filePath(str("smallest/") + str(QTest::currentDataTag()));
+    QVERIFY(QDir().mkpath(out + str("/plain")) && QDir().mkpath(out + str("/given")));
+    QVERIFY(generate(chosen, m_source, out + str("/plain/") + str(chosen.target)));
+    if (warned) {
+        QTest::ignoreMessage(QtWarningMsg, logLine("ImageOptions::smallest",
+                                                   str("Invalid value \"smallest\" \"yes\" using false")));
+    }
+    QVERIFY(generate(chosen, m_source, out + str("/given/") + str(chosen.target), { { str("smallest"), value } }));
+
+    const QMap<QString, QByteArray> plain = snapshot(out + str("/plain"));
+    const QMap<QString, QByteArray> given = snapshot(out + str("/given"));
+    QCOMPARE(given.keys(), plain.keys());
+    qint64 plainBytes = 0;
+    qint64 givenBytes = 0;
+    for (const QString &file : plain.keys()) {
+        QCOMPARE(picturesIn(given[file]), picturesIn(plain[file]));
+        QVERIFY2(given[file].size() <= plain[file].size(), qPrintable(file));
+        plainBytes += plain[file].size();
+        givenBytes += given[file].size();
+    }
+    if (smaller)
+        QVERIFY(givenBytes < plainBytes);
+    else
+        QCOMPARE(given, plain);
 }
 
 int main(int argc, char *argv[])

@@ -299,6 +299,10 @@ private Q_SLOTS:
     void levelsRoundTrip_data();
     void levelsRoundTrip();
     void levelFollowsBusyBytes();
+
+    // Smaller files for the same pixels, never larger than the default's
+    void smallestKeepsPixels_data();
+    void smallestKeepsPixels();
 };
 
 void tst_PngEncoder::samePixelsAsQt_data()
@@ -483,7 +487,14 @@ void tst_PngEncoder::filtersRoundTrip_data()
         Choice choice;
     } choices[] = { { "Sub or Up", Choice::SubOrUp },
                     { "five", Choice::AnyOfFive },
-                    { "five screened", Choice::AnyOfFiveScreened } };
+                    { "five screened", Choice::AnyOfFiveScreened },
+                    { "least entropy", Choice::LeastEntropy },
+                    { "None alone", Choice::OnlyNone },
+                    { "Sub alone", Choice::OnlySub },
+                    { "Up alone", Choice::OnlyUp },
+                    { "Average alone", Choice::OnlyAverage },
+                    { "Paeth alone", Choice::OnlyPaeth },
+                    { "several tried", Choice::TrySeveral } };
     const struct
     {
         const char *name;
@@ -505,8 +516,10 @@ void tst_PngEncoder::filtersRoundTrip_data()
         for (const auto &format : formats) {
             for (const auto &picture : favoured) {
                 // Premultiplying rounds the colours, which spoils the design.
+                // A filter alone is used whatever the picture, and which of
+                // several tries wins is not known up front.
                 const bool chosen = (choice.choice != Choice::SubOrUp || picture.subOrUp)
-                        && format.format != QImage::Format_ARGB32_Premultiplied;
+                        && choice.choice < Choice::OnlyNone && format.format != QImage::Format_ARGB32_Premultiplied;
                 QTest::addRow("%s, %s favouring %s", choice.name, format.name, picture.name)
                         << picture.make(format.format) << choice.choice << (chosen ? picture.filter : -1);
             }
@@ -520,7 +533,8 @@ void tst_PngEncoder::filtersRoundTrip_data()
                     << gradient(QSize(513, 7), format.format) << choice.choice << -1;
         }
         QTest::addRow("%s, fading disc", choice.name) << fadingDisc(150) << choice.choice << -1;
-        QTest::addRow("%s, repeated rows", choice.name) << repeatedRows() << choice.choice << 2;
+        const bool alone = choice.choice >= Choice::OnlyNone && choice.choice <= Choice::OnlyPaeth;
+        QTest::addRow("%s, repeated rows", choice.name) << repeatedRows() << choice.choice << (alone ? -1 : 2);
     }
 }
 
@@ -546,6 +560,9 @@ void tst_PngEncoder::filtersRoundTrip()
             QVERIFY2(filter >= 0 && filter <= 4, qPrintable(QString::number(filter)));
         if (choice == PngEncoder::FilterChoice::SubOrUp)
             QVERIFY(std::all_of(filters.begin(), filters.end(), [](int filter) { return filter == 1 || filter == 2; }));
+        const int alone = int(choice) - int(PngEncoder::FilterChoice::OnlyNone);
+        if (alone >= 0 && alone <= 4)
+            QCOMPARE(filters, QVector<int>(picture.height(), alone));
         if (used >= 0)
             QVERIFY2(filters.contains(used), qPrintable(QStringLiteral("no row with filter %1").arg(used)));
     }
@@ -600,6 +617,45 @@ void tst_PngEncoder::levelFollowsBusyBytes()
     const QImage busy = noise(QImage::Format_RGB32, plain.size());
     QVERIFY(PngEncoder::encode(plain).size() < PngEncoder::encode(plain, { PngEncoder::FilterChoice::SubOrUp, 4 }).size());
     QCOMPARE(decoded(PngEncoder::encode(busy)), busy.convertToFormat(QImage::Format_ARGB32));
+}
+
+void tst_PngEncoder::smallestKeepsPixels_data()
+{
+    QTest::addColumn<QImage>("picture");
+    // Smaller than the default, not merely no larger.
+    QTest::addColumn<bool>("smaller");
+
+    QTest::newRow("fading disc, RGBA") << fadingDisc(256) << true;
+    QTest::newRow("gradient, RGB") << gradient(QSize(320, 240), QImage::Format_RGB32) << true;
+    QTest::newRow("premultiplied alpha") << withAlpha(QImage::Format_ARGB32_Premultiplied) << false;
+    QTest::newRow("2480x1200 mostly flat, RGB") << mostlyFlat() << true;
+    QTest::newRow("columns favouring Up, RGBA") << favoursUp(QImage::Format_ARGB32) << true;
+    QTest::newRow("repeated rows") << repeatedRows() << true;
+    QImage single(1, 1, QImage::Format_ARGB32);
+    single.fill(qRgba(1, 2, 3, 4));
+    QTest::newRow("one pixel") << single << false;
+    QTest::newRow("opaque noise") << noise(QImage::Format_RGB32) << false;
+    QTest::newRow("noise with alpha") << noise(QImage::Format_ARGB32) << false;
+}
+
+// Only the compressed data differ: the same pixels, chunks and header, and
+// the same again when the picture is too large to compress in one piece.
+void tst_PngEncoder::smallestKeepsPixels()
+{
+    QFETCH(QImage, picture);
+    QFETCH(bool, smaller);
+
+    for (const qint64 wholeLimit : { PngEncoder::DefaultWholeLimit, qint64(0) }) {
+        const QByteArray plain = PngEncoder::encode(picture, wholeLimit);
+        const QByteArray smallest = PngEncoder::encode(picture, PngEncoder::smallest(), wholeLimit);
+        QVERIFY(!smallest.isEmpty());
+        QCOMPARE(decoded(smallest), picture.convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(chunkTypes(smallest), chunkTypes(plain));
+        QCOMPARE(smallest.left(41), plain.left(41)); // signature and IHDR
+        QVERIFY2(smallest.size() <= plain.size(), qPrintable(QStringLiteral("%1, default %2").arg(smallest.size()).arg(plain.size())));
+        if (smaller && wholeLimit > 0)
+            QVERIFY2(smallest.size() < plain.size(), qPrintable(QString::number(plain.size())));
+    }
 }
 
 QTEST_MAIN(tst_PngEncoder)
