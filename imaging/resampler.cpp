@@ -18,15 +18,20 @@ namespace {
 constexpr int Channels = 4;
 constexpr quint32 MaxPremultiplied = 255 * 255;
 
-// n / d rounded to the nearest integer, halves up: floor((2n + d) / 2d). The
-// quotient is estimated in double precision and then corrected in integers,
-// so it is exact whatever the floating-point unit rounded, and costs no
-// division per value.
+// n / d rounded to the nearest integer, halves up: floor((2n + d) / 2d),
+// with one multiplication by a reciprocal in double precision. Its error is
+// below 2^-44 for quotients up to 256, and a quotient that is not a whole
+// number lies at least 1/2d away from one: for 2d below 2^40 the floor of
+// the estimate is exact, whatever the floating-point unit rounded (any
+// precision at least double's). Larger divisors correct the estimate in
+// integers.
 class RoundedQuotient
 {
 public:
+    static constexpr quint64 ExactBelow = quint64(1) << 40;
+
     explicit RoundedQuotient(quint64 divisor)
-        : m_half(divisor), m_twice(2 * divisor), m_inverse(1.0 / double(2 * divisor))
+        : m_half(divisor), m_twice(2 * divisor), m_inverse(1.0 / double(qint64(2 * divisor)))
     {
     }
 
@@ -36,9 +41,11 @@ public:
         // instructions where unsigned ones are not.
         const quint64 numerator = 2 * n + m_half;
         quint64 quotient = quint64(qint64(double(qint64(numerator)) * m_inverse));
-        // The estimate is off by less than one either way.
-        quotient -= quotient * m_twice > numerator ? 1 : 0;
-        quotient += (quotient + 1) * m_twice <= numerator ? 1 : 0;
+        if (m_twice >= ExactBelow) {
+            // The estimate is off by less than one either way.
+            quotient -= quotient * m_twice > numerator ? 1 : 0;
+            quotient += (quotient + 1) * m_twice <= numerator ? 1 : 0;
+        }
         return quint32(quotient);
     }
 
@@ -58,10 +65,17 @@ struct Axis
     QVector<int> offset;
     QVector<quint32> weights;
     quint64 total = 1;
-    // Whether every weight but an output index's first and last is the
-    // same (an area), and runs of pixels between them are short enough to
-    // be summed in 32 bits.
-    bool uniformMiddle = false;
+    // An area whose sums fit 32 bits also gives its output pixels' edges:
+    // edge b lies boundaryPart[b] / unit into source pixel boundaryPixel[b]
+    // (see weighArea).
+    QVector<int> boundaryPixel;
+    QVector<quint32> boundaryPart;
+    quint32 unit = 0;
+    // An interpolation between two pixels or more gives each output pixel
+    // as a pair: pairLeft[i] with 256ths pairRight[i] of the pixel after it
+    // (see weighPairs).
+    QVector<int> pairLeft;
+    QVector<quint32> pairRight;
 
     // Output indices are added in order, each with its source indices in
     // order from the first.
@@ -84,8 +98,18 @@ Axis areaAxis(int from, int to)
     // (s + 1)·to) and output pixel i spans [i·from, (i + 1)·from).
     Axis axis;
     axis.total = quint64(from);
-    axis.uniformMiddle = from / to + 2 < 66051;
     axis.weights.reserve(from + to);
+    if (quint64(from) * MaxPremultiplied <= std::numeric_limits<quint32>::max()) {
+        axis.unit = quint32(to);
+        for (int b = 0; b <= to; ++b) {
+            // An edge on a pixel boundary is taken as the whole of the pixel
+            // before it, so that no edge reads past the last pixel.
+            const qint64 at = qint64(b) * from;
+            const bool whole = b > 0 && at % to == 0;
+            axis.boundaryPixel.append(int(at / to) - (whole ? 1 : 0));
+            axis.boundaryPart.append(whole ? quint32(to) : quint32(at % to));
+        }
+    }
     for (int i = 0; i < to; ++i) {
         const qint64 begin = qint64(i) * from;
         const qint64 end = begin + from;
@@ -120,6 +144,12 @@ Axis interpolationAxis(int from, int to)
             axis.begin(left);
             axis.add(Resampler::InterpolationUnit - right);
             axis.add(right);
+        }
+        if (from > 1) {
+            // The last pixel alone is the pixel before it with none of that.
+            const bool last = axis.first.last() == from - 1;
+            axis.pairLeft.append(last ? from - 2 : axis.first.last());
+            axis.pairRight.append(last ? Resampler::InterpolationUnit : axis.count.last() == 2 ? right : 0);
         }
     }
     return axis;
@@ -174,9 +204,8 @@ void sumRow(const QImage &picture, int y, quint32 *sums)
 }
 
 // The weighted sums of one source row (given by sumRow) for every output
-// column. Sum is 32 bits where no sum can exceed them (axis.total × 255 × 255
-// within 32 bits: every interpolation and any area of up to 66 051 pixels),
-// which the compiler can keep four channels to a register.
+// column: Sum is 32 bits where no sum can exceed them (axis.total × 255 × 255
+// within 32 bits: every interpolation and any area of up to 66 051 pixels).
 template<typename Sum>
 void weighRow(const quint32 *rowSums, const Axis &axis, Sum *sums)
 {
@@ -188,31 +217,108 @@ void weighRow(const quint32 *rowSums, const Axis &axis, Sum *sums)
     for (int i = 0; i < outputs; ++i, sums += Channels) {
         const quint32 *at = rowSums + Channels * first[i];
         const quint32 *weight = weights + offset[i];
-        const int n = count[i];
-        Sum sum[Channels];
-        for (int c = 0; c < Channels; ++c)
-            sum[c] = Sum(weight[0]) * quint32(at[Channels + c] - at[c]);
-        if (n > 1 && axis.uniformMiddle) {
-            // An area: every pixel between the two cut ones counts in full.
-            const quint32 *last = at + Channels * (n - 1);
-            const Sum lastWeight = weight[n - 1];
-            const Sum middleWeight = n > 2 ? weight[1] : 0;
-            for (int c = 0; c < Channels; ++c) {
-                sum[c] += lastWeight * quint32(last[Channels + c] - last[c])
-                        + middleWeight * quint32(last[c] - at[Channels + c]);
-            }
-        } else {
-            for (int k = 1; k < n; ++k) {
-                const quint32 *value = at + Channels * k;
-                const Sum w = weight[k];
-                for (int c = 0; c < Channels; ++c)
-                    sum[c] += w * quint32(value[Channels + c] - value[c]);
-            }
+        Sum sum[Channels] = {};
+        for (int k = 0; k < count[i]; ++k, at += Channels) {
+            const Sum w = weight[k];
+            for (int c = 0; c < Channels; ++c)
+                sum[c] += w * quint32(at[Channels + c] - at[c]);
         }
         for (int c = 0; c < Channels; ++c)
             sums[c] = sum[c];
     }
 }
+
+// The same for an interpolation: each output pixel from a pixel and the
+// one after it.
+void weighPairs(const quint32 *rowSums, const Axis &axis, quint32 *sums)
+{
+    const int outputs = axis.pairLeft.size();
+    const int *left = axis.pairLeft.constData();
+    const quint32 *right = axis.pairRight.constData();
+    for (int i = 0; i < outputs; ++i, sums += Channels) {
+        const quint32 *at = rowSums + Channels * left[i];
+        const quint32 w = right[i];
+        for (int c = 0; c < Channels; ++c) {
+            const quint32 first = at[Channels + c] - at[c];
+            const quint32 second = at[2 * Channels + c] - at[Channels + c];
+            sums[c] = (Resampler::InterpolationUnit - w) * first + w * second;
+        }
+    }
+}
+
+// The same for an area, from the running sums at the output pixels' edges:
+// unit times the sum of the row up to an edge is unit times the running sum
+// at its pixel plus the part of that pixel before the edge, and each output
+// pixel is the difference of its two edges. The products overflow 32 bits,
+// but every difference fits them, and arithmetic modulo 2^32 keeps
+// differences exact.
+void weighArea(const quint32 *rowSums, const Axis &axis, quint32 *sums)
+{
+    const int outputs = axis.first.size();
+    const int *pixel = axis.boundaryPixel.constData();
+    const quint32 *part = axis.boundaryPart.constData();
+    const quint32 unit = axis.unit;
+    quint32 previous[Channels];
+    quint32 next[Channels];
+    const auto edge = [&](int b, quint32 *value) {
+        const quint32 *at = rowSums + Channels * pixel[b];
+        const quint32 p = part[b];
+        for (int c = 0; c < Channels; ++c)
+            value[c] = unit * at[c] + p * quint32(at[Channels + c] - at[c]);
+    };
+    edge(0, previous);
+    for (int i = 0; i < outputs; ++i, sums += Channels) {
+        edge(i + 1, next);
+        for (int c = 0; c < Channels; ++c) {
+            sums[c] = next[c] - previous[c];
+            previous[c] = next[c];
+        }
+    }
+}
+
+// sums += weight × row for every channel of width pixels.
+template<typename Sum, typename Value>
+void accumulate(Sum *sums, quint32 weight, const Value *row, int width)
+{
+    const Sum w = weight;
+    for (int i = 0; i < Channels * width; ++i)
+        sums[i] += w * Sum(row[i]);
+}
+
+// Output pixels from their weighted sums, each channel rounded once.
+struct Finisher
+{
+    Finisher(quint64 total, bool alpha)
+        : total(total), alpha(alpha), alphaOf(total), opaqueColourOf(255 * total)
+    {
+    }
+
+    template<typename Sum>
+    QRgb pixel(const Sum *sums) const
+    {
+        const quint64 alphaSum = sums[3];
+        const quint32 pixelAlpha = alpha ? alphaOf.of(alphaSum) : 255;
+        if (pixelAlpha == 0)
+            return 0;
+        // Colour is the alpha-weighted mean: the sum of alpha × colour over
+        // the sum of alpha.
+        const RoundedQuotient colourOf = alphaSum == 255 * total ? opaqueColourOf : RoundedQuotient(alphaSum);
+        return qRgba(int(colourOf.of(sums[0])), int(colourOf.of(sums[1])), int(colourOf.of(sums[2])),
+                     int(pixelAlpha));
+    }
+
+    template<typename Sum>
+    void finish(const Sum *sums, QRgb *line, int width) const
+    {
+        for (int x = 0; x < width; ++x, sums += Channels)
+            line[x] = pixel(sums);
+    }
+
+    quint64 total;
+    bool alpha;
+    RoundedQuotient alphaOf;
+    RoundedQuotient opaqueColourOf;
+};
 
 // The running sums of a picture's rows, made once for a picture that is
 // scaled to many sizes: the generators scale their source picture to up to
@@ -345,7 +451,11 @@ QImage Resampler::resampled(const QImage &picture, const QSize &size, Qt::Transf
         const quint32 *row = prepared ? prepared->sums.constData() + rowLength * sourceRow : rowSums.data();
         if (!prepared)
             sumRow(picture, sourceRow, rowSums.data());
-        if (narrow)
+        if (!columns.boundaryPixel.isEmpty())
+            weighArea(row, columns, narrowKept[slot].data());
+        else if (!columns.pairLeft.isEmpty())
+            weighPairs(row, columns, narrowKept[slot].data());
+        else if (narrow)
             weighRow(row, columns, narrowKept[slot].data());
         else
             weighRow(row, columns, wideKept[slot].data());
@@ -353,42 +463,43 @@ QImage Resampler::resampled(const QImage &picture, const QSize &size, Qt::Transf
     };
 
     const quint64 total = columns.total * rows.total;
-    const RoundedQuotient alphaOf(total);
-    const RoundedQuotient opaqueColourOf(255 * total);
+    const Finisher finisher{ total, alpha };
+    if (total * MaxPremultiplied <= std::numeric_limits<quint32>::max()
+        && *std::max_element(rows.count.constBegin(), rows.count.constEnd()) <= 2) {
+        // Interpolation both ways: every sum fits 32 bits, and each output
+        // pixel is made from two rows at once.
+        for (int y = 0; y < size.height(); ++y) {
+            const quint32 *weight = rows.weights.constData() + rows.offset[y];
+            const bool two = rows.count[y] == 2;
+            const quint32 upperWeight = weight[0];
+            const quint32 lowerWeight = two ? weight[1] : 0;
+            // Both rows are kept in their slots while this row is made.
+            const int upperSlot = slotOf(rows.first[y]);
+            const quint32 *upper = narrowKept[upperSlot].constData();
+            const quint32 *lower = two ? narrowKept[slotOf(rows.first[y] + 1)].constData() : upper;
+            auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
+            for (int x = 0; x < width; ++x, upper += Channels, lower += Channels) {
+                quint32 sums[Channels];
+                for (int c = 0; c < Channels; ++c)
+                    sums[c] = upperWeight * upper[c] + lowerWeight * lower[c];
+                line[x] = finisher.pixel(sums);
+            }
+        }
+        return result;
+    }
+
     QVector<quint64> accumulated(Channels * width);
     for (int y = 0; y < size.height(); ++y) {
-        quint64 *sums = accumulated.data();
         std::fill(accumulated.begin(), accumulated.end(), 0);
         const quint32 *weight = rows.weights.constData() + rows.offset[y];
         for (int k = 0; k < rows.count[y]; ++k) {
-            const quint64 w = weight[k];
             const int slot = slotOf(rows.first[y] + k);
-            if (narrow) {
-                const quint32 *row = narrowKept[slot].constData();
-                for (int i = 0; i < Channels * width; ++i)
-                    sums[i] += w * row[i];
-            } else {
-                const quint64 *row = wideKept[slot].constData();
-                for (int i = 0; i < Channels * width; ++i)
-                    sums[i] += w * row[i];
-            }
+            if (narrow)
+                accumulate(accumulated.data(), weight[k], narrowKept[slot].constData(), width);
+            else
+                accumulate(accumulated.data(), weight[k], wideKept[slot].constData(), width);
         }
-
-        auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
-        for (int x = 0; x < width; ++x, sums += Channels) {
-            const quint64 alphaSum = sums[3];
-            const quint32 pixelAlpha = alpha ? alphaOf.of(alphaSum) : 255;
-            if (pixelAlpha == 0) {
-                line[x] = 0;
-                continue;
-            }
-            // Colour is the alpha-weighted mean: the sum of alpha × colour
-            // over the sum of alpha.
-            const bool opaque = alphaSum == 255 * total;
-            const RoundedQuotient colourOf = opaque ? opaqueColourOf : RoundedQuotient(alphaSum);
-            line[x] = qRgba(int(colourOf.of(sums[0])), int(colourOf.of(sums[1])), int(colourOf.of(sums[2])),
-                            int(pixelAlpha));
-        }
+        finisher.finish(accumulated.constData(), reinterpret_cast<QRgb *>(result.scanLine(y)), width);
     }
     return result;
 }

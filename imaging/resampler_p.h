@@ -20,14 +20,14 @@
 //   part that they cover.
 // - larger: bilinear interpolation between the two source pixels nearest to
 //   the output pixel's centre (pixel centres aligned, edges repeated), with
-//   weights in 4096ths.
+//   weights in 256ths, so that its sums fit 32 bits.
 // - fast transformation: the source pixel under the output pixel's centre.
 // - the same size: each source pixel as it is.
 class Resampler
 {
 public:
     // The bilinear weights are fractions of this.
-    static constexpr quint32 InterpolationUnit = 4096;
+    static constexpr quint32 InterpolationUnit = 256;
 
     // picture resampled to size (both sides positive): ARGB32 with straight
     // alpha when the picture has an alpha channel, RGB32 otherwise. picture
