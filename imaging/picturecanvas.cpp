@@ -83,7 +83,16 @@ void PictureCanvas::draw(QImage *canvas, const QImage &picture, const QPoint &po
             // source's plus what shows of the canvas, and the colour is that
             // over the result's alpha, rounded once.
             const QRgb d = to[x];
-            const quint32 canvasAlpha = opaqueCanvas ? 255 : qAlpha(d);
+            if (opaqueCanvas) {
+                // The result's alpha is whole: a division by a constant.
+                const auto blended = [&](int sourceColour, int canvasColour) {
+                    const quint32 sum = quint32(sourceColour) * sourceAlpha + quint32(canvasColour) * (255 - sourceAlpha);
+                    return int((2 * sum + 255) / 510);
+                };
+                to[x] = qRgb(blended(qRed(s), qRed(d)), blended(qGreen(s), qGreen(d)), blended(qBlue(s), qBlue(d)));
+                continue;
+            }
+            const quint32 canvasAlpha = qAlpha(d);
             const quint32 shown = canvasAlpha * (255 - sourceAlpha); // of 255 × 255
             const quint32 coverage = sourceAlpha * 255 + shown;
             const quint32 alpha = (coverage + 127) / 255;

@@ -310,8 +310,22 @@ struct Finisher
     template<typename Sum>
     void finish(const Sum *sums, QRgb *line, int width) const
     {
-        for (int x = 0; x < width; ++x, sums += Channels)
-            line[x] = pixel(sums);
+        if (2 * 255 * total >= RoundedQuotient::ExactBelow) {
+            for (int x = 0; x < width; ++x, sums += Channels)
+                line[x] = pixel(sums);
+            return;
+        }
+        // Every estimate is exact: the same without branches.
+        for (int x = 0; x < width; ++x, sums += Channels) {
+            const qint64 alphaSum = qint64(sums[3]);
+            const quint32 pixelAlpha = alpha ? alphaOf.of(quint64(alphaSum)) : 255;
+            const double inverse = 1.0 / double(2 * alphaSum + (alphaSum == 0 ? 1 : 0));
+            const auto colour = [&](int c) {
+                return quint32(qint64(double(2 * qint64(sums[c]) + alphaSum) * inverse));
+            };
+            const QRgb pixel = (pixelAlpha << 24) | (colour(0) << 16) | (colour(1) << 8) | colour(2);
+            line[x] = pixelAlpha == 0 ? 0 : pixel;
+        }
     }
 
     quint64 total;
@@ -319,6 +333,28 @@ struct Finisher
     RoundedQuotient alphaOf;
     RoundedQuotient opaqueColourOf;
 };
+
+// A row made from at most two weighted rows whose sums fit 32 bits and
+// whose weights sum to 2^shift (interpolations and single pixels): alpha is a
+// shift and each colour's estimated quotient is exact (RoundedQuotient). No
+// branches, so that the compiler can work on several pixels at once.
+void finishInterpolated(const quint32 *upper, quint32 upperWeight, const quint32 *lower, quint32 lowerWeight,
+                        int shift, bool alpha, QRgb *line, int width)
+{
+    const qint64 half = (qint64(1) << shift) >> 1;
+    for (int x = 0; x < width; ++x, upper += Channels, lower += Channels) {
+        quint32 sums[Channels];
+        for (int c = 0; c < Channels; ++c)
+            sums[c] = upperWeight * upper[c] + lowerWeight * lower[c];
+        const qint64 alphaSum = sums[3];
+        const quint32 pixelAlpha = alpha ? quint32((alphaSum + half) >> shift) : 255;
+        // A transparent pixel divides by 1 here and comes out 0 below.
+        const double inverse = 1.0 / double(2 * alphaSum + (alphaSum == 0 ? 1 : 0));
+        const auto colour = [&](int c) { return quint32(qint64(double(2 * qint64(sums[c]) + alphaSum) * inverse)); };
+        const QRgb pixel = (pixelAlpha << 24) | (colour(0) << 16) | (colour(1) << 8) | colour(2);
+        line[x] = pixelAlpha == 0 ? 0 : pixel;
+    }
+}
 
 // The running sums of a picture's rows, made once for a picture that is
 // scaled to many sizes: the generators scale their source picture to up to
@@ -464,8 +500,11 @@ QImage Resampler::resampled(const QImage &picture, const QSize &size, Qt::Transf
 
     const quint64 total = columns.total * rows.total;
     const Finisher finisher{ total, alpha };
-    if (total * MaxPremultiplied <= std::numeric_limits<quint32>::max()
+    if (total * MaxPremultiplied <= std::numeric_limits<quint32>::max() && (total & (total - 1)) == 0
         && *std::max_element(rows.count.constBegin(), rows.count.constEnd()) <= 2) {
+        int shift = 0;
+        while ((quint64(1) << shift) < total)
+            ++shift;
         // Interpolation both ways: every sum fits 32 bits, and each output
         // pixel is made from two rows at once.
         for (int y = 0; y < size.height(); ++y) {
@@ -477,13 +516,8 @@ QImage Resampler::resampled(const QImage &picture, const QSize &size, Qt::Transf
             const int upperSlot = slotOf(rows.first[y]);
             const quint32 *upper = narrowKept[upperSlot].constData();
             const quint32 *lower = two ? narrowKept[slotOf(rows.first[y] + 1)].constData() : upper;
-            auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
-            for (int x = 0; x < width; ++x, upper += Channels, lower += Channels) {
-                quint32 sums[Channels];
-                for (int c = 0; c < Channels; ++c)
-                    sums[c] = upperWeight * upper[c] + lowerWeight * lower[c];
-                line[x] = finisher.pixel(sums);
-            }
+            finishInterpolated(upper, upperWeight, lower, lowerWeight, shift, alpha,
+                               reinterpret_cast<QRgb *>(result.scanLine(y)), width);
         }
         return result;
     }
