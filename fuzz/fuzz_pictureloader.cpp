@@ -1,5 +1,7 @@
 // Arbitrary bytes as a picture file: the header checks, the size guard and
-// the decoders behind them. Whatever decodes must be within the size limit.
+// the decoders behind them. Whatever decodes must be within the size limit,
+// and scales as every set scales it, whatever format the decoder chose.
+#include "imaging/picturecanvas.h"
 #include "imaging/pictureloader.h"
 
 #include <QCoreApplication>
@@ -24,7 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A copy the loader may keep, as it keeps the bytes of a file.
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
     const QImage picture = PictureLoader::loadFromData(bytes);
-    if (!picture.isNull() && !PictureLoader::withinLimit(picture.width(), picture.height()))
+    if (picture.isNull())
+        return 0;
+    if (!PictureLoader::withinLimit(picture.width(), picture.height()))
         std::abort();
+    for (const QSize box : { QSize(7, 5), QSize(64, 64) }) {
+        const QImage scaled = PictureCanvas::scaled(picture, box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (scaled.size() != box
+            || scaled.format() != (picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32))
+            std::abort();
+    }
     return 0;
 }
