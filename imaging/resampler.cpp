@@ -276,11 +276,17 @@ void weighArea(const quint32 *rowSums, const Axis &axis, quint32 *sums)
     }
 }
 
-// sums += weight × row for every channel of width pixels.
+// sums += weight × row for every channel of width pixels; the first row of
+// a sum sets it.
 template<typename Sum, typename Value>
-void accumulate(Sum *sums, quint32 weight, const Value *row, int width)
+void accumulate(Sum *sums, quint32 weight, const Value *row, int width, bool first)
 {
     const Sum w = weight;
+    if (first) {
+        for (int i = 0; i < Channels * width; ++i)
+            sums[i] = w * Sum(row[i]);
+        return;
+    }
     for (int i = 0; i < Channels * width; ++i)
         sums[i] += w * Sum(row[i]);
 }
@@ -524,14 +530,13 @@ QImage Resampler::resampled(const QImage &picture, const QSize &size, Qt::Transf
 
     QVector<quint64> accumulated(Channels * width);
     for (int y = 0; y < size.height(); ++y) {
-        std::fill(accumulated.begin(), accumulated.end(), 0);
         const quint32 *weight = rows.weights.constData() + rows.offset[y];
         for (int k = 0; k < rows.count[y]; ++k) {
             const int slot = slotOf(rows.first[y] + k);
             if (narrow)
-                accumulate(accumulated.data(), weight[k], narrowKept[slot].constData(), width);
+                accumulate(accumulated.data(), weight[k], narrowKept[slot].constData(), width, k == 0);
             else
-                accumulate(accumulated.data(), weight[k], wideKept[slot].constData(), width);
+                accumulate(accumulated.data(), weight[k], wideKept[slot].constData(), width, k == 0);
         }
         finisher.finish(accumulated.constData(), reinterpret_cast<QRgb *>(result.scanLine(y)), width);
     }
