@@ -291,6 +291,20 @@ void accumulate(Sum *sums, quint32 weight, const Value *row, int width, bool fir
         sums[i] += w * Sum(row[i]);
 }
 
+// A pixel of pixelAlpha from its weighted sums where every estimate of a
+// quotient is exact (RoundedQuotient): no branches, so that the compiler can
+// work on several pixels at once.
+template<typename Sum>
+QRgb exactPixel(const Sum *sums, quint32 pixelAlpha)
+{
+    const qint64 alphaSum = qint64(sums[3]);
+    // A transparent pixel divides by 1 here and comes out 0 below.
+    const double inverse = 1.0 / double(2 * alphaSum + (alphaSum == 0 ? 1 : 0));
+    const auto colour = [&](int c) { return quint32(qint64(double(2 * qint64(sums[c]) + alphaSum) * inverse)); };
+    const QRgb pixel = (pixelAlpha << 24) | (colour(0) << 16) | (colour(1) << 8) | colour(2);
+    return pixelAlpha == 0 ? 0 : pixel;
+}
+
 // Output pixels from their weighted sums, each channel rounded once.
 struct Finisher
 {
@@ -323,14 +337,7 @@ struct Finisher
         }
         // Every estimate is exact: the same without branches.
         for (int x = 0; x < width; ++x, sums += Channels) {
-            const qint64 alphaSum = qint64(sums[3]);
-            const quint32 pixelAlpha = alpha ? alphaOf.of(quint64(alphaSum)) : 255;
-            const double inverse = 1.0 / double(2 * alphaSum + (alphaSum == 0 ? 1 : 0));
-            const auto colour = [&](int c) {
-                return quint32(qint64(double(2 * qint64(sums[c]) + alphaSum) * inverse));
-            };
-            const QRgb pixel = (pixelAlpha << 24) | (colour(0) << 16) | (colour(1) << 8) | colour(2);
-            line[x] = pixelAlpha == 0 ? 0 : pixel;
+            line[x] = exactPixel(sums, alpha ? alphaOf.of(sums[3]) : 255);
         }
     }
 
@@ -342,8 +349,7 @@ struct Finisher
 
 // A row made from at most two weighted rows whose sums fit 32 bits and
 // whose weights sum to 2^shift (interpolations and single pixels): alpha is a
-// shift and each colour's estimated quotient is exact (RoundedQuotient). No
-// branches, so that the compiler can work on several pixels at once.
+// shift and the rest an exactPixel.
 void finishInterpolated(const quint32 *upper, quint32 upperWeight, const quint32 *lower, quint32 lowerWeight,
                         int shift, bool alpha, QRgb *line, int width)
 {
@@ -352,13 +358,7 @@ void finishInterpolated(const quint32 *upper, quint32 upperWeight, const quint32
         quint32 sums[Channels];
         for (int c = 0; c < Channels; ++c)
             sums[c] = upperWeight * upper[c] + lowerWeight * lower[c];
-        const qint64 alphaSum = sums[3];
-        const quint32 pixelAlpha = alpha ? quint32((alphaSum + half) >> shift) : 255;
-        // A transparent pixel divides by 1 here and comes out 0 below.
-        const double inverse = 1.0 / double(2 * alphaSum + (alphaSum == 0 ? 1 : 0));
-        const auto colour = [&](int c) { return quint32(qint64(double(2 * qint64(sums[c]) + alphaSum) * inverse)); };
-        const QRgb pixel = (pixelAlpha << 24) | (colour(0) << 16) | (colour(1) << 8) | colour(2);
-        line[x] = pixelAlpha == 0 ? 0 : pixel;
+        line[x] = exactPixel(sums, alpha ? quint32((sums[3] + half) >> shift) : 255);
     }
 }
 
