@@ -164,11 +164,18 @@ PortalTestCase {
               cleared: true },
             { tag: "record signed out", signedIn: false, portalUrl: "local", token: "valid", dialog: true },
             { tag: "refused refresh token", signedIn: true, portalUrl: "local", token: "dead", dialog: true },
+            // Written by a hostile or broken process: members of another type count as absent.
+            { tag: "portal that is an object", signedIn: true, portalUrl: { toString: "x" }, token: "valid",
+              dialog: true, cleared: true },
+            { tag: "refresh token that is an object", signedIn: true, portalUrl: "local", token: { toString: "t" },
+              dialog: true, cleared: true },
+            { tag: "refresh token that is a number", signedIn: true, portalUrl: "local", token: 7, dialog: true,
+              cleared: true },
         ]
     }
 
     function test_sharedRecord(data) {
-        var token = data.token === "valid" ? newRefreshToken() : data.token === "dead" ? "no-such-token" : ""
+        var token = data.token === "valid" ? newRefreshToken() : data.token === "dead" ? "no-such-token" : data.token
         Loomwright.sharedData.object = {
             signedIn: data.signedIn,
             portalUrl: data.portalUrl === "local" ? localPortalUrl : data.portalUrl,

@@ -108,7 +108,14 @@ QtObject {
 
     function readRecord() {
         var record = sharedData ? sharedData.object : null
-        return record && typeof record === "object" ? record : {}
+        return record && typeof record === "object" && !Array.isArray(record) ? record : {}
+    }
+
+    // A text member of the record; any other process may have written it, so
+    // a member of another type counts as absent.
+    function recordText(record, name) {
+        var value = record[name]
+        return typeof value === "string" ? value : ""
     }
 
     function writeRecord(record) {
@@ -125,11 +132,11 @@ QtObject {
         var reusable = ""
         if (record.signedIn === true) {
             record.signedIn = false
-            if (String(record.portalUrl) === portalUrlText() && record.refreshToken) {
+            if (recordText(record, "portalUrl") === portalUrlText() && recordText(record, "refreshToken") !== "") {
                 console.log(log, "Using shared refresh token")
-                reusable = String(record.refreshToken)
+                reusable = recordText(record, "refreshToken")
             } else {
-                console.log(log, "Shared authorization mismatch", record.portalUrl === undefined ? "" : String(record.portalUrl))
+                console.log(log, "Shared authorization mismatch", recordText(record, "portalUrl"))
                 delete record.portalUrl
                 delete record.authorizationUrl
                 delete record.refreshToken
@@ -236,8 +243,8 @@ QtObject {
         if (!portal.signedIn || portal.refreshToken === "")
             return
         var record = readRecord()
-        if (record.signedIn !== true || String(record.portalUrl) !== portalUrlText()
-                || record.refreshToken === portal.refreshToken)
+        if (record.signedIn !== true || recordText(record, "portalUrl") !== portalUrlText()
+                || recordText(record, "refreshToken") === portal.refreshToken)
             return
         record.refreshToken = portal.refreshToken
         writeRecord(record)
