@@ -22,6 +22,9 @@
 namespace {
 
 constexpr int searchPageSize = 100;
+// Enough pages for every app that is listed at all, however a portal cuts
+// its pages; a portal that pages on for ever stops here.
+constexpr int maximumSearchPages = AppInfoList::maximumPortalApps / searchPageSize;
 
 // Bursts of changes in the apps folder (a download makes, renames and
 // removes folders) become one refresh.
@@ -232,6 +235,7 @@ void AppInfoList::searchPage(int start)
     HostkitApps::shareEngine(this, m_search, &m_searchWrapper);
     const HostkitApps::PortalAccess access = HostkitApps::portalAccess(m_portal);
     access.prepare(m_search);
+    m_searchPages = start == 1 ? 1 : m_searchPages + 1;
     m_searchStart = start;
     m_search->setUrl(access.url(QStringLiteral("/search"),
                                 {{QStringLiteral("f"), QStringLiteral("json")},
@@ -266,22 +270,28 @@ void AppInfoList::searchAnswered()
         return;
     }
 
-    for (const QJsonValue &result : answer.value(QStringLiteral("results")).toArray()) {
+    const QJsonArray results = answer.value(QStringLiteral("results")).toArray();
+    for (const QJsonValue &result : results) {
         const QVariantMap item = result.toObject().toVariantMap();
         if (HostkitApps::isSafeItemId(item.value(QStringLiteral("id")).toString()))
             m_items.append(item);
         else
             qCWarning(lcHostkit) << Q_FUNC_INFO << "Item without a usable id left out:" << item.value(QStringLiteral("id"));
     }
+    // The next page is asked for only while the portal's answers move on:
+    // a page with results, a start further on and, where the portal tells
+    // its total, not past it.
     const int nextStart = answer.value(QStringLiteral("nextStart")).toInt(-1);
-    if (nextStart > m_searchStart && m_items.size() < maximumPortalApps) {
+    const int total = answer.value(QStringLiteral("total")).toInt(-1);
+    const bool morePages = !results.isEmpty() && nextStart > m_searchStart && (total < 0 || nextStart <= total);
+    if (morePages && m_items.size() < maximumPortalApps && m_searchPages < maximumSearchPages) {
         m_searchPending = true;
         searchPage(nextStart);
         return;
     }
-    if (nextStart > m_searchStart)
-        qCWarning(lcHostkit) << Q_FUNC_INFO << "Only the first" << m_items.size() << "of"
-                             << answer.value(QStringLiteral("total")).toInt() << "portal apps are listed";
+    if (morePages)
+        qCWarning(lcHostkit) << Q_FUNC_INFO << "Only the first" << m_items.size() << "of" << total
+                             << "portal apps are listed";
     finishRefresh();
 }
 

@@ -113,6 +113,7 @@ private:
     QJSValue m_searchWrapper;
     bool m_searchPending = false;
     int m_searchStart = 1;
+    int m_searchPages = 0;
     QTimer *m_refreshTimer;
     QFileSystemWatcher *m_watcher = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "hostkit/networkrequest.h"
 
+#include "hostkit/contentdecoder.h"
 #include "hostkit/filepaths_p.h"
 #include "hostkit/logging.h"
 #include "hostkit/network.h"
@@ -93,6 +94,32 @@ bool isSecretField(const QString &name)
 
 const QString maskedValue = QStringLiteral("***");
 
+bool carriesSecret(const QUrl &url, const QJSValue &formData)
+{
+    for (const QString &field : url.query(QUrl::FullyEncoded).split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
+        if (isSecretField(QUrl::fromPercentEncoding(field.section(QLatin1Char('='), 0, 0).toUtf8())))
+            return true;
+    }
+    if (!formData.isObject())
+        return false;
+    QJSValueIterator it(formData);
+    while (it.hasNext()) {
+        it.next();
+        if (isSecretField(it.name()) && !it.value().isUndefined() && !it.value().isNull())
+            return true;
+    }
+    return false;
+}
+
+bool sameOrigin(const QUrl &a, const QUrl &b)
+{
+    const auto defaultPort = [](const QUrl &url) {
+        return url.port(url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 ? 443 : 80);
+    };
+    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0
+        && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 && defaultPort(a) == defaultPort(b);
+}
+
 constexpr qint64 readAheadSize = qint64(1) << 20;
 
 // A portal answers a download it refuses with status 200 and a small JSON
@@ -128,6 +155,13 @@ NetworkRequest::NetworkRequest(QObject *parent)
     : QObject(parent)
     , m_headers(new NetworkRequestHeaders(this))
 {
+    m_deadlineTimer.setSingleShot(true);
+    connect(&m_deadlineTimer, &QTimer::timeout, this, [this] {
+        abortWith(QStringLiteral("Request took too long: no complete answer within %1 ms from %2")
+                      .arg(effectiveDeadline())
+                      .arg(maskedUrl(m_reply ? m_reply->url() : m_url)));
+    });
+    connect(&m_rateTimer, &QTimer::timeout, this, &NetworkRequest::checkRate);
 }
 
 NetworkRequest::~NetworkRequest()
@@ -185,6 +219,42 @@ void NetworkRequest::setTimeout(int timeout)
         return;
     m_timeout = timeout;
     Q_EMIT timeoutChanged();
+}
+
+void NetworkRequest::setDeadline(int deadline)
+{
+    if (deadline < 0) {
+        qCWarning(lcHostkit) << Q_FUNC_INFO << "Negative deadline" << deadline << "taken as the default";
+        deadline = 0;
+    }
+    if (deadline == m_deadline)
+        return;
+    m_deadline = deadline;
+    Q_EMIT deadlineChanged();
+}
+
+void NetworkRequest::setMinimumRate(qint64 minimumRate)
+{
+    if (minimumRate < 0) {
+        qCWarning(lcHostkit) << Q_FUNC_INFO << "Negative rate" << minimumRate << "taken as none";
+        minimumRate = 0;
+    }
+    if (minimumRate == m_minimumRate)
+        return;
+    m_minimumRate = minimumRate;
+    Q_EMIT minimumRateChanged();
+}
+
+void NetworkRequest::setMaximumFileSize(qint64 maximumFileSize)
+{
+    if (maximumFileSize < 0) {
+        qCWarning(lcHostkit) << Q_FUNC_INFO << "Negative size" << maximumFileSize << "taken as no bound";
+        maximumFileSize = 0;
+    }
+    if (maximumFileSize == m_maximumFileSize)
+        return;
+    m_maximumFileSize = maximumFileSize;
+    Q_EMIT maximumFileSizeChanged();
 }
 
 void NetworkRequest::setMaximumResponseSize(qint64 maximumResponseSize)
@@ -261,7 +331,15 @@ void NetworkRequest::send(const QJSValue &formData)
 
     const bool inBody = sendsBody(verb);
     QNetworkRequest request(inBody ? m_url : withQuery(m_url, fields));
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    // A token goes to the host it was meant for and to no other, whatever
+    // that host answers.
+    const bool secret = carriesSecret(m_url, formData);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         secret ? QNetworkRequest::UserVerifiedRedirectPolicy
+                                : QNetworkRequest::NoLessSafeRedirectPolicy);
+    // Asked for by name, compressed answers reach this object as they came
+    // and are inflated here, within the bounds.
+    request.setRawHeader("Accept-Encoding", "gzip, deflate");
     const QString userAgent = m_headers->userAgent().isEmpty() ? Network::defaultUserAgent() : m_headers->userAgent();
     request.setHeader(QNetworkRequest::UserAgentHeader, userAgent);
     if (inBody)
@@ -288,7 +366,11 @@ void NetworkRequest::send(const QJSValue &formData)
     // The network layer reads ahead without end unless told otherwise: a fast
     // server would fill memory faster than the bound below is checked.
     reply->setReadBufferSize(readAheadSize);
+    if (!m_file && effectiveDeadline() > 0)
+        m_deadlineTimer.start(effectiveDeadline());
 
+    if (secret)
+        connect(reply, &QNetworkReply::redirected, this, [this, reply](const QUrl &target) { checkRedirect(reply, target); });
     connect(reply, &QNetworkReply::readyRead, this, &NetworkRequest::receive);
     connect(reply, &QNetworkReply::finished, this, &NetworkRequest::finish);
     connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
@@ -333,8 +415,23 @@ QNetworkAccessManager *NetworkRequest::manager()
     return unchecked;
 }
 
+int NetworkRequest::effectiveDeadline() const
+{
+    // Twice the time-out: an answer that keeps coming but never ends is cut
+    // well after one that stalls would be.
+    return m_deadline > 0 ? m_deadline : 2 * m_timeout;
+}
+
+int NetworkRequest::rateWindow() const
+{
+    // Longer than the time-out, so that a stall is always told as a stall.
+    return 2 * m_timeout;
+}
+
 void NetworkRequest::abandon()
 {
+    m_deadlineTimer.stop();
+    m_rateTimer.stop();
     if (QNetworkReply *reply = m_reply) {
         m_reply = nullptr;
         disconnect(reply, nullptr, this, nullptr);
@@ -349,7 +446,45 @@ void NetworkRequest::abandon()
     m_body.clear();
     m_fileHead.clear();
     m_received = 0;
+    m_wireBytes = 0;
+    m_windowBytes = 0;
+    m_decoder.reset();
     m_abortReason.clear();
+}
+
+void NetworkRequest::abortWith(const QString &reason)
+{
+    if (!m_reply || !m_abortReason.isEmpty())
+        return;
+    m_abortReason = reason;
+    qCWarning(lcHostkit) << Q_FUNC_INFO << reason;
+    m_body.clear();
+    // Finishes the reply at once, through finish().
+    m_reply->abort();
+}
+
+void NetworkRequest::checkRedirect(QNetworkReply *reply, const QUrl &target)
+{
+    const QUrl resolved = reply->url().resolved(target);
+    if (sameOrigin(resolved, m_url)) {
+        Q_EMIT reply->redirectAllowed();
+        return;
+    }
+    abortWith(QStringLiteral("Redirect to another host refused: from %1 to %2")
+                  .arg(maskedUrl(reply->url()), maskedUrl(resolved)));
+}
+
+void NetworkRequest::checkRate()
+{
+    const qint64 window = rateWindow();
+    if (m_minimumRate > 0 && window > 0 && m_windowBytes * 1000 < m_minimumRate * window) {
+        abortWith(QStringLiteral("Download too slow: less than %1 bytes per second for %2 ms from %3")
+                      .arg(m_minimumRate)
+                      .arg(window)
+                      .arg(maskedUrl(m_reply ? m_reply->url() : m_url)));
+        return;
+    }
+    m_windowBytes = 0;
 }
 
 void NetworkRequest::failLater(const QString &problem)
@@ -384,46 +519,65 @@ void NetworkRequest::receive()
         return;
     if (m_readyState == ReadyStateSending)
         setReadyState(ReadyStateProcessing);
-    if (!bodyGoesToFile() && exceedsMaximumSize(m_reply->bytesAvailable())) {
-        m_abortReason = QStringLiteral("Response too large: more than %1 bytes from %2")
-                            .arg(m_maximumResponseSize)
-                            .arg(maskedUrl(m_reply->url()));
-        qCWarning(lcHostkit) << Q_FUNC_INFO << m_abortReason;
-        m_body.clear();
-        // Finishes the reply at once, through finish().
-        m_reply->abort();
-        return;
+    const bool toFile = bodyGoesToFile();
+    const qint64 bound = toFile ? m_maximumFileSize : m_maximumResponseSize;
+    const QString tooLarge = QStringLiteral("Response too large: more than %1 bytes from %2")
+                                 .arg(bound)
+                                 .arg(maskedUrl(m_reply->url()));
+    if (!m_decoder) {
+        const QByteArray encoding = m_reply->rawHeader("Content-Encoding");
+        m_decoder = std::make_unique<ContentDecoder>(ContentDecoder::encodingOf(encoding));
+        if (m_decoder->encoding() == ContentDecoder::Encoding::Unsupported) {
+            abortWith(QStringLiteral("Unsupported content encoding \"%1\" from %2")
+                          .arg(QString::fromLatin1(encoding), maskedUrl(m_reply->url())));
+            return;
+        }
+        // A body that can only end too large is refused before it is held.
+        if (exceedsAnnouncedSize() && bound > 0) {
+            abortWith(tooLarge);
+            return;
+        }
     }
 
-    const QByteArray chunk = m_reply->readAll();
-    if (!bodyGoesToFile()) {
-        m_received += chunk.size();
-        m_body += chunk;
-        return;
-    }
-    if (m_received < errorAnswerLimit)
-        m_fileHead += chunk.left(int(errorAnswerLimit - m_received));
-    m_received += chunk.size();
-    if (m_file->write(chunk) != chunk.size()) {
-        m_abortReason = QStringLiteral("Cannot write \"%1\": %2").arg(m_filePath, m_file->errorString());
-        qCWarning(lcHostkit) << Q_FUNC_INFO << m_abortReason;
-        // Finishes the reply at once, through finish().
-        m_reply->abort();
+    const QByteArray wire = m_reply->readAll();
+    m_wireBytes += wire.size();
+    m_windowBytes += wire.size();
+    if (toFile && !m_rateTimer.isActive() && rateWindow() > 0 && m_minimumRate > 0)
+        m_rateTimer.start(rateWindow());
+    // What comes out counts, not what came in: a small compressed answer
+    // may inflate a thousandfold.
+    const auto take = [this, toFile](const char *data, int size) {
+        if (!toFile) {
+            m_body.append(data, size);
+            m_received += size;
+            return true;
+        }
+        if (m_received < errorAnswerLimit)
+            m_fileHead.append(data, int(qMin<qint64>(size, errorAnswerLimit - m_received)));
+        m_received += size;
+        return m_file->write(data, size) == size;
+    };
+    switch (m_decoder->decode(wire, bound > 0 ? bound - m_received : -1, take)) {
+    case ContentDecoder::Result::Decoded:
+        break;
+    case ContentDecoder::Result::TooLarge:
+        abortWith(tooLarge);
+        break;
+    case ContentDecoder::Result::Damaged:
+        abortWith(QStringLiteral("Damaged compressed response from %1").arg(maskedUrl(m_reply->url())));
+        break;
+    case ContentDecoder::Result::Stopped:
+        abortWith(QStringLiteral("Cannot write \"%1\": %2").arg(m_filePath, m_file->errorString()));
+        break;
     }
 }
 
-bool NetworkRequest::exceedsMaximumSize(qint64 arriving) const
+bool NetworkRequest::exceedsAnnouncedSize() const
 {
-    if (m_maximumResponseSize <= 0)
-        return false;
-    // What the server announces counts as much as what has come: a body
-    // that can only end too large is refused before it is held.
     const QVariant announced = m_reply->header(QNetworkRequest::ContentLengthHeader);
-    if (announced.isValid() && m_reply->rawHeader("Content-Encoding").isEmpty()
-        && announced.toLongLong() > m_maximumResponseSize) {
-        return true;
-    }
-    return qint64(m_body.size()) + arriving > m_maximumResponseSize;
+    const qint64 bound = bodyGoesToFile() ? m_maximumFileSize : m_maximumResponseSize;
+    return announced.isValid() && m_decoder->encoding() == ContentDecoder::Encoding::Identity
+        && announced.toLongLong() > bound;
 }
 
 QString NetworkRequest::errorOf(QNetworkReply *reply) const
@@ -453,6 +607,8 @@ void NetworkRequest::finish()
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     reply->deleteLater();
+    m_deadlineTimer.stop();
+    m_rateTimer.stop();
 
     const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     const int status = statusAttribute.toInt();
@@ -467,13 +623,14 @@ void NetworkRequest::finish()
         error = QStringLiteral("Server replied: %1 %2").arg(status).arg(statusText);
     } else {
         // A connection that ends early may look like a complete answer; the
-        // length the server announced tells. Decompressed bodies differ in
-        // length from what was announced, and HEAD has no body at all.
+        // length the server announced tells, and so does the end of a
+        // compressed stream. HEAD has no body at all.
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && reply->rawHeader("Content-Encoding").isEmpty()
-            && reply->operation() != QNetworkAccessManager::HeadOperation && length.toLongLong() != m_received) {
-            error = QStringLiteral("Incomplete response: %1 of %2 bytes").arg(m_received).arg(length.toLongLong());
-        }
+        const bool head = reply->operation() == QNetworkAccessManager::HeadOperation;
+        if (length.isValid() && !head && length.toLongLong() != m_wireBytes)
+            error = QStringLiteral("Incomplete response: %1 of %2 bytes").arg(m_wireBytes).arg(length.toLongLong());
+        else if (!head && m_wireBytes > 0 && m_decoder && !m_decoder->isComplete())
+            error = QStringLiteral("Incomplete response: the compressed body ends early");
     }
     if (!statusAttribute.isValid())
         statusText = error;

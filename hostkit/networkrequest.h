@@ -6,10 +6,12 @@
 #include <QObject>
 #include <QPointer>
 #include <QSaveFile>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
 
+class ContentDecoder;
 class NetworkRequestHeaders;
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -25,8 +27,11 @@ class NetworkRequest : public QObject
     Q_PROPERTY(QString responsePath READ responsePath WRITE setResponsePath NOTIFY responsePathChanged)
     Q_PROPERTY(bool ignoreSslErrors READ ignoreSslErrors WRITE setIgnoreSslErrors NOTIFY ignoreSslErrorsChanged)
     Q_PROPERTY(int timeout READ timeout WRITE setTimeout NOTIFY timeoutChanged)
+    Q_PROPERTY(int deadline READ deadline WRITE setDeadline NOTIFY deadlineChanged)
+    Q_PROPERTY(qint64 minimumRate READ minimumRate WRITE setMinimumRate NOTIFY minimumRateChanged)
     Q_PROPERTY(qint64 maximumResponseSize READ maximumResponseSize WRITE setMaximumResponseSize NOTIFY
                    maximumResponseSizeChanged)
+    Q_PROPERTY(qint64 maximumFileSize READ maximumFileSize WRITE setMaximumFileSize NOTIFY maximumFileSizeChanged)
     Q_PROPERTY(NetworkRequestHeaders *headers READ headers CONSTANT)
     Q_PROPERTY(ReadyState readyState READ readyState NOTIFY readyStateChanged)
     Q_PROPERTY(int status READ status NOTIFY statusChanged)
@@ -49,6 +54,11 @@ public:
     // Far above any JSON answer or thumbnail of a portal, far below what
     // would strain the tool.
     static constexpr qint64 defaultMaximumResponseSize = qint64(64) << 20;
+    // A line that moves a kilobyte a second still brings a large package in
+    // the end; a server that trickles a byte now and then never does.
+    static constexpr qint64 defaultMinimumRate = 1024;
+    // Far above any package a portal hands out, below what fills a disk.
+    static constexpr qint64 defaultMaximumFileSize = qint64(4) << 30;
 
     explicit NetworkRequest(QObject *parent = nullptr);
     ~NetworkRequest() override;
@@ -65,8 +75,14 @@ public:
     void setIgnoreSslErrors(bool ignoreSslErrors);
     int timeout() const { return m_timeout; }
     void setTimeout(int timeout);
+    int deadline() const { return m_deadline; }
+    void setDeadline(int deadline);
+    qint64 minimumRate() const { return m_minimumRate; }
+    void setMinimumRate(qint64 minimumRate);
     qint64 maximumResponseSize() const { return m_maximumResponseSize; }
     void setMaximumResponseSize(qint64 maximumResponseSize);
+    qint64 maximumFileSize() const { return m_maximumFileSize; }
+    void setMaximumFileSize(qint64 maximumFileSize);
     NetworkRequestHeaders *headers() const { return m_headers; }
 
     ReadyState readyState() const { return m_readyState; }
@@ -90,7 +106,10 @@ Q_SIGNALS:
     void responsePathChanged();
     void ignoreSslErrorsChanged();
     void timeoutChanged();
+    void deadlineChanged();
+    void minimumRateChanged();
     void maximumResponseSizeChanged();
+    void maximumFileSizeChanged();
     void readyStateChanged();
     void statusChanged();
     void statusTextChanged();
@@ -102,10 +121,15 @@ private:
     QNetworkAccessManager *manager();
     void abandon();
     void failLater(const QString &problem);
+    void abortWith(const QString &reason);
     void receive();
     void finish();
+    void checkRate();
+    void checkRedirect(QNetworkReply *reply, const QUrl &target);
+    int effectiveDeadline() const;
+    int rateWindow() const;
     bool bodyGoesToFile() const;
-    bool exceedsMaximumSize(qint64 arriving) const;
+    bool exceedsAnnouncedSize() const;
     QString errorOf(QNetworkReply *reply) const;
     QJSValue bodyValue(QString *problem) const;
     void complete(int status, const QString &statusText, const QJSValue &response, const QString &errorText,
@@ -124,7 +148,10 @@ private:
     QString m_responsePath;
     bool m_ignoreSslErrors = false;
     int m_timeout = defaultTimeout;
+    int m_deadline = 0;
+    qint64 m_minimumRate = defaultMinimumRate;
     qint64 m_maximumResponseSize = defaultMaximumResponseSize;
+    qint64 m_maximumFileSize = defaultMaximumFileSize;
     NetworkRequestHeaders *m_headers;
 
     ReadyState m_readyState = ReadyStateUninitialized;
@@ -143,7 +170,15 @@ private:
     QByteArray m_body;
     // The start of a download, to tell a portal's error answer from the file.
     QByteArray m_fileHead;
+    // Bytes after decoding, and as they came over the wire.
     qint64 m_received = 0;
+    qint64 m_wireBytes = 0;
+    std::unique_ptr<ContentDecoder> m_decoder;
+    // Bounds that a server sending a byte now and then cannot dodge: a
+    // deadline for answers held in memory, a least rate for downloads.
+    QTimer m_deadlineTimer;
+    QTimer m_rateTimer;
+    qint64 m_windowBytes = 0;
     // Why this object aborted the reply itself, when it did.
     QString m_abortReason;
 };

@@ -14,6 +14,15 @@ Paths:
     /bytes/<n>       n bytes of a fixed pattern (byte i is i % 251)
     /slow/<n>        the same in 16 pieces, 20 ms apart
     /gzip/<n>        the same, gzip-compressed (Content-Encoding: gzip)
+    /deflate/<n>[?raw=1]
+                     the same as a zlib stream (Content-Encoding: deflate),
+                     or with raw=1 as bare deflate data
+    /gzipcut/<n>     the gzip stream of /gzip/<n> without its last half,
+                     chunked, so that only the stream itself tells
+    /bomb/<m>        m MiB of zeros, gzip-compressed (about 1 KiB per MiB)
+    /pace/<n>?rate=<bytes per second>
+                     n bytes at that rate, a tenth of a second's worth at a
+                     time: slow, but honest
     /truncated/<n>   announces n bytes, sends half of them and hangs up
     /never           reads the request and never answers (until the client
                      goes or a minute has passed)
@@ -25,11 +34,18 @@ Paths:
                      encoding or, with announce=1, after a Content-Length of
                      1 TiB
     /text/<words>    the words as plain text (e.g. not JSON)
-    /redirect?to=P   302 to the path P
+    /redirect?to=P[&status=S]
+                     302 (or S) to P, a path or a whole URL
+    /search/<mode>/search
+                     a portal's app search that pages for ever: with mode
+                     "empty", empty pages; with "one", one app a page; each
+                     with nextStart one past the start asked for
+    /log             JSON: every request so far as {method, host, path, body}
 """
 
 import gzip
 import json
+import zlib
 import select
 import socket
 import ssl
@@ -44,6 +60,23 @@ from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 # so that no test leaves a busy thread behind.
 LONGEST_ANSWER_SECONDS = 60
 ENDLESS_LIMIT_BYTES = 4 << 30
+
+
+# Requests as /log tells them; the oldest go beyond this many.
+LOGGED_REQUESTS = 10000
+request_log = []
+log_lock = threading.Lock()
+bombs = {}
+
+
+def bomb(mebibytes):
+    """A gzip stream of that many MiB of zeros, made once."""
+    if mebibytes not in bombs:
+        compressor = zlib.compressobj(9, zlib.DEFLATED, 16 + zlib.MAX_WBITS)
+        zeros = bytes(1 << 20)
+        parts = [compressor.compress(zeros) for _ in range(mebibytes)]
+        bombs[mebibytes] = b"".join(parts) + compressor.flush()
+    return bombs[mebibytes]
 
 
 def pattern(size):
@@ -95,6 +128,23 @@ class Handler(BaseHTTPRequestHandler):
         self.close_connection = True
         if self.command != "HEAD":
             self.wfile.write(body)
+
+    def reply_encoded(self, data, encoding, chunked=False):
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Content-Encoding", encoding)
+        if chunked:
+            self.send_header("Transfer-Encoding", "chunked")
+        else:
+            self.send_header("Content-Length", str(len(data)))
+        self.send_header("Connection", "close")
+        self.end_headers()
+        self.close_connection = True
+        if chunked:
+            self.send_chunk(data)
+            self.wfile.write(b"0\r\n\r\n")
+        else:
+            self.wfile.write(data)
 
     def start_body(self, status, content_type, length=None):
         self.send_response(status)
@@ -152,12 +202,38 @@ class Handler(BaseHTTPRequestHandler):
             write(piece)
             sent += len(piece)
 
+    def pace(self, url, size):
+        rate = int(query_value(url, "rate", "10000"))
+        self.start_body(200, "application/octet-stream", size)
+        data = pattern(size)
+        step = max(1, rate // 10)
+        for start in range(0, size, step):
+            self.wfile.write(data[start:start + step])
+            self.wfile.flush()
+            if self.client_gone(0.1):
+                break
+
+    def endless_search(self, url, mode):
+        start = int(query_value(url, "start", "1"))
+        results = []
+        if mode == "one":
+            results = [{"id": "%032x" % start, "title": "App %d" % start, "type": "Native Application",
+                        "modified": 0, "access": "private"}]
+        answer = {"total": 1 << 30, "start": start, "num": len(results), "nextStart": start + 1,
+                  "results": results}
+        self.reply(200, json.dumps(answer).encode("utf-8"))
+
     def serve(self):
         url = urllib.parse.urlsplit(self.path)
         parts = [p for p in url.path.split("/") if p]
         length = int(self.headers.get("Content-Length") or 0)
         body = self.rfile.read(length) if length else b""
         head = parts[0] if parts else ""
+        if head != "log":
+            with log_lock:
+                request_log.append({"method": self.command, "host": self.headers.get("Host") or "",
+                                    "path": self.path, "body": body.decode("utf-8", "replace")})
+                del request_log[:-LOGGED_REQUESTS]
 
         if head == "echo":
             content_type = self.headers.get("Content-Type") or ""
@@ -191,6 +267,23 @@ class Handler(BaseHTTPRequestHandler):
             self.end_headers()
             self.close_connection = True
             self.wfile.write(data)
+        elif head == "deflate" and len(parts) == 2:
+            raw = query_value(url, "raw", "") == "1"
+            compressor = zlib.compressobj(6, zlib.DEFLATED, -zlib.MAX_WBITS if raw else zlib.MAX_WBITS)
+            data = compressor.compress(pattern(int(parts[1]))) + compressor.flush()
+            self.reply_encoded(data, "deflate")
+        elif head == "gzipcut" and len(parts) == 2:
+            data = gzip.compress(pattern(int(parts[1])))
+            self.reply_encoded(data[: len(data) // 2], "gzip", chunked=True)
+        elif head == "bomb" and len(parts) == 2:
+            self.reply_encoded(bomb(int(parts[1])), "gzip")
+        elif head == "pace" and len(parts) == 2:
+            self.pace(url, int(parts[1]))
+        elif head == "search" and len(parts) == 3:
+            self.endless_search(url, parts[1])
+        elif head == "log":
+            with log_lock:
+                self.reply(200, json.dumps(request_log).encode("utf-8"))
         elif head == "slow" and len(parts) == 2:
             data = pattern(int(parts[1]))
             self.send_response(200)
@@ -224,8 +317,8 @@ class Handler(BaseHTTPRequestHandler):
             words = urllib.parse.unquote("/".join(parts[1:]))
             self.reply(200, words.encode("utf-8"), "text/plain; charset=utf-8")
         elif head == "redirect":
-            target = urllib.parse.parse_qs(url.query).get("to", ["/echo"])[0]
-            self.send_response(302)
+            target = query_value(url, "to", "/echo")
+            self.send_response(int(query_value(url, "status", "302")))
             self.send_header("Location", target)
             self.send_header("Content-Length", "0")
             self.send_header("Connection", "close")
