@@ -135,6 +135,28 @@ void streamSeeds()
     write("outputstream", "bom", streamInput(false, { 1, 2 }, "\xef\xbb\xbfx\n"));
 }
 
+// The content decoder's: encoding and piece size, room in KiB, then the body;
+// a zlib stream from qCompress without its length prefix.
+void decoderSeeds()
+{
+    const QByteArray text = QByteArray("a body of an answer, again and again; ").repeated(40);
+    write("contentdecoder", "identity-pieces", QByteArray("\x20\xff\xff", 3) + text);
+    write("contentdecoder", "gzip-of-text", QByteArray("\x11\x00\x04", 3) + text);
+    write("contentdecoder", "zlib-stream", QByteArray("\x0a\xff\xff", 3) + qCompress(text).mid(4));
+    write("contentdecoder", "deflate-tight-room", QByteArray("\x06\x00\x01", 3) + qCompress(text.repeated(40)).mid(4));
+}
+
+// Shared sign-in records, as tools write them and as they should not.
+void recordSeeds()
+{
+    write("sharedrecord", "signed-in",
+          R"({"signedIn": true, "portalUrl": "https://portal.example/arcgis", "refreshToken": "r",)"
+          R"( "authorizationUrl": "https://portal.example/authorize"})");
+    write("sharedrecord", "members-of-other-types",
+          R"({"signedIn": true, "portalUrl": {"toString": "x"}, "refreshToken": [1], "authorizationUrl": 2})");
+    write("sharedrecord", "signed-out", R"({"signedIn": false, "other": {"kept": true}})");
+}
+
 // The encoder's: width, height, format, filter choice and level, ways of
 // compressing, then pixel bytes.
 void encoderSeeds()
@@ -165,5 +187,7 @@ int main(int argc, char *argv[])
     jsonSeeds();
     streamSeeds();
     encoderSeeds();
+    decoderSeeds();
+    recordSeeds();
     return g_failed ? 1 : 0;
 }
