@@ -64,8 +64,16 @@ inline QStringList entries(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// A named pipe at path; false where the system has none. Opening one for
-// reading waits for a writer, so a reader that does not refuse it hangs.
+// Every file under folder, named and with its bytes: to tell that none changed.
+inline QByteArray contentsUnder(const QString &folder)
+{
+    QByteArray contents;
+    for (const QString &file : filesUnder(folder))
+        contents += file.toUtf8() + '\0' + fileContents(QDir(folder).filePath(file));
+    return contents;
+}
+
+// A named pipe at path (false where there are none): opening it for reading waits for a writer.
 inline bool makeNamedPipe(const QString &path)
 {
 #ifdef Q_OS_UNIX
