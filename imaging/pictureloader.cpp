@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMutex>
 #include <QMutexLocker>
@@ -104,7 +105,9 @@ bool PictureLoader::withinLimit(qint64 width, qint64 height)
 
 QImage PictureLoader::load(const QString &path)
 {
-    if (path.isEmpty())
+    // Checked before opening: opening a named pipe waits for a writer, and
+    // reading a device may never end.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return QImage();
 
     // Decoded from memory, so that the completeness checks see exactly the

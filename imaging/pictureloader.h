@@ -19,8 +19,9 @@ public:
     static bool withinLimit(qint64 width, qint64 height);
 
     // The picture at path (used as given, not expanded), its format taken
-    // from the file's content. A null image when the file cannot be read, is
-    // not a whole picture, or claims more than maxPixels.
+    // from the file's content. A null image when path is not a regular file
+    // (a named pipe, a device), when the file cannot be read, is not a whole
+    // picture, or claims more than maxPixels.
     //
     // "Whole" is checked beyond what the decoders check: the JPEG decoder
     // fills a file cut short with grey and only warns, and the PNG decoder

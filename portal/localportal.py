@@ -43,6 +43,10 @@ LONGEST_REFRESH_SECONDS = 14 * 24 * 3600
 LOG_LENGTH = 2000
 # Bodies are form fields and JSON: far below this.
 LONGEST_BODY = 16 << 20
+# Seconds of silence after which a connection is closed: far longer than a
+# client at work pauses.
+DEFAULT_CONNECTION_TIMEOUT = 30
+LONGEST_CONNECTION_TIMEOUT = 24 * 3600
 # Qt's network layer sends a request once more, unseen by its caller, when
 # the connection closes before any byte of an answer; a transport failure
 # drops that resend too, so the caller does see the failure. Clients that do
@@ -456,6 +460,15 @@ class Handler(BaseHTTPRequestHandler):
     def portal(self):
         return self.server.portal
 
+    @property
+    def timeout(self):
+        """Seconds that the connection may stay silent, whether the portal
+        waits for a request, for the rest of its body or for the client to
+        take the answer; then the connection is closed without one. A client
+        that announces a body and never sends it would hold its thread for
+        good otherwise."""
+        return self.server.connection_timeout
+
     def log_message(self, format, *args):  # noqa: A002 - the base class's name
         pass
 
@@ -673,13 +686,17 @@ class Handler(BaseHTTPRequestHandler):
 
     def site_file(self):
         """The file of the --site folder at the request's path, or None. A
-        folder stands for its index.html; nothing outside the folder is served."""
+        folder stands for its index.html. Only a file whose real path, with
+        every link followed, lies in the folder is served: a link in the
+        folder must not hand out a file from elsewhere."""
         folder = self.server.site_folder
-        path = os.path.realpath(os.path.join(folder, self.route.lstrip("/")))
-        if path != folder and not path.startswith(folder + os.sep):
+        if "\0" in self.route:
             return None
+        path = os.path.realpath(os.path.join(folder, self.route.lstrip("/")))
         if os.path.isdir(path):
-            path = os.path.join(path, "index.html")
+            path = os.path.realpath(os.path.join(path, "index.html"))
+        if os.path.commonpath([folder, path]) != folder:
+            return None
         return path if os.path.isfile(path) else None
 
     def send_site_file(self, path):
@@ -1023,13 +1040,13 @@ class PortalServer(ThreadingHTTPServer):
     daemon_threads = True
     tls = None
     site_folder = None
+    connection_timeout = DEFAULT_CONNECTION_TIMEOUT
 
     def process_request_thread(self, request, client_address):
         if self.tls is not None:
             try:
-                request.settimeout(30)
+                request.settimeout(self.connection_timeout)
                 request = self.tls.wrap_socket(request, server_side=True)
-                request.settimeout(None)
             except (OSError, ssl.SSLError):
                 self.shutdown_request(request)
                 return
@@ -1066,12 +1083,18 @@ def main():
     parser.add_argument("--quiet", action="store_true", help="print nothing but the URL")
     parser.add_argument("--site", metavar="FOLDER",
                         help="also serve the files under FOLDER at paths that are not the portal's own")
+    parser.add_argument("--connection-timeout", type=float, default=DEFAULT_CONNECTION_TIMEOUT, metavar="SECONDS",
+                        help="close a connection that stays silent this long, in the middle of a request too "
+                             "(default %d)" % DEFAULT_CONNECTION_TIMEOUT)
     options = parser.parse_args()
+    if not 0 < options.connection_timeout <= LONGEST_CONNECTION_TIMEOUT:
+        parser.error("--connection-timeout must be more than 0 and at most %d seconds" % LONGEST_CONNECTION_TIMEOUT)
 
     portal = Portal(options)
     server = PortalServer((options.host, options.port), Handler)
     server.portal = portal
     server.site_folder = os.path.realpath(options.site) if options.site else None
+    server.connection_timeout = options.connection_timeout
     folder = None
     scheme = "http"
     if options.tls:

@@ -1,4 +1,5 @@
 #include "iconsetjob.h"
+#include "imaging/pictureloader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,6 +8,8 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QTemporaryFile>
+
+#include <cmath>
 
 namespace {
 
@@ -122,17 +125,39 @@ InputCheck IconSetJob::checkPicture(const QString &path)
 {
     InputCheck check;
     const QFileInfo info(path);
-    QImageReader reader(path);
     if (!info.exists()) {
         check.fault = InputFault::Missing;
-    } else if (info.isDir()) {
-        check.fault = InputFault::IsFolder;
-    } else if (!reader.canRead()) {
-        check.fault = InputFault::Unreadable;
-        check.reason = reader.errorString();
-    } else {
-        check.size = reader.size();
+        return check;
     }
+    if (info.isDir()) {
+        check.fault = InputFault::IsFolder;
+        return check;
+    }
+    check.fault = InputFault::Unreadable;
+    // Opening a named pipe waits for a writer, and a device may never end.
+    if (!info.isFile()) {
+        check.reason = QCoreApplication::translate("IconSetJob", "it is not a regular file; pictures are read only from files");
+        return check;
+    }
+    QImageReader reader(path);
+    if (!reader.canRead()) {
+        check.reason = reader.errorString();
+        return check;
+    }
+    check.size = reader.size();
+    if (check.size.isValid() && !PictureLoader::withinLimit(check.size.width(), check.size.height())) {
+        const int side = int(std::sqrt(double(PictureLoader::maxPixels)));
+        check.reason = QCoreApplication::translate("IconSetJob", "it is %1 × %2 pixels, more than the %3 × %3 that a picture may have")
+                           .arg(check.size.width())
+                           .arg(check.size.height())
+                           .arg(side);
+        return check;
+    }
+    if (PictureLoader::load(path).isNull()) {
+        check.reason = QCoreApplication::translate("IconSetJob", "its pixels are cut short or damaged");
+        return check;
+    }
+    check.fault = InputFault::None;
     return check;
 }
 

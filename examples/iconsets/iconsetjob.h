@@ -48,7 +48,7 @@ enum class InputFault {
     None,
     Missing,      // no picture at the path
     IsFolder,     // a folder where a picture is expected
-    Unreadable,   // no picture that can be read (reason: the reader's words)
+    Unreadable,   // no picture that can be read (reason: why, for people)
     IsFile,       // a file where the output folder is expected
     CannotCreate, // the output folder cannot be made
     CannotWrite,  // the output folder takes no files (reason: the system's words)
@@ -67,7 +67,10 @@ namespace IconSetJob {
 // The largest icon of any set (macOS and iOS): a smaller picture is scaled up.
 constexpr int LargestIcon = 1024;
 
-// A picture file that the sets can be made from.
+// A picture file that the sets can be made from: a regular file, decoded
+// whole by the plugin's loader and its rules. A header that reads says
+// nothing of the pixels behind it, and a picture that the generators refuse
+// once the first sets are written would leave a mix of new and old files.
 InputCheck checkPicture(const QString &path);
 
 // A folder that takes the sets: made when it is missing, and tried with a

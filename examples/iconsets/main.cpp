@@ -8,7 +8,8 @@
 // OUTPUT_FOLDER/sample.png and uses that.
 //
 // Exit codes: 0 when every set was made, 1 when a set failed, 2 for bad input
-// (then nothing is written).
+// (then nothing is written). Every picture given is decoded whole before the
+// first file is written, so that a damaged one is bad input too.
 #include "iconsetjob.h"
 #include "samplepicture.h"
 
@@ -204,6 +205,9 @@ int main(int argc, char *argv[])
     IconSetRequest request;
     if (!sample)
         request.picture = positional.takeFirst();
+    // An empty name would resolve to the working folder and fill it.
+    if (!positional.isEmpty() && positional.first().isEmpty())
+        return refuse(tr("OUTPUT_FOLDER is empty; name a folder, or leave it out for icon-sets"));
     request.outputFolder = QDir::cleanPath(
         QDir::current().absoluteFilePath(positional.isEmpty() ? QStringLiteral("icon-sets") : positional.first()));
 

@@ -350,6 +350,18 @@ Haluatko ladata sen uudelleen?</translation>
         <source>adaptive background</source>
         <translation>mukautuva tausta</translation>
     </message>
+    <message>
+        <source>it is not a regular file; pictures are read only from files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is %1 × %2 pixels, more than the %3 × %3 that a picture may have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its pixels are cut short or damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>InlineStyledTextEdit</name>

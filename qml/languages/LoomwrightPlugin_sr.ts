@@ -353,6 +353,18 @@ Would you like to download it again?</source>
         <source>adaptive background</source>
         <translation>прилагодљива позадина</translation>
     </message>
+    <message>
+        <source>it is not a regular file; pictures are read only from files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is %1 × %2 pixels, more than the %3 × %3 that a picture may have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its pixels are cut short or damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>InlineStyledTextEdit</name>

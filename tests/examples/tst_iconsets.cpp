@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "tests/helpers/pictures.h"
 #include "tests/helpers/testsupport.h"
 
 // The main job's tool as its users run it: arguments in, files, messages
@@ -30,6 +31,7 @@ private:
     Run run(const QStringList &arguments);
 
     QTemporaryDir m_folder;
+    QByteArray m_earlierSets; // of a good run, which bad input must leave as they are
 };
 
 tst_IconSets::Run tst_IconSets::run(const QStringList &arguments)
@@ -55,6 +57,16 @@ void tst_IconSets::initTestCase()
     QVERIFY(writeFile(m_folder.filePath(QStringLiteral("notes.png")), "not a picture"));
     QVERIFY(writeFile(m_folder.filePath(QStringLiteral("a-file")), "x"));
     QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("a-folder")));
+    // Headers that read, with pixels that do not.
+    const QByteArray whole = fileContents(m_folder.filePath(QStringLiteral("wide.png")));
+    QVERIFY(writeFile(m_folder.filePath(QStringLiteral("cut.png")), whole.left(whole.size() / 2)));
+    QVERIFY(writeFile(m_folder.filePath(QStringLiteral("huge.png")), pngClaiming(100000, 100000)));
+    QVERIFY(writeFile(m_folder.filePath(QStringLiteral("huge.svg")),
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100000\" height=\"100000\"/>"));
+    QVERIFY(makeNamedPipe(m_folder.filePath(QStringLiteral("pipe"))));
+    // Launch images and installer pictures among them.
+    QCOMPARE(run({str("--platforms"), str("android,installer"), str("wide.png"), str("earlier")}).exitCode, 0);
+    m_earlierSets = contentsUnder(m_folder.filePath(QStringLiteral("earlier")));
 }
 
 void tst_IconSets::refusesBadInputAndWritesNothing_data()
@@ -83,6 +95,19 @@ void tst_IconSets::refusesBadInputAndWritesNothing_data()
                                            << QStringLiteral("cannot make the output folder");
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--colour"), QStringLiteral("wide.png")}
                                     << QStringLiteral("Unknown option 'colour'");
+
+    // Into the earlier sets, which a picture refused part-way would replace in part.
+    const QString earlier = str("earlier"), wide = str("wide.png"), pipe = str("pipe");
+    const QString cut = str("cannot read cut.png as a picture: its pixels are cut short or damaged");
+    const QString huge = str(" as a picture: it is 100000 × 100000 pixels, more than the 16384 × 16384");
+    const QString notAFile = str("cannot read pipe as a picture: it is not a regular file");
+    QTest::newRow("png cut short") << QStringList{str("cut.png"), earlier} << cut;
+    QTest::newRow("png declaring 100000 × 100000") << QStringList{str("huge.png"), earlier} << str("huge.png") + huge;
+    QTest::newRow("svg declaring 100000 × 100000") << QStringList{str("huge.svg"), earlier} << str("huge.svg") + huge;
+    QTest::newRow("installer picture cut short") << QStringList{str("--installer-overlay"), str("cut.png"), wide, earlier} << cut;
+    QTest::newRow("named pipe as picture") << QStringList{pipe, earlier} << notAFile;
+    QTest::newRow("named pipe as launch picture") << QStringList{str("--launch-background-image"), pipe, wide, earlier} << notAFile;
+    QTest::newRow("empty output folder") << QStringList{wide, QString()} << str("OUTPUT_FOLDER is empty");
 }
 
 void tst_IconSets::refusesBadInputAndWritesNothing()
@@ -94,8 +119,10 @@ void tst_IconSets::refusesBadInputAndWritesNothing()
     const Run result = run(arguments);
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
+    QCOMPARE(result.errors.count(QStringLiteral("loomwright-iconsets: ")), 1);
     QCOMPARE(filesUnder(m_folder.path()), before);
     QVERIFY(!QFileInfo::exists(m_folder.filePath(QStringLiteral("out"))));
+    QVERIFY(contentsUnder(m_folder.filePath(QStringLiteral("earlier"))) == m_earlierSets);
 }
 
 void tst_IconSets::makesTheChosenSetsAndWarnsAboutThePicture()

@@ -5,6 +5,8 @@
 
 #include "imaging/picturecanvas.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QDebug>
 #include <QImage>
 #include <QLatin1Char>
@@ -13,6 +15,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QtEndian>
 
 // Opaque pixels that differ from their neighbours, so that any shift,
 // scaling or re-quantisation shows; seed picks the sequence.
@@ -75,6 +78,41 @@ inline QImage white(const QSize &size)
 inline QImage readPicture(const QString &path)
 {
     return QImage(path, "PNG").convertToFormat(QImage::Format_ARGB32);
+}
+
+template<typename T>
+QByteArray bigEndian(T value)
+{
+    char bytes[sizeof(T)];
+    qToBigEndian(value, bytes);
+    return QByteArray(bytes, int(sizeof(T)));
+}
+
+// The CRC of PNG chunks, so that a changed chunk still reads as sound.
+inline quint32 pngChunkCrc(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= uchar(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A small PNG whose header claims width × height; its image data is that of
+// a 1 × 1 picture.
+inline QByteArray pngClaiming(quint32 width, quint32 height)
+{
+    QImage one(1, 1, QImage::Format_ARGB32);
+    one.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    one.save(&buffer, "PNG");
+    png.replace(16, 4, bigEndian(width));
+    png.replace(20, 4, bigEndian(height));
+    return png.replace(29, 4, bigEndian(pngChunkCrc(png.mid(12, 17))));
 }
 
 // A picture as the trace lines print it.

@@ -11,6 +11,10 @@
 #include <QString>
 #include <QStringList>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 // Text from UTF-8, for the many short strings of test data.
 inline QString str(const char *text)
 {
@@ -58,6 +62,26 @@ inline QStringList filesUnder(const QString &folder)
 inline QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Every file under folder, named and with its bytes: to tell that none changed.
+inline QByteArray contentsUnder(const QString &folder)
+{
+    QByteArray contents;
+    for (const QString &file : filesUnder(folder))
+        contents += file.toUtf8() + '\0' + fileContents(QDir(folder).filePath(file));
+    return contents;
+}
+
+// A named pipe at path (false where there are none): opening it for reading waits for a writer.
+inline bool makeNamedPipe(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
 }
 
 #endif // LOOMWRIGHT_TESTS_TESTSUPPORT_H

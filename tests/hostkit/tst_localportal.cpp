@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSslSocket>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
@@ -80,6 +81,7 @@ private Q_SLOTS:
     void tls();
     void site_data();
     void site();
+    void silentConnectionIsClosed();
     void endsWithItsParent();
 
 private:
@@ -500,6 +502,10 @@ void LocalPortalTest::site_data()
     QTest::newRow("a folder's index page") << str("GET") << str("/site/") << 200 << QByteArrayLiteral("<p>index</p>");
     QTest::newRow("no such file") << str("GET") << str("/site/en/missing.json") << 404 << QByteArray();
     QTest::newRow("a climb out of the folder") << str("GET") << str("/..%2Fsecret.txt") << 404 << QByteArray();
+    QTest::newRow("an index page linked out of the folder") << str("GET") << str("/site/trap/") << 404 << QByteArray();
+    QTest::newRow("a folder linked out of the folder")
+        << str("GET") << str("/site/away/secret.txt") << 404 << QByteArray();
+    QTest::newRow("a link that stays in the folder") << str("GET") << str("/site/latest.json") << 200 << list;
     QTest::newRow("the portal's own paths stay its own")
         << str("POST") << rest(str("/portals/self")) << 200 << QByteArray();
 }
@@ -520,6 +526,10 @@ void LocalPortalTest::site()
     QVERIFY(write(root + str("/site/en/versions.json"), "{\"secured\": {}}"));
     QVERIFY(write(root + str("/site/index.html"), "<p>index</p>"));
     QVERIFY(write(folder.filePath(str("secret.txt")), "secret"));
+    QVERIFY(QDir().mkpath(root + str("/site/trap")));
+    QVERIFY(QFile::link(folder.filePath(str("secret.txt")), root + str("/site/trap/index.html")));
+    QVERIFY(QFile::link(folder.path(), root + str("/site/away")));
+    QVERIFY(QFile::link(root + str("/site/en/versions.json"), root + str("/site/latest.json")));
 
     LocalPortal portal;
     QVERIFY2(portal.start({str("--site"), root}), qPrintable(portal.errorString()));
@@ -530,6 +540,24 @@ void LocalPortalTest::site()
     if (status == 200 && body.isEmpty())
         QVERIFY(answer.json().contains(str("portalName")));
     QVERIFY(!answer.body.contains("secret"));
+    QVERIFY(portal.stop());
+}
+
+// A client that announces a body and never sends it is cut off after the
+// time-out, and no one else waits for it meanwhile.
+void LocalPortalTest::silentConnectionIsClosed()
+{
+    LocalPortal portal;
+    QVERIFY2(portal.start({str("--connection-timeout"), str("3")}), qPrintable(portal.errorString()));
+    QTcpSocket silent;
+    silent.connectToHost(portal.url().host(), quint16(portal.url().port()));
+    QVERIFY(silent.waitForConnected(waitMs));
+    silent.write("POST /sharing/rest/portals/self HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 100\r\n\r\n");
+    QVERIFY(silent.waitForBytesWritten(waitMs));
+    QCOMPARE(call(str("POST"), rest(str("/portals/self")), {}, portal.url()).status, 200);
+    QCOMPARE(silent.state(), QAbstractSocket::ConnectedState);
+    QVERIFY(silent.waitForDisconnected(waitMs));
+    QCOMPARE(silent.readAll(), QByteArray());
     QVERIFY(portal.stop());
 }
 
