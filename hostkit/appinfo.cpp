@@ -162,6 +162,12 @@ QDateTime AppInfo::modified() const
     return msecs > 0 ? QDateTime::fromMSecsSinceEpoch(msecs) : QDateTime();
 }
 
+QVariant AppInfo::modifiedValue() const
+{
+    const QDateTime date = modified();
+    return date.isValid() ? QVariant(date) : QVariant::fromValue(nullptr);
+}
+
 QVariant AppInfo::itemInfo() const
 {
     return m_item.isEmpty() ? QVariant::fromValue(nullptr) : QVariant(m_item);

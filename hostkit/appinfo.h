@@ -21,7 +21,9 @@ class AppInfo : public QObject
     Q_PROPERTY(QString owner READ owner NOTIFY infoChanged)
     Q_PROPERTY(QString itemId READ itemId NOTIFY infoChanged)
     Q_PROPERTY(QUrl thumbnail READ thumbnail NOTIFY infoChanged)
-    Q_PROPERTY(QDateTime modified READ modified NOTIFY infoChanged)
+    // null when there is no date: a date that holds no time reads as an
+    // unreadable one.
+    Q_PROPERTY(QVariant modified READ modifiedValue NOTIFY infoChanged)
     Q_PROPERTY(QVariant itemInfo READ itemInfo NOTIFY infoChanged)
     Q_PROPERTY(bool isLocal READ isLocal NOTIFY infoChanged)
     Q_PROPERTY(bool isPublished READ isPublished NOTIFY infoChanged)
@@ -46,6 +48,7 @@ public:
     QString itemId() const;
     QUrl thumbnail() const;
     QDateTime modified() const;
+    QVariant modifiedValue() const;
     QVariant itemInfo() const;
     bool isLocal() const { return m_valid; }
     bool isPublished() const { return !itemId().isEmpty(); }

@@ -103,14 +103,20 @@ Item {
             tryVerify(function() { return !toast.visible }, 1000)
         }
 
+        // show() and hide() are signals: the dismiss button and the timer
+        // emit hide(), which callers handle too.
         function test_dismissButton() {
             var toast = createToast({ hideAutomatically: false, useFadeAnimation: false })
+            var showSpy = spyOn(toast, "show")
+            var hideSpy = spyOn(toast, "hide")
             toast.show()
+            compare(showSpy.count, 1)
             var button = findChild(toast, "dismissButton")
             verify(button.visible)
             compare(button.contentItem.name, "x")
             mouseClick(button)
             verify(!toast.visible)
+            compare(hideSpy.count, 1)
         }
 
         function test_arrowButton() {

@@ -40,11 +40,20 @@ Paths:
                      a portal's app search that pages for ever: with mode
                      "empty", empty pages; with "one", one app a page; each
                      with nextStart one past the start asked for
+    /portal/content/items/<id>[/data]
+                     a portal's item: its description, and as its data a zip
+                     that <id> names: "linkchain" (a/b/x -> ../.. and
+                     a/b/y -> x/../../..), "badcrc" (a stored entry whose
+                     CRC-32 does not match), "badsize" (a central directory
+                     that states 10 bytes for a 5000-byte entry) or "good"
     /log             JSON: every request so far as {method, host, path, body}
 """
 
 import gzip
+import io
 import json
+import struct
+import zipfile
 import zlib
 import select
 import socket
@@ -77,6 +86,46 @@ def bomb(mebibytes):
         parts = [compressor.compress(zeros) for _ in range(mebibytes)]
         bombs[mebibytes] = b"".join(parts) + compressor.flush()
     return bombs[mebibytes]
+
+
+def zip_of(entries):
+    """A zip of (name, data, is_link) entries, all stored."""
+    buffer = io.BytesIO()
+    with zipfile.ZipFile(buffer, "w", zipfile.ZIP_STORED) as archive:
+        for name, data, is_link in entries:
+            info = zipfile.ZipInfo(name)
+            info.create_system = 3
+            info.external_attr = ((0o120777 if is_link else 0o100644) << 16)
+            archive.writestr(info, data)
+    return bytearray(buffer.getvalue())
+
+
+def patch_central(archive, name, offset, value):
+    """Writes a 32-bit value at offset into name's central directory header."""
+    at = archive.find(b"PK\x01\x02")
+    while at >= 0:
+        name_length = struct.unpack_from("<H", archive, at + 28)[0]
+        if bytes(archive[at + 46:at + 46 + name_length]) == name.encode():
+            struct.pack_into("<I", archive, at + offset, value)
+            return
+        at = archive.find(b"PK\x01\x02", at + 4)
+
+
+def item_archive(kind):
+    content = pattern(5000)
+    if kind == "linkchain":
+        return bytes(zip_of([("a/b/x", b"../..", True), ("a/b/y", b"x/../../..", True),
+                             ("app.txt", b"app", False)]))
+    archive = zip_of([("app.txt", b"app", False), ("data.bin", content, False)])
+    if kind == "badcrc":
+        local = archive.rfind(b"PK\x03\x04", 0, archive.find(b"data.bin"))
+        crc = (zlib.crc32(content) ^ 0xFFFFFFFF) & 0xFFFFFFFF
+        struct.pack_into("<I", archive, local + 14, crc)
+        patch_central(archive, "data.bin", 16, crc)
+    elif kind == "badsize":
+        patch_central(archive, "data.bin", 20, 10)
+        patch_central(archive, "data.bin", 24, 10)
+    return bytes(archive)
 
 
 def pattern(size):
@@ -281,6 +330,12 @@ class Handler(BaseHTTPRequestHandler):
             self.pace(url, int(parts[1]))
         elif head == "search" and len(parts) == 3:
             self.endless_search(url, parts[1])
+        elif head == "portal" and len(parts) in (4, 5) and parts[1:3] == ["content", "items"]:
+            item = parts[3]
+            if len(parts) == 5 and parts[4] == "data":
+                self.reply(200, item_archive(item), "application/zip")
+            else:
+                self.reply(200, json.dumps({"id": item, "title": "Item " + item, "type": "Code Sample"}).encode())
         elif head == "log":
             with log_lock:
                 self.reply(200, json.dumps(request_log).encode("utf-8"))

@@ -68,6 +68,27 @@ AppInfoList {
 }
 )";
 
+const char *itemClient = R"(
+import QtQml 2.15
+import Varnex.Hostkit.Desktop 1.0
+
+ItemPackage {
+    signal finished(string result)
+    folder: "%FOLDER%"
+    itemId: "%1"
+    portal: QtObject {
+        property url restUrl: "%2/portal"
+        property string token: "t"
+        property bool signedIn: true
+    }
+    onStatusChanged: {
+        if (status === ItemPackage.Ready || status === ItemPackage.Error)
+            finished(JSON.stringify({ status: status, errorText: error.message ? error.message + ": " + error.details : "" }))
+    }
+    Component.onCompleted: download()
+}
+)";
+
 // The child's end of a row: prints the client's result on one line.
 class ClientResult : public QObject
 {
@@ -182,6 +203,11 @@ void HostilePeerTest::everyRowEnds_data()
     QTest::newRow("token redirected on the same host")
         << request(str("url: \"%1/redirect?status=307&to=/echo\"").arg(base), secret) << "^$" << "/echo" << 1;
 
+    const auto item = [&base](const char *id) { return QString::fromUtf8(itemClient).arg(str(id), base); };
+    QTest::newRow("archive whose links chain out of its folder") << item("linkchain") << "^TODO" << "" << -1;
+    QTest::newRow("archive with a wrong CRC-32") << item("badcrc") << "^TODO" << "" << -1;
+    QTest::newRow("archive that states a wrong size") << item("badsize") << "^TODO" << "" << -1;
+
     QTest::newRow("endless empty pages") << QString::fromUtf8(searchClient).arg(base + str("/search/empty")) << "^$"
                                          << "/search/empty" << 1;
     // Ten pages hold every app a list shows.
@@ -198,7 +224,7 @@ void HostilePeerTest::everyRowEnds()
 
     QTemporaryDir folder;
     const QString target = folder.filePath(str("download.bin"));
-    client.replace(str("%FILE%"), target);
+    client.replace(str("%FILE%"), target).replace(str("%FOLDER%"), folder.path());
     const int before = requestsSeen(m_server).value(str("requests")).toArray().size();
 
     QProcess child;

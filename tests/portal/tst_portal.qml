@@ -160,6 +160,8 @@ PortalTestCase {
             { tag: "stored refresh token", stored: "valid", signedIn: true, sent: true },
             { tag: "nothing stored", stored: "", signedIn: false, sent: false },
             { tag: "refused refresh token", stored: "dead", signedIn: false, sent: true },
+            // The host keeps a date it was given as a date, not as text.
+            { tag: "date saved as a date", stored: "valid", signedIn: true, sent: true, dateAsDate: true },
         ]
     }
 
@@ -170,7 +172,7 @@ PortalTestCase {
         if (data.stored !== "") {
             settings.setValue("OAuth/client_id", clientId)
             settings.setValue("OAuth/refresh_token", data.stored === "valid" ? newRefreshToken() : "not-a-token")
-            settings.setValue("OAuth/date_saved", saved.toISOString())
+            settings.setValue("OAuth/date_saved", data.dateAsDate ? saved : saved.toISOString())
         }
         clearRequests()
         var portal = makePortal({ localStorage: settings, clientId: "" })

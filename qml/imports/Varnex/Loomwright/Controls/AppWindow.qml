@@ -230,8 +230,8 @@ ApplicationWindow {
         return value.toLocaleDateString(Qt.locale(), Locale.ShortFormat)
     }
 
-    // How long ago `date` was, in words. A Date that holds no time is how the
-    // host says that an app has no date: it counts as no date.
+    // How long ago `date` was, in words. A Date that holds no time is as
+    // unreadable as text that names none.
     function formatRelativeDate(date) {
         if (date === undefined || date === null || date === "")
             return qsTr("App Unmodified")
@@ -239,7 +239,7 @@ ApplicationWindow {
                                                           ? Number(date) : date)
         var time = value.getTime()
         if (isNaN(time))
-            return date instanceof Date ? qsTr("App Unmodified") : qsTr("Not Available")
+            return qsTr("Not Available")
         if (time <= 0)
             return qsTr("App Unmodified")
         var minute = 60 * 1000

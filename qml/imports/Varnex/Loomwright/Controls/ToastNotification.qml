@@ -4,7 +4,8 @@ import QtQuick.Layouts 1.15
 import Feldrin 1.0
 
 // A status banner: a short message (rich text, links allowed) coloured by its
-// type. show() brings it up and hide() takes it away; with
+// type. The signals show() and hide() bring it up and take it away, so that
+// callers may both emit them and handle them (onHide:); with
 // hideAutomatically it goes away by itself hideAfter ms after showing.
 Rectangle {
     id: root
@@ -23,6 +24,8 @@ Rectangle {
     property color textColor: root.typeColors(root.messageType).text
     readonly property bool fading: fadeOut.running
 
+    signal show()
+    signal hide()
     signal linkClicked(string link)
     signal arrowClicked()
 
@@ -43,30 +46,6 @@ Rectangle {
         }
     }
 
-    function show() {
-        fadeOut.stop()
-        root.opacity = 1
-        root.visible = true
-        if (root.hideAutomatically)
-            hideTimer.restart()
-        else
-            hideTimer.stop()
-    }
-
-    function hide() {
-        hideTimer.stop()
-        if (!root.visible)
-            return
-        if (root.useFadeAnimation) {
-            if (!fadeOut.running)
-                fadeOut.start()
-        } else {
-            fadeOut.stop()
-            root.visible = false
-            root.opacity = 1
-        }
-    }
-
     implicitWidth: BrimforgeTheme.gridUnit * 120
     // Three lines of 14 points need more than the banner's height; the
     // banner grows rather than cut them. The buttons are lower than the
@@ -80,6 +59,29 @@ Rectangle {
     border.color: root.typeColors(root.messageType).border
     border.width: BrimforgeTheme.thinBorderWidth
     radius: BrimforgeTheme.smallRadius
+
+    onShow: {
+        fadeOut.stop()
+        root.opacity = 1
+        root.visible = true
+        if (root.hideAutomatically)
+            hideTimer.restart()
+        else
+            hideTimer.stop()
+    }
+    onHide: {
+        hideTimer.stop()
+        if (!root.visible)
+            return
+        if (root.useFadeAnimation) {
+            if (!fadeOut.running)
+                fadeOut.start()
+        } else {
+            fadeOut.stop()
+            root.visible = false
+            root.opacity = 1
+        }
+    }
 
     Timer {
         id: hideTimer

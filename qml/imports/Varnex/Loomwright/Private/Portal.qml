@@ -222,9 +222,11 @@ QtObject {
         if (localStorage) {
             storedClientId = textOf(localStorage.value(settingsGroup + "/client_id", ""))
             storedRefreshToken = textOf(localStorage.value(settingsGroup + "/refresh_token", ""))
-            saved = textOf(localStorage.value(settingsGroup + "/date_saved", ""))
+            saved = localStorage.value(settingsGroup + "/date_saved", "")
         }
-        var savedDate = saved !== "" ? new Date(saved) : null
+        // Saved as text by this portal, or as a date by a host that keeps
+        // dates as dates.
+        var savedDate = saved instanceof Date ? saved : textOf(saved) !== "" ? new Date(textOf(saved)) : null
         lastLogin = savedDate && !isNaN(savedDate.getTime()) ? savedDate : new Date()
         if (storedClientId === "" || storedRefreshToken === "")
             return false

@@ -22,6 +22,9 @@ import "toolstyle.js" as ToolStyle
 // arrow when an update and local changes (with showLocalUpdate) are both
 // there, a pointing hand for an update alone, an up arrow for an upload
 // (local changes, or an unpublished app), the normal arrow otherwise.
+//
+// With nothing to tell it draws nothing, yet a click still reports
+// statusNone, and goes on to whatever lies beneath (the app's tile).
 Item {
     id: root
 
@@ -58,12 +61,13 @@ Item {
 
     implicitWidth: Controls.BrimforgeTheme.mediumIconSize
     implicitHeight: Controls.BrimforgeTheme.mediumIconSize
-    visible: status !== statusNone
 
     Rectangle {
         id: ring
 
+        objectName: "statusRing"
         anchors.fill: parent
+        visible: root.status !== root.statusNone
         radius: width / 2
         color: "transparent"
         border.color: ToolStyle.colors.indicatorOutline
@@ -101,6 +105,10 @@ Item {
         anchors.fill: parent
         hoverEnabled: true
         cursorShape: root.cursorShape
-        onClicked: root.clicked(root.status)
+        propagateComposedEvents: true
+        onClicked: {
+            root.clicked(root.status)
+            mouse.accepted = root.status !== root.statusNone
+        }
     }
 }
