@@ -18,7 +18,6 @@ namespace ZipLayout {
 // An entry's central directory header.
 constexpr int centralMethod = 10;
 constexpr int centralCrc = 16;
-constexpr int centralCompressedSize = 20;
 constexpr int centralSize = 24;
 constexpr int centralNameLength = 28;
 constexpr int centralExtraLength = 30;
@@ -34,7 +33,6 @@ constexpr int localHeaderSize = 30;
 constexpr int endEntriesHere = 8;
 constexpr int endEntries = 10;
 constexpr int endCentralOffset = 16;
-constexpr int endRecordSize = 22;
 }
 
 // A zip written entry by entry, names exactly as given; "->" makes a link,
