@@ -46,7 +46,9 @@ bool isLink(const QString &path)
 bool linkEnd(const QString &path, QString *end)
 {
     const QString target = readLink(path);
-    QString current = target.startsWith(QLatin1Char('/')) ? QString() : QFileInfo(path).canonicalPath();
+    // The link's folder, not the link: a link that leads nowhere has no canonical path.
+    QString current = target.startsWith(QLatin1Char('/')) ? QString()
+                                                          : QFileInfo(QFileInfo(path).path()).canonicalFilePath();
     QStringList steps = target.split(QLatin1Char('/'));
     int followed = 0;
     while (!steps.isEmpty()) {
