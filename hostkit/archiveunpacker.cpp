@@ -183,7 +183,9 @@ Error copyEntry(const KArchiveFile *entry, const QString &path, QIODevice *out, 
         return ArchiveUnpacker::Damaged;
     }
     if (crc != zipEntry->crc32()) {
-        *details = path + QStringLiteral(": CRC-32 %1 instead of %2").arg(crc, 8, 16, QLatin1Char('0')).arg(zipEntry->crc32(), 8, 16, QLatin1Char('0'));
+        *details = path + QStringLiteral(": CRC-32 %1 instead of %2")
+                              .arg(crc, 8, 16, QLatin1Char('0'))
+                              .arg(zipEntry->crc32(), 8, 16, QLatin1Char('0'));
         return ArchiveUnpacker::Damaged;
     }
     return ArchiveUnpacker::NoError;
