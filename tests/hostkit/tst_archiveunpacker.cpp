@@ -81,31 +81,25 @@ void ArchiveUnpackerTest::unpack_data()
     const QByteArray linkOut = zipOf({{str("a/out"), "../.."}});
     const QByteArray deflatedLink = zipOf({{str("docs/a.txt"), "hello"}, {str("latest"), "docs/a.txt"}});
     QCOMPARE(zipNumber(deflatedLink, zipCentralHeader(deflatedLink, "latest") + centralMethod, 2), 8u);
-    QList<QPair<QString, QByteArray>> seven;
-    for (int i = 1; i <= maximumEntries + 1; ++i)
-        seven.append({str("f%1").arg(i), "x"});
-    const QByteArray tooMany = zipOf(seven);
     QList<QPair<QString, QByteArray>> asManyAsAllowed;
-    for (int i = 1; i <= maximumEntries; ++i)
-        asManyAsAllowed.append({str("f%1").arg(i), QByteArray(maximumSize / maximumEntries, 'x')});
     QStringList asManyTree;
-    for (int i = 1; i <= maximumEntries; ++i)
+    for (int i = 1; i <= maximumEntries; ++i) {
+        asManyAsAllowed.append({str("f%1").arg(i), QByteArray(maximumSize / maximumEntries, 'x')});
         asManyTree.append(str("f%1: %2 bytes").arg(i).arg(maximumSize / maximumEntries));
+    }
+    const QByteArray tooMany = zipOf(asManyAsAllowed + QList<QPair<QString, QByteArray>>{{str("f7"), ""}});
 
     QTest::newRow("folders, files and a link")
         << zipOf({{str("empty/"), ""}, {str("docs/a.txt"), "hello"}, {str("run.sh"), "#!"}, {str("latest"), "->docs/a.txt"}})
         << ArchiveUnpacker::NoError << ""
         << QStringList{str("docs/"), str("docs/a.txt: 5 bytes"), str("empty/"), str("latest -> docs/a.txt"),
                        str("run.sh: 2 bytes")};
-    QTest::newRow("stored files") << stored << ArchiveUnpacker::NoError << "" << QStringList{str("big.bin: 5000 bytes")};
     QTest::newRow("deflated link") << linkedBy(deflatedLink, "latest") << ArchiveUnpacker::NoError << ""
                                    << QStringList{str("docs/"), str("docs/a.txt: 5 bytes"), str("latest -> docs/a.txt")};
     QTest::newRow("a link to a link")
         << zipOf({{str("docs/a.txt"), "hello"}, {str("first"), "->docs/a.txt"}, {str("second"), "->first"}})
         << ArchiveUnpacker::NoError << ""
         << QStringList{str("docs/"), str("docs/a.txt: 5 bytes"), str("first -> docs/a.txt"), str("second -> first")};
-    QTest::newRow("a link up to the top") << zipOf({{str("a/b/x"), "->../.."}}) << ArchiveUnpacker::NoError << ""
-                                          << QStringList{str("a/"), str("a/b/"), str("a/b/x -> ../..")};
     QTest::newRow("as many entries and bytes as allowed") << zipOf(asManyAsAllowed) << ArchiveUnpacker::NoError << ""
                                                           << asManyTree;
 
