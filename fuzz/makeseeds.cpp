@@ -3,6 +3,8 @@
 // repository: a few small valid inputs of each kind and some damaged ones.
 //
 //   loomwright-fuzz-seeds FOLDER
+#include "../tests/helpers/zipbytes.h"
+
 #include <QBuffer>
 #include <QColor>
 #include <QCoreApplication>
@@ -173,6 +175,23 @@ void encoderSeeds()
 
 }
 
+// Small archives with a folder, files and links, compressed and stored, and
+// the links of a chain, for the unpacker's checks to take apart.
+void archiveSeeds()
+{
+    const QList<QPair<QString, QByteArray>> tree{{QStringLiteral("docs/"), QByteArray()},
+                                                 {QStringLiteral("docs/a.txt"), "hello hello"},
+                                                 {QStringLiteral("latest"), "->docs/a.txt"}};
+    write("archiveunpacker", "tree.zip", zipOf(tree));
+    write("archiveunpacker", "tree-stored.zip", zipOf(tree, KZip::NoCompression));
+    QByteArray compressedLink = zipOf({{QStringLiteral("docs/a.txt"), "hello"}, {QStringLiteral("up"), "docs/../docs"}});
+    makeZipLink(&compressedLink, "up");
+    write("archiveunpacker", "compressed-link.zip", compressedLink);
+    write("archiveunpacker", "chain.zip",
+          zipOf({{QStringLiteral("a/b/x"), "->../.."}, {QStringLiteral("a/b/y"), "->x/../../.."},
+                 {QStringLiteral("a/c"), "->b/x"}}));
+}
+
 int main(int argc, char *argv[])
 {
     // Encoders other than PNG are plugins, which the application object finds.
@@ -189,5 +208,6 @@ int main(int argc, char *argv[])
     encoderSeeds();
     decoderSeeds();
     recordSeeds();
+    archiveSeeds();
     return g_failed ? 1 : 0;
 }

@@ -1,17 +1,14 @@
 #include "hostkit/itempackage.h"
 
 #include "hostkit/apps_p.h"
+#include "hostkit/archiveunpacker.h"
 #include "hostkit/logging.h"
 #include "hostkit/networkrequest.h"
-
-#include <KZip>
-#include <KZipFileEntry>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -32,179 +29,26 @@ const QString previousName = QStringLiteral("previous");
 
 // A portal's error answer is small; a file that big is the archive itself.
 constexpr qint64 largestErrorAnswer = qint64(1) << 20;
-constexpr qint64 copyChunk = qint64(1) << 16;
 
-// An archive as it will be written: checked whole before a byte is.
-struct Plan
+QString unpackingMessage(ArchiveUnpacker::Error error)
 {
-    QStringList folders;
-    QList<QPair<QString, const KArchiveFile *>> files;
-    QList<QPair<QString, QString>> links;
-    qint64 size = 0;
-    int entries = 0;
-};
-
-// The entry's path relative to the unpacking folder, or false when it could
-// land outside it: absolute (also with a drive letter), or with a ".." step.
-// Backslashes count as separators, as they do where most archives are made.
-bool relativePath(const QString &raw, QString *clean)
-{
-    static const QRegularExpression driveLetter(QStringLiteral("^[A-Za-z]:"));
-    if (raw.isEmpty() || raw.startsWith(QLatin1Char('/')) || raw.startsWith(QLatin1Char('\\'))
-        || driveLetter.match(raw).hasMatch()) {
-        return false;
+    switch (error) {
+    case ArchiveUnpacker::TooManyEntries:
+        return ItemPackage::tr("The archive holds too many entries");
+    case ArchiveUnpacker::TooLarge:
+        return ItemPackage::tr("The archive is too large");
+    case ArchiveUnpacker::Damaged:
+        return ItemPackage::tr("The archive is damaged");
+    case ArchiveUnpacker::RefusedPath:
+    case ArchiveUnpacker::RefusedLink:
+        return ItemPackage::tr("The archive holds an entry outside its folder");
+    case ArchiveUnpacker::CannotWrite:
+    // Neither comes here: the caller tells them apart first.
+    case ArchiveUnpacker::NoError:
+    case ArchiveUnpacker::NotAnArchive:
+        break;
     }
-    QStringList parts;
-    for (const QString &part : raw.split(QRegularExpression(QStringLiteral("[/\\\\]")))) {
-        if (part == QLatin1String(".."))
-            return false;
-        if (!part.isEmpty() && part != QLatin1String("."))
-            parts.append(part);
-    }
-    *clean = parts.join(QLatin1Char('/'));
-    return !clean->isEmpty();
-}
-
-// A link may point anywhere inside the unpacking folder, nowhere else.
-bool linkStaysInside(const QString &linkPath, const QString &target)
-{
-    static const QRegularExpression driveLetter(QStringLiteral("^[A-Za-z]:"));
-    if (target.isEmpty() || target.startsWith(QLatin1Char('/')) || target.startsWith(QLatin1Char('\\'))
-        || driveLetter.match(target).hasMatch()) {
-        return false;
-    }
-    // Resolved step by step: "a/../../x" climbs out even though it ends in x.
-    QStringList parts = linkPath.split(QLatin1Char('/'));
-    parts.removeLast();
-    for (const QString &part : target.split(QRegularExpression(QStringLiteral("[/\\\\]")))) {
-        if (part == QLatin1String("..")) {
-            if (parts.isEmpty())
-                return false;
-            parts.removeLast();
-        } else if (!part.isEmpty() && part != QLatin1String(".")) {
-            parts.append(part);
-        }
-    }
-    return true;
-}
-
-bool planFolder(const KArchiveDirectory *folder, const QString &prefix, Plan *plan, QString *refused)
-{
-    for (const QString &name : folder->entries()) {
-        const KArchiveEntry *entry = folder->entry(name);
-        const QString treePath = prefix.isEmpty() ? name : prefix + QLatin1Char('/') + name;
-        // The archive's own text of the path, before any tidying by the reader.
-        const auto *zipEntry = dynamic_cast<const KZipFileEntry *>(entry);
-        const QString raw = zipEntry ? zipEntry->path() : treePath;
-        QString path;
-        QString treeClean;
-        if (!entry || !relativePath(raw, &path) || !relativePath(treePath, &treeClean)) {
-            *refused = raw;
-            return false;
-        }
-        if (++plan->entries > ItemPackage::maximumEntries) {
-            *refused = QStringLiteral("more than %1 entries").arg(ItemPackage::maximumEntries);
-            return false;
-        }
-        if (!entry->symLinkTarget().isEmpty()) {
-            if (!linkStaysInside(path, entry->symLinkTarget())) {
-                *refused = raw + QStringLiteral(" -> ") + entry->symLinkTarget();
-                return false;
-            }
-            plan->links.append({path, entry->symLinkTarget()});
-        } else if (entry->isDirectory()) {
-            plan->folders.append(path);
-            if (!planFolder(static_cast<const KArchiveDirectory *>(entry), treePath, plan, refused))
-                return false;
-        } else {
-            const auto *file = static_cast<const KArchiveFile *>(entry);
-            plan->size += qMax<qint64>(0, file->size());
-            plan->files.append({path, file});
-        }
-    }
-    return true;
-}
-
-bool isInside(const QString &path, const QString &canonicalRoot)
-{
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return !canonical.isEmpty() && (canonical == canonicalRoot || canonical.startsWith(canonicalRoot + QLatin1Char('/')));
-}
-
-bool writeFile(const KArchiveFile *entry, const QString &target, qint64 *budget, QString *problem)
-{
-    // NewOnly: never through something already there, a link least of all.
-    QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        *problem = target + QStringLiteral(": ") + out.errorString();
-        return false;
-    }
-    std::unique_ptr<QIODevice> in(entry->createDevice());
-    if (!in || (!in->isOpen() && !in->open(QIODevice::ReadOnly))) {
-        *problem = target + QStringLiteral(": cannot read the entry");
-        return false;
-    }
-    QByteArray chunk;
-    qint64 written = 0;
-    while (!(chunk = in->read(copyChunk)).isEmpty()) {
-        written += chunk.size();
-        // The sizes an archive states may lie; what comes out counts.
-        *budget -= chunk.size();
-        if (*budget < 0) {
-            *problem = QStringLiteral("more than %1 bytes").arg(ItemPackage::maximumUnpackedSize);
-            return false;
-        }
-        if (out.write(chunk) != chunk.size()) {
-            *problem = target + QStringLiteral(": ") + out.errorString();
-            return false;
-        }
-    }
-    // A damaged entry ends early without saying so.
-    if (written != entry->size()) {
-        *problem = target + QStringLiteral(": %1 of %2 bytes").arg(written).arg(entry->size());
-        return false;
-    }
-    if (entry->permissions() & 0111)
-        out.setPermissions(out.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther);
-    if (!out.flush()) {
-        *problem = target + QStringLiteral(": ") + out.errorString();
-        return false;
-    }
-    return true;
-}
-
-// Folders, then files, then links: no file is ever written through a link
-// of the archive, and every file's folder is checked to lie inside.
-bool writePlan(const Plan &plan, const QString &root, QString *problem)
-{
-    const QDir dir(root);
-    const QString canonicalRoot = QFileInfo(root).canonicalFilePath();
-    for (const QString &folder : plan.folders) {
-        if (!dir.mkpath(folder) || !isInside(dir.filePath(folder), canonicalRoot)) {
-            *problem = dir.filePath(folder) + QStringLiteral(": cannot create the folder");
-            return false;
-        }
-    }
-    qint64 budget = ItemPackage::maximumUnpackedSize;
-    for (const auto &file : plan.files) {
-        const QString target = dir.filePath(file.first);
-        const QString parent = QFileInfo(target).path();
-        if (!dir.mkpath(parent) || !isInside(parent, canonicalRoot)) {
-            *problem = parent + QStringLiteral(": cannot create the folder");
-            return false;
-        }
-        if (!writeFile(file.second, target, &budget, problem))
-            return false;
-    }
-    for (const auto &link : plan.links) {
-        const QString target = dir.filePath(link.first);
-        const QString parent = QFileInfo(target).path();
-        if (!dir.mkpath(parent) || !isInside(parent, canonicalRoot) || !QFile::link(link.second, target)) {
-            *problem = target + QStringLiteral(": cannot create the link");
-            return false;
-        }
-    }
-    return true;
+    return ItemPackage::tr("Cannot unpack the archive");
 }
 
 // Puts source at target in one step. A folder already at target trades
@@ -564,8 +408,10 @@ void ItemPackage::unpack(quint64 generation)
     const QString archive = m_work->filePath(archiveName);
     const QString content = m_work->filePath(contentName);
 
-    KZip zip(archive);
-    if (!zip.open(QIODevice::ReadOnly)) {
+    QString problem;
+    const ArchiveUnpacker unpacker(maximumEntries, maximumUnpackedSize);
+    const ArchiveUnpacker::Error unpacked = unpacker.unpack(archive, content, &problem);
+    if (unpacked == ArchiveUnpacker::NotAnArchive) {
         // A portal may answer an error as item data, with status 200.
         QFile file(archive);
         QVariantMap error;
@@ -577,22 +423,10 @@ void ItemPackage::unpack(quint64 generation)
         }
         return;
     }
-    Plan plan;
-    QString refused;
-    if (!planFolder(zip.directory(), QString(), &plan, &refused)) {
-        fail(failure(tr("The archive holds an entry outside its folder"), refused));
+    if (unpacked != ArchiveUnpacker::NoError) {
+        fail(failure(unpackingMessage(unpacked), problem));
         return;
     }
-    if (plan.size > maximumUnpackedSize) {
-        fail(failure(tr("The archive is too large"), QStringLiteral("%1 bytes").arg(plan.size)));
-        return;
-    }
-    QString problem;
-    if (!QDir().mkpath(content) || !writePlan(plan, content, &problem)) {
-        fail(failure(tr("Cannot unpack the archive"), problem));
-        return;
-    }
-    zip.close();
 
     QString root;
     QVariantMap error;

@@ -3,15 +3,13 @@
 // hostile and cut ones included.
 #include "portal/localportal.h"
 #include "../helpers/testsupport.h"
+#include "../helpers/zipbytes.h"
 
 #include "hostkit/appinfo.h"
 #include "hostkit/appinfolist.h"
 #include "hostkit/appinfolistfilter.h"
 #include "hostkit/apppackage.h"
 
-#include <KZip>
-
-#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -52,22 +50,6 @@ QStringList titles(const QList<AppInfo *> &apps)
     for (const AppInfo *app : apps)
         titles.append(app->title());
     return titles;
-}
-
-// A zip written entry by entry, names exactly as given; "->" makes a link.
-QByteArray zipOf(const QList<QPair<QString, QByteArray>> &entries)
-{
-    QBuffer buffer;
-    KZip zip(&buffer);
-    zip.open(QIODevice::WriteOnly);
-    for (const auto &entry : entries) {
-        if (entry.second.startsWith("->"))
-            zip.writeSymLink(entry.first, QString::fromUtf8(entry.second.mid(2)));
-        else
-            zip.writeFile(entry.first, entry.second);
-    }
-    zip.close();
-    return buffer.data();
 }
 
 }
@@ -461,6 +443,13 @@ void AppsTest::download_data()
     QTest::newRow("cut download") << app << "" << "truncate" << "Download failed" << QStringList();
     QTest::newRow("cut download over a local copy") << app << "same" << "truncate" << "Download failed"
                                                     << QStringList{str("%1/appinfo.json"), str("%1/mine.txt")};
+    QByteArray damaged = zipOf({{str("appinfo.json"), descriptor}}, KZip::NoCompression);
+    damaged[zipData(damaged, "appinfo.json")] = '[';
+    QTest::newRow("damaged archive over a local copy") << raw(damaged) << "same" << "" << "The archive is damaged"
+                                                       << QStringList{str("%1/appinfo.json"), str("%1/mine.txt")};
+    // Stated, as the 64-bit format does: KZip cannot read the archive at all.
+    QTest::newRow("too many entries") << raw(withEntries64(zipOf({{str("appinfo.json"), descriptor}}), 100001)) << ""
+                                      << "" << "The archive holds too many entries" << QStringList();
     QTest::newRow("portal error") << app << "" << "json" << "Failure asked for by a test" << QStringList();
     QTest::newRow("no such item") << QJsonObject() << "" << "" << "Item does not exist or is inaccessible." << QStringList();
 }
