@@ -367,6 +367,8 @@ void ItemPackage::infoAnswered()
     // NetworkRequest keeps the body in a temporary file until all of it has
     // arrived, and deletes it otherwise.
     m_request->setResponsePath(m_work->filePath(archiveName));
+    // Compressed, an archive is no larger than what it unpacks to.
+    m_request->setMaximumFileSize(maximumUnpackedSize);
     m_request->setUrl(access.url(QStringLiteral("/content/items/") + m_target.itemId + QStringLiteral("/data"), {}));
     m_phase = FetchingData;
     m_request->send();
