@@ -27,9 +27,12 @@ QtObject {
     }
 
     // Named after the type of the object, "GlyphSet" or the name of a type
-    // built on it, so that logging rules can pick one kind of set.
+    // built on it, so that logging rules can pick one kind of set. What a set
+    // found is for whoever asks for it ("GlyphSet.debug=true"), not for every
+    // start of every tool.
     readonly property LoggingCategory log: LoggingCategory {
         name: String(root).replace(/(_QMLTYPE_\d+|_QML_\d+)?\(.*$/, "") || "GlyphSet"
+        defaultLogLevel: LoggingCategory.Info
     }
 
     // Reads the JSON file beside the font whose name is the font's base name
