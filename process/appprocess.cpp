@@ -13,7 +13,7 @@ using ProcessLifetime::emitInTurn;
 using Scope = ProcessLifetime::Scope;
 
 AppProcess::AppProcess(QObject *parent)
-    : QmlFacingObject(parent)
+    : HostkitObject(parent)
     , m_process(std::make_unique<DetachableProcess>())
 {
     connectProcess();

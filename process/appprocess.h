@@ -1,7 +1,7 @@
 #ifndef LOOMWRIGHT_APPPROCESS_H
 #define LOOMWRIGHT_APPPROCESS_H
 
-#include "utility/qmlfacingobject.h"
+#include "utility/hostkitobject.h"
 #include "process/detachableprocess_p.h"
 #include "process/processlifetime_p.h"
 #include "process/outputstream_p.h"
@@ -13,7 +13,7 @@
 
 // The QML type "Process": one child program whose state and exit data are
 // properties and whose output streams to QML as text signals.
-class AppProcess : public QmlFacingObject
+class AppProcess : public HostkitObject
 {
     Q_OBJECT
     Q_PROPERTY(ProcessState state READ state NOTIFY stateChanged)

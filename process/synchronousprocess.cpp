@@ -14,7 +14,7 @@ using ProcessLifetime::emitInTurn;
 using Scope = ProcessLifetime::Scope;
 
 SynchronousProcess::SynchronousProcess(QObject *parent)
-    : QmlFacingObject(parent)
+    : HostkitObject(parent)
     , m_process(std::make_unique<DetachableProcess>())
 {
     connectProcess();

@@ -1,7 +1,7 @@
 #ifndef LOOMWRIGHT_SYNCHRONOUSPROCESS_H
 #define LOOMWRIGHT_SYNCHRONOUSPROCESS_H
 
-#include "utility/qmlfacingobject.h"
+#include "utility/hostkitobject.h"
 #include "process/detachableprocess_p.h"
 #include "process/processlifetime_p.h"
 
@@ -13,7 +13,7 @@
 // The QML type "SynchronousProcess": runs a program to completion inside
 // start(), feeding it an optional standard input, and then publishes its
 // whole output.
-class SynchronousProcess : public QmlFacingObject
+class SynchronousProcess : public HostkitObject
 {
     Q_OBJECT
     Q_PROPERTY(ProcessState state READ state NOTIFY stateChanged)
