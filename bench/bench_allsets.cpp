@@ -40,7 +40,7 @@
 // smallest files against zopflipng's (from PATH, with its default options)
 // on the default files, which keeps the pixels, bytes and CPU time.
 #include "bench/benchsupport.h"
-#include "examples/iconsets/samplepicture.h"
+#include "tools/iconsets/samplepicture.h"
 #include "imaging/platformsizes_p.h"
 #include "imaging/pngencoder_p.h"
 #include "plugin/loomwright.h"

@@ -7,7 +7,7 @@
 // (tests/imaging/tst_outputmanifest) replays the same scenarios from the
 // same sources.
 
-#include "examples/iconsets/iconsetjob.h"
+#include "tools/iconsets/iconsetjob.h"
 #include "imaging/androidicon.h"
 #include "imaging/appicon.h"
 #include "imaging/launchimage.h"

@@ -24,7 +24,7 @@ constexpr int sharedDataInterval = 1000;
 }
 
 Loomwright::Loomwright(QObject *parent)
-    : QmlFacingObject(parent)
+    : HostkitObject(parent)
 {
     qCDebug(lcCore) << Q_FUNC_INFO;
 }

@@ -1,7 +1,7 @@
 #ifndef LOOMWRIGHT_LOOMWRIGHT_H
 #define LOOMWRIGHT_LOOMWRIGHT_H
 
-#include "utility/qmlfacingobject.h"
+#include "utility/hostkitobject.h"
 
 #include <QColor>
 #include <QString>
@@ -14,7 +14,7 @@ class SynchronousProcess;
 
 // The QML singleton "Loomwright": runs programs, makes pictures and gives
 // access to the process-wide shared data object.
-class Loomwright : public QmlFacingObject
+class Loomwright : public HostkitObject
 {
     Q_OBJECT
     Q_PROPERTY(SharedData *sharedData READ sharedData CONSTANT)

@@ -1,6 +1,6 @@
 #include "plugin/loomwrightplugin.h"
 
-#include "utility/qmlfacingobject.h"
+#include "utility/hostkitobject.h"
 #include "utility/logging.h"
 #include "plugin/loomwright.h"
 #include "plugin/loomwrightplugin_p.h"
@@ -93,7 +93,7 @@ void LoomwrightPlugin::registerTypes(const char *uri)
 {
     qCDebug(lcPlugin) << Q_FUNC_INFO << uri;
 
-    qmlRegisterUncreatableType<QmlFacingObject>(uri, 1, 0, "HostkitObject",
+    qmlRegisterUncreatableType<HostkitObject>(uri, 1, 0, "HostkitObject",
                                               QStringLiteral("The Varnex type HostkitObject is not creatable"));
     qmlRegisterSingletonType<Loomwright>(uri, 1, 0, "Loomwright", &LoomwrightPlugin::loomwrightProvider);
     qmlRegisterType<AppProcess>(uri, 1, 0, "Process");

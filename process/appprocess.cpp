@@ -1,7 +1,6 @@
 #include "process/appprocess.h"
 
 #include "utility/logging.h"
-#include "process/commandline_p.h"
 #include "process/detachedprocessdrain_p.h"
 #include "process/processlifetime_p.h"
 
@@ -9,101 +8,28 @@
 #include <utility>
 
 using ProcessLifetime::callWithin;
-using ProcessLifetime::emitInTurn;
 using Scope = ProcessLifetime::Scope;
 
 AppProcess::AppProcess(QObject *parent)
-    : QmlFacingObject(parent)
-    , m_process(std::make_unique<DetachableProcess>())
+    : ProcessBase(parent)
 {
     connectProcess();
 }
 
 AppProcess::~AppProcess()
 {
-    // Once destruction has begun nothing reaches QML: the process object
-    // would otherwise report the end of its child into a half-destroyed
-    // object when it kills the child.
-    disconnect(m_process.get(), nullptr, this, nullptr);
-
+    // Nothing reaches QML from here on (see ~ProcessBase); a let-go child's
+    // process object goes to the drain rather than down with this object.
+    disconnect(process(), nullptr, this, nullptr);
     if (m_detached)
-        DetachedProcessDrain::adopt(std::move(m_process));
-    else
-        ProcessLifetime::dispose(std::move(m_process), m_stack.get());
+        DetachedProcessDrain::adopt(takeProcess());
 }
 
 void AppProcess::connectProcess()
 {
-    connect(m_process.get(), &QProcess::stateChanged, this, &AppProcess::onStateChanged);
-    connect(m_process.get(), &QProcess::errorOccurred, this, &AppProcess::onError);
-    connect(m_process.get(), &QProcess::started, this, &AppProcess::onStarted);
-    connect(m_process.get(), QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, &AppProcess::onFinished);
-    connect(m_process.get(), &QProcess::readyReadStandardError, this, &AppProcess::onReadyStandardError);
-    connect(m_process.get(), &QProcess::readyReadStandardOutput, this, &AppProcess::onReadyStandardOutput);
-}
-
-AppProcess::ProcessState AppProcess::state() const
-{
-    return static_cast<ProcessState>(m_process->state());
-}
-
-AppProcess::ProcessError AppProcess::error() const
-{
-    return m_startRefused ? FailedToStart : static_cast<ProcessError>(m_process->error());
-}
-
-qulonglong AppProcess::processId() const
-{
-    return static_cast<qulonglong>(m_process->processId());
-}
-
-int AppProcess::exitCode() const
-{
-    return m_process->exitCode();
-}
-
-AppProcess::ExitStatus AppProcess::exitStatus() const
-{
-    return static_cast<ExitStatus>(m_process->exitStatus());
-}
-
-QString AppProcess::program() const
-{
-    return m_process->program();
-}
-
-void AppProcess::setProgram(const QString &program)
-{
-    if (m_process->program() == program)
-        return;
-    m_process->setProgram(program);
-    Q_EMIT programChanged();
-}
-
-QStringList AppProcess::arguments() const
-{
-    return m_process->arguments();
-}
-
-void AppProcess::setArguments(const QStringList &arguments)
-{
-    if (m_process->arguments() == arguments)
-        return;
-    m_process->setArguments(arguments);
-    Q_EMIT argumentsChanged();
-}
-
-QString AppProcess::workingDirectory() const
-{
-    return m_process->workingDirectory();
-}
-
-void AppProcess::setWorkingDirectory(const QString &workingDirectory)
-{
-    if (m_process->workingDirectory() == workingDirectory)
-        return;
-    m_process->setWorkingDirectory(workingDirectory);
-    Q_EMIT workingDirectoryChanged();
+    ProcessBase::connectProcess(this, &AppProcess::onError, &AppProcess::onStarted, &AppProcess::onFinished);
+    connect(process(), &QProcess::readyReadStandardError, this, &AppProcess::onReadyStandardError);
+    connect(process(), &QProcess::readyReadStandardOutput, this, &AppProcess::onReadyStandardOutput);
 }
 
 bool AppProcess::bufferedStandardError() const
@@ -154,20 +80,16 @@ void AppProcess::start()
 {
     qCDebug(lcCore) << Q_FUNC_INFO;
 
-    if (!beginRun(Q_FUNC_INFO, m_process->program(), m_process->arguments()))
-        return;
-    callWithin(this, m_stack, [this] { m_process->start(QIODevice::ReadWrite); });
+    if (beginRun(Q_FUNC_INFO, program(), arguments()))
+        launch();
 }
 
 void AppProcess::start(const QString &command, const QStringList &arguments)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << command << arguments;
 
-    if (!beginRun(Q_FUNC_INFO, command, arguments)
-        || !callWithin(this, m_stack, [&] { m_process->start(command, arguments, QIODevice::ReadWrite); }))
-        return;
-    emitInTurn<AppProcess>(this, { &AppProcess::programChanged, &AppProcess::argumentsChanged,
-                                   &AppProcess::workingDirectoryChanged });
+    if (beginRun(Q_FUNC_INFO, command, arguments))
+        launch(command, arguments);
 }
 
 // Decides whether a start may go ahead. function is the caller's signature,
@@ -176,28 +98,20 @@ bool AppProcess::beginRun(const char *function, const QString &program, const QS
 {
     // The running child keeps its object, and its streams stay as they are:
     // resetting them would cut its next line or character in two.
-    if (!m_detached && m_process->state() != QProcess::NotRunning) {
-        qCWarning(lcCore) << function << "Process is already running:" << m_process->program();
+    if (!m_detached && process()->state() != QProcess::NotRunning) {
+        qCWarning(lcCore) << function << "Process is already running:" << process()->program();
         return false;
     }
 
     if (m_detached)
         releaseDetachedChild();
 
-    // A refused start fails the way a program that cannot start does; the
-    // error goes back to the process's own with the next start.
-    const bool refused = !CommandLine::isPassable(function, program, arguments, m_process->workingDirectory());
-    if (refused || m_startRefused) {
-        m_startRefused = refused;
-        if (!emitInTurn<AppProcess>(this, { &AppProcess::errorChanged }))
-            return false;
-    }
-    return !refused;
+    return mayStart(function, program, arguments);
 }
 
 void AppProcess::releaseDetachedChild()
 {
-    DetachedProcessDrain::replace(&m_process);
+    replaceProcess();
     m_detached = false;
     connectProcess();
 }
@@ -205,7 +119,7 @@ void AppProcess::releaseDetachedChild()
 bool AppProcess::detach()
 {
     bool running = false;
-    if (!callWithin(this, m_stack, [&] { running = m_process->waitForStarted(30000); }) || !running)
+    if (!callWithin(this, stack(), [&] { running = process()->waitForStarted(30000); }) || !running)
         return false;
 
     // What the child wrote before it was let go is still its output.
@@ -215,14 +129,14 @@ bool AppProcess::detach()
     // From here on the child is not ours, also should this object be
     // destroyed by a handler of the state change below.
     m_detached = true;
-    DetachedProcessDrain::keepPipesOpen(m_process.get());
-    if (!callWithin(this, m_stack, [this] { m_process->detach(); }))
+    DetachedProcessDrain::keepPipesOpen(process());
+    if (!callWithin(this, stack(), [this] { process()->detach(); }))
         return true;
 
     // Nothing more about the child reaches QML, and what it still writes is
     // read and dropped so that it never blocks.
-    disconnect(m_process.get(), nullptr, this, nullptr);
-    QProcess *child = m_process.get();
+    disconnect(process(), nullptr, this, nullptr);
+    QProcess *child = process();
     connect(child, &QProcess::readyReadStandardOutput, this, [child] { child->readAllStandardOutput(); });
     connect(child, &QProcess::readyReadStandardError, this, [child] { child->readAllStandardError(); });
     return true;
@@ -238,48 +152,39 @@ bool AppProcess::emitText(Channel channel, const QString &text)
     return !alive.isNull();
 }
 
-void AppProcess::onStateChanged(QProcess::ProcessState newState)
-{
-    Q_UNUSED(newState)
-    const Scope scope(this, m_stack);
-    Q_EMIT stateChanged();
-}
-
 void AppProcess::onError(QProcess::ProcessError error)
 {
     qCDebug(lcCore) << Q_FUNC_INFO << int(error);
-    const Scope scope(this, m_stack);
-    Q_EMIT errorChanged();
+    reportError();
 }
 
 void AppProcess::onStarted()
 {
-    qCDebug(lcCore) << Q_FUNC_INFO << m_process->program() << m_process->arguments();
-    const Scope scope(this, m_stack);
-    emitInTurn<AppProcess>(this, { &AppProcess::started, &AppProcess::processIdChanged });
+    qCDebug(lcCore) << Q_FUNC_INFO << process()->program() << process()->arguments();
+    reportStarted();
 }
 
 void AppProcess::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     Q_UNUSED(exitCode)
     Q_UNUSED(exitStatus)
-    const Scope scope(this, m_stack);
+    const Scope scope(this, stack());
 
     // Both streams end here: what is left of them goes out before finished.
     if (!finishStream(Channel::Output, true) || !finishStream(Channel::Error, true))
         return;
-    emitInTurn<AppProcess>(this, { &AppProcess::finished, &AppProcess::exitCodeChanged, &AppProcess::exitStatusChanged });
+    reportFinished();
 }
 
 void AppProcess::onReadyStandardError()
 {
-    const Scope scope(this, m_stack);
+    const Scope scope(this, stack());
     deliverRead(Channel::Error);
 }
 
 void AppProcess::onReadyStandardOutput()
 {
-    const Scope scope(this, m_stack);
+    const Scope scope(this, stack());
     deliverRead(Channel::Output);
 }
 
@@ -288,11 +193,11 @@ void AppProcess::onReadyStandardOutput()
 // the decoding. Returns the number of bytes read.
 int AppProcess::readAvailable(Channel channel)
 {
-    m_process->setReadChannel(channel == Channel::Output ? QProcess::StandardOutput : QProcess::StandardError);
-    const int available = int(qMin<qint64>(m_process->bytesAvailable(), std::numeric_limits<int>::max()));
+    process()->setReadChannel(channel == Channel::Output ? QProcess::StandardOutput : QProcess::StandardError);
+    const int available = int(qMin<qint64>(process()->bytesAvailable(), std::numeric_limits<int>::max()));
     if (m_readBuffer.size() < available)
         m_readBuffer.resize(available);
-    return available > 0 ? qMax(0, int(m_process->read(m_readBuffer.data(), available))) : 0;
+    return available > 0 ? qMax(0, int(process()->read(m_readBuffer.data(), available))) : 0;
 }
 
 void AppProcess::releaseLargeReadBuffer()

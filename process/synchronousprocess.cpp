@@ -1,7 +1,6 @@
 #include "process/synchronousprocess.h"
 
 #include "utility/logging.h"
-#include "process/commandline_p.h"
 #include "process/detachedprocessdrain_p.h"
 #include "process/processlifetime_p.h"
 
@@ -11,94 +10,21 @@
 
 using ProcessLifetime::callWithin;
 using ProcessLifetime::emitInTurn;
-using Scope = ProcessLifetime::Scope;
 
 SynchronousProcess::SynchronousProcess(QObject *parent)
-    : QmlFacingObject(parent)
-    , m_process(std::make_unique<DetachableProcess>())
+    : ProcessBase(parent)
 {
     connectProcess();
 }
 
-SynchronousProcess::~SynchronousProcess()
-{
-    // Once destruction has begun nothing reaches QML, not even the end of a
-    // child that the process object kills now.
-    disconnect(m_process.get(), nullptr, this, nullptr);
-    ProcessLifetime::dispose(std::move(m_process), m_stack.get());
-}
+SynchronousProcess::~SynchronousProcess() = default;
 
+// Output is read once the child has ended, so only its state, error, start
+// and end are followed.
 void SynchronousProcess::connectProcess()
 {
-    connect(m_process.get(), &QProcess::stateChanged, this, &SynchronousProcess::onStateChanged);
-    connect(m_process.get(), &QProcess::errorOccurred, this, &SynchronousProcess::onError);
-    connect(m_process.get(), &QProcess::started, this, &SynchronousProcess::onStarted);
-    connect(m_process.get(), QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
-            &SynchronousProcess::onFinished);
-}
-
-SynchronousProcess::ProcessState SynchronousProcess::state() const
-{
-    return static_cast<ProcessState>(m_process->state());
-}
-
-SynchronousProcess::ProcessError SynchronousProcess::error() const
-{
-    return m_startRefused ? FailedToStart : static_cast<ProcessError>(m_process->error());
-}
-
-qulonglong SynchronousProcess::processId() const
-{
-    return static_cast<qulonglong>(m_process->processId());
-}
-
-int SynchronousProcess::exitCode() const
-{
-    return m_process->exitCode();
-}
-
-SynchronousProcess::ExitStatus SynchronousProcess::exitStatus() const
-{
-    return static_cast<ExitStatus>(m_process->exitStatus());
-}
-
-QString SynchronousProcess::program() const
-{
-    return m_process->program();
-}
-
-void SynchronousProcess::setProgram(const QString &program)
-{
-    if (m_process->program() == program)
-        return;
-    m_process->setProgram(program);
-    Q_EMIT programChanged();
-}
-
-QStringList SynchronousProcess::arguments() const
-{
-    return m_process->arguments();
-}
-
-void SynchronousProcess::setArguments(const QStringList &arguments)
-{
-    if (m_process->arguments() == arguments)
-        return;
-    m_process->setArguments(arguments);
-    Q_EMIT argumentsChanged();
-}
-
-QString SynchronousProcess::workingDirectory() const
-{
-    return m_process->workingDirectory();
-}
-
-void SynchronousProcess::setWorkingDirectory(const QString &workingDirectory)
-{
-    if (m_process->workingDirectory() == workingDirectory)
-        return;
-    m_process->setWorkingDirectory(workingDirectory);
-    Q_EMIT workingDirectoryChanged();
+    ProcessBase::connectProcess(this, &SynchronousProcess::onError, &SynchronousProcess::reportStarted,
+                                &SynchronousProcess::reportFinished);
 }
 
 qlonglong SynchronousProcess::timeout() const
@@ -164,25 +90,16 @@ void SynchronousProcess::start()
 {
     m_standardOutput.clear();
     m_standardError.clear();
-    if (!beginRun(Q_FUNC_INFO, m_process->program(), m_process->arguments())
-        || !callWithin(this, m_stack, [this] { m_process->start(QIODevice::ReadWrite); }))
-        return;
-    sync();
+    if (beginRun(Q_FUNC_INFO, program(), arguments()) && launch())
+        sync();
 }
 
 void SynchronousProcess::start(const QString &command, const QStringList &arguments)
 {
     m_standardOutput.clear();
     m_standardError.clear();
-    if (!beginRun(Q_FUNC_INFO, command, arguments)
-        || !callWithin(this, m_stack, [&] { m_process->start(command, arguments, QIODevice::ReadWrite); }))
-        return;
-    if (!emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::programChanged,
-                                                &SynchronousProcess::argumentsChanged,
-                                                &SynchronousProcess::workingDirectoryChanged }))
-        return;
-
-    sync();
+    if (beginRun(Q_FUNC_INFO, command, arguments) && launch(command, arguments))
+        sync();
 }
 
 // Decides whether a start may go ahead. function is the caller's signature,
@@ -191,26 +108,18 @@ bool SynchronousProcess::beginRun(const char *function, const QString &program, 
 {
     // A child that outlived its time-out is left running, as it was, but it
     // is no longer this object's: the new start runs the new program.
-    if (m_process->state() != QProcess::NotRunning)
+    if (process()->state() != QProcess::NotRunning)
         releaseRunningChild();
 
-    // A refused start fails the way a program that cannot start does; the
-    // error goes back to the process's own with the next start.
-    const bool refused = !CommandLine::isPassable(function, program, arguments, m_process->workingDirectory());
-    if (refused || m_startRefused) {
-        m_startRefused = refused;
-        if (!emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::errorChanged }))
-            return false;
-    }
-    return !refused;
+    return mayStart(function, program, arguments);
 }
 
 void SynchronousProcess::releaseRunningChild()
 {
-    disconnect(m_process.get(), nullptr, this, nullptr);
-    DetachedProcessDrain::keepPipesOpen(m_process.get());
-    m_process->detach();
-    DetachedProcessDrain::replace(&m_process);
+    disconnect(process(), nullptr, this, nullptr);
+    DetachedProcessDrain::keepPipesOpen(process());
+    process()->detach();
+    replaceProcess();
     connectProcess();
 }
 
@@ -223,7 +132,7 @@ void SynchronousProcess::sync()
 
     // Handlers of the signals that the waits deliver may destroy this object.
     bool started = false;
-    if (!callWithin(this, m_stack, [&] { started = m_process->waitForStarted(wait); }))
+    if (!callWithin(this, stack(), [&] { started = process()->waitForStarted(wait); }))
         return;
     if (!started) {
         qCWarning(lcCore) << Q_FUNC_INFO << "waitForStarted error";
@@ -231,49 +140,26 @@ void SynchronousProcess::sync()
     }
 
     if (!m_standardInput.isEmpty())
-        m_process->write(m_standardInput.toUtf8());
-    m_process->closeWriteChannel();
+        process()->write(m_standardInput.toUtf8());
+    process()->closeWriteChannel();
 
     bool finished = false;
-    if (!callWithin(this, m_stack, [&] { finished = m_process->waitForFinished(wait); }))
+    if (!callWithin(this, stack(), [&] { finished = process()->waitForFinished(wait); }))
         return;
     if (!finished) {
         qCWarning(lcCore) << Q_FUNC_INFO << "waitForFinished error";
         return;
     }
 
-    m_standardOutput = QString::fromUtf8(m_process->readAllStandardOutput());
-    m_standardError = QString::fromUtf8(m_process->readAllStandardError());
+    m_standardOutput = QString::fromUtf8(process()->readAllStandardOutput());
+    m_standardError = QString::fromUtf8(process()->readAllStandardError());
 
     emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::standardOutputChanged,
                                            &SynchronousProcess::standardErrorChanged });
 }
 
-void SynchronousProcess::onStateChanged(QProcess::ProcessState newState)
-{
-    Q_UNUSED(newState)
-    const Scope scope(this, m_stack);
-    Q_EMIT stateChanged();
-}
-
 void SynchronousProcess::onError(QProcess::ProcessError error)
 {
     qCCritical(lcCore) << Q_FUNC_INFO << int(error);
-    const Scope scope(this, m_stack);
-    Q_EMIT errorChanged();
-}
-
-void SynchronousProcess::onStarted()
-{
-    const Scope scope(this, m_stack);
-    emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::started, &SynchronousProcess::processIdChanged });
-}
-
-void SynchronousProcess::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
-{
-    Q_UNUSED(exitCode)
-    Q_UNUSED(exitStatus)
-    const Scope scope(this, m_stack);
-    emitInTurn<SynchronousProcess>(this, { &SynchronousProcess::finished, &SynchronousProcess::exitCodeChanged,
-                                           &SynchronousProcess::exitStatusChanged });
+    reportError();
 }

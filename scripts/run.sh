@@ -55,7 +55,7 @@ if [ "${1:-}" = "--run" ]; then
     exec "$host" "$top/examples/processrunner/main.qml" "$@"
 fi
 
-tool="$top/build/examples/iconsets/loomwright-iconsets"
+tool="$top/build/tools/iconsets/loomwright-iconsets"
 if [ $# -gt 0 ]; then
     exec "$tool" "$@"
 fi

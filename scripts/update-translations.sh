@@ -48,7 +48,7 @@ done
 sources=(qml/imports)
 # The sample tool, and the names of the main job's steps, which it shows.
 [ -d examples/sampletool ] && sources+=(examples/sampletool)
-[ -f examples/iconsets/iconsetjob.cpp ] && sources+=(examples/iconsets/iconsetjob.cpp)
+[ -f tools/iconsets/iconsetjob.cpp ] && sources+=(tools/iconsets/iconsetjob.cpp)
 
 folder=qml/languages
 if $check; then

@@ -1,5 +1,5 @@
 #include "iconsetgenerator.h"
-#include "examples/iconsets/samplepicture.h"
+#include "tools/iconsets/samplepicture.h"
 
 #include <QColor>
 #include <QDir>

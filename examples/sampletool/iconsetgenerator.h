@@ -1,7 +1,7 @@
 #ifndef LOOMWRIGHT_EXAMPLES_ICONSETGENERATOR_H
 #define LOOMWRIGHT_EXAMPLES_ICONSETGENERATOR_H
 
-#include "examples/iconsets/iconsetjob.h"
+#include "tools/iconsets/iconsetjob.h"
 
 #include <QObject>
 #include <QStringList>

@@ -18,7 +18,7 @@
 // from them with its largest channel difference and the number of pixels
 // that differ: a rounding drift shows as 1 in a few pixels.
 #include "bench/benchsupport.h"
-#include "examples/iconsets/samplepicture.h"
+#include "tools/iconsets/samplepicture.h"
 #include "imaging/picturecanvas.h"
 #include "plugin/loomwright.h"
 #include "tests/helpers/testsupport.h"

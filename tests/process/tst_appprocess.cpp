@@ -77,8 +77,6 @@ class TestAppProcess : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void setters_data();
-    void setters();
     void startWithCommandEmitsPropertySignals();
     void signalOrderOfARun();
 
@@ -100,51 +98,6 @@ private Q_SLOTS:
     void detachBeforeStartFails();
     void startAgainAfterDetach();
 };
-
-void TestAppProcess::setters_data()
-{
-    QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<QVariant>("first");
-    QTest::addColumn<QVariant>("second");
-    QTest::addColumn<bool>("emits");
-
-    const QStringList xy = { QStringLiteral("x"), QStringLiteral("y") };
-    QTest::newRow("program, same") << QByteArray("program") << QVariant(QStringLiteral("a"))
-                                   << QVariant(QStringLiteral("a")) << false;
-    QTest::newRow("program, different") << QByteArray("program") << QVariant(QStringLiteral("a"))
-                                        << QVariant(QStringLiteral("b")) << true;
-    QTest::newRow("arguments, same") << QByteArray("arguments") << QVariant(xy) << QVariant(xy) << false;
-    QTest::newRow("arguments, other order")
-            << QByteArray("arguments") << QVariant(xy)
-            << QVariant(QStringList{ QStringLiteral("y"), QStringLiteral("x") }) << true;
-    QTest::newRow("arguments, one element differs")
-            << QByteArray("arguments") << QVariant(xy)
-            << QVariant(QStringList{ QStringLiteral("x"), QStringLiteral("z") }) << true;
-    QTest::newRow("arguments, one more")
-            << QByteArray("arguments") << QVariant(xy) << QVariant(xy + QStringList{ QStringLiteral("x") }) << true;
-    QTest::newRow("workingDirectory, same") << QByteArray("workingDirectory") << QVariant(QStringLiteral("/tmp"))
-                                            << QVariant(QStringLiteral("/tmp")) << false;
-    QTest::newRow("workingDirectory, different") << QByteArray("workingDirectory") << QVariant(QStringLiteral("/tmp"))
-                                                 << QVariant(QStringLiteral("/")) << true;
-}
-
-void TestAppProcess::setters()
-{
-    QFETCH(QByteArray, property);
-    QFETCH(QVariant, first);
-    QFETCH(QVariant, second);
-    QFETCH(bool, emits);
-
-    AppProcess process;
-    EventLog log(&process);
-    QVERIFY(process.setProperty(property, first));
-    QCOMPARE(log.events, QStringList{ QString::fromLatin1(property + "Changed") });
-
-    log.events.clear();
-    QVERIFY(process.setProperty(property, second));
-    QCOMPARE(log.events.size(), emits ? 1 : 0);
-    QCOMPARE(process.property(property), second);
-}
 
 void TestAppProcess::startWithCommandEmitsPropertySignals()
 {

@@ -20,31 +20,6 @@
 
 namespace {
 
-// Counts the emissions of every signal of an object.
-class AllSignals
-{
-public:
-    explicit AllSignals(QObject *object)
-    {
-        const QMetaObject *meta = object->metaObject();
-        for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
-            if (meta->method(i).methodType() == QMetaMethod::Signal)
-                m_spies.push_back(std::make_unique<QSignalSpy>(object, meta->method(i)));
-        }
-    }
-
-    int count() const
-    {
-        int total = 0;
-        for (const auto &spy : m_spies)
-            total += spy->count();
-        return total;
-    }
-
-private:
-    std::vector<std::unique_ptr<QSignalSpy>> m_spies;
-};
-
 // A log line of a void function of this class (a pattern), then text.
 QRegularExpression processLine(const char *function, const char *text)
 {
@@ -58,8 +33,6 @@ class TestSynchronousProcess : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void setters_data();
-    void setters();
     void startWithCommandEmitsPropertySignals();
 
     void standardInput_data();
@@ -76,49 +49,6 @@ private Q_SLOTS:
     void missingProgram();
     void crash();
 };
-
-void TestSynchronousProcess::setters_data()
-{
-    QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<QVariant>("first");
-    QTest::addColumn<QVariant>("second");
-    QTest::addColumn<int>("emissions"); // emissions of any signal when setting second
-
-    const QStringList xy = { QStringLiteral("x"), QStringLiteral("y") };
-    QTest::newRow("program, same") << QByteArray("program") << QVariant(QStringLiteral("a"))
-                                   << QVariant(QStringLiteral("a")) << 0;
-    QTest::newRow("program, different") << QByteArray("program") << QVariant(QStringLiteral("a"))
-                                        << QVariant(QStringLiteral("b")) << 1;
-    QTest::newRow("arguments, same") << QByteArray("arguments") << QVariant(xy) << QVariant(xy) << 0;
-    QTest::newRow("arguments, other order")
-            << QByteArray("arguments") << QVariant(xy)
-            << QVariant(QStringList{ QStringLiteral("y"), QStringLiteral("x") }) << 1;
-    QTest::newRow("workingDirectory, different") << QByteArray("workingDirectory") << QVariant(QStringLiteral("/tmp"))
-                                                 << QVariant(QStringLiteral("/")) << 1;
-    QTest::newRow("standardInput, same") << QByteArray("standardInput") << QVariant(QStringLiteral("in"))
-                                         << QVariant(QStringLiteral("in")) << 0;
-    QTest::newRow("standardInput, different") << QByteArray("standardInput") << QVariant(QStringLiteral("in"))
-                                              << QVariant(QStringLiteral("out")) << 1;
-    QTest::newRow("standardInput, emptied") << QByteArray("standardInput") << QVariant(QStringLiteral("in"))
-                                            << QVariant(QString()) << 1;
-    QTest::newRow("timeout, different") << QByteArray("timeout") << QVariant(qlonglong(1000))
-                                        << QVariant(qlonglong(2000)) << 0;
-}
-
-void TestSynchronousProcess::setters()
-{
-    QFETCH(QByteArray, property);
-    QFETCH(QVariant, first);
-    QFETCH(QVariant, second);
-    QFETCH(int, emissions);
-
-    SynchronousProcess process;
-    QVERIFY(process.setProperty(property, first));
-    AllSignals all(&process);
-    QVERIFY(process.setProperty(property, second));
-    QCOMPARE(all.count(), emissions);
-    QCOMPARE(process.property(property), second);
-}
 
 void TestSynchronousProcess::startWithCommandEmitsPropertySignals()
 {

@@ -1,0 +1,8 @@
+#include "utility/hostkitobject.h"
+
+HostkitObject::HostkitObject(QObject *parent)
+    : QObject(parent)
+{
+}
+
+HostkitObject::~HostkitObject() = default;

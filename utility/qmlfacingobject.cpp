@@ -1,8 +1,0 @@
-#include "utility/qmlfacingobject.h"
-
-QmlFacingObject::QmlFacingObject(QObject *parent)
-    : QObject(parent)
-{
-}
-
-QmlFacingObject::~QmlFacingObject() = default;
