@@ -60,9 +60,9 @@ Item {
             Text {
                 objectName: "panelUserName"
                 width: parent.width
-                text: root.portal.signedIn ? (root.portal.user && root.portal.user.fullName ? String(root.portal.user.fullName)
-                                                                          : String(root.portal.username))
-                                      : qsTr("Not Signed In")
+                text: !root.portal.signedIn ? qsTr("Not Signed In")
+                      : root.portal.user && root.portal.user.fullName ? String(root.portal.user.fullName)
+                      : String(root.portal.username)
                 textFormat: Text.PlainText
                 elide: Text.ElideRight
                 horizontalAlignment: Text.AlignLeft
