@@ -31,6 +31,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>تحديد مجلد التطبيق - %1</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -47,6 +54,33 @@
     <message>
         <source>Item details</source>
         <translation>تفاصيل العنصر</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>تنزيل التطبيق</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>جارٍ تنزيل %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>اكتمل التنزيل</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>اكتمل تنزيل %1</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>خطأ في التنزيل</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>لا يحتوي المجلد على مشروع تطبيق صالح</translation>
     </message>
 </context>
 <context>
@@ -79,36 +113,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>تنزيل التطبيق</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>جارٍ تنزيل %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>اكتمل التنزيل</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>اكتمل تنزيل %1</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>خطأ في التنزيل</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>تحديد تطبيق - %1</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>تحديد مجلد التطبيق - %1</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>لا يحتوي المجلد على مشروع تطبيق صالح</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -150,26 +156,6 @@ Would you like to download it again?</source>
 هل تريد تنزيله مرة أخرى؟</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>تنزيل التطبيق</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>جارٍ تنزيل %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>اكتمل التنزيل</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>اكتمل تنزيل %1</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>خطأ في التنزيل</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>ليست لديك أذونات للوصول إلى هذا المورد أو تنفيذ هذه العملية.</translation>
     </message>
@@ -206,9 +192,19 @@ Would you like to download it again?</source>
         <translation>الآن</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>تحديد تطبيق - %1</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>يتوفر تحديث</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>لم يتم تسجيل الدخول</translation>
@@ -224,18 +220,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>تسجيل الدخول</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>تحديد تطبيق - %1</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>تحديد مجلد التطبيق - %1</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>لا يحتوي المجلد على مشروع تطبيق صالح</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Избор на папка на приложение</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Подробности за елемента</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Изтегляне на приложение</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Изтегляне на %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Изтеглянето завърши</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Изтеглянето на %1 завърши</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Грешка при изтегляне</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Папката не съдържа валиден проект на приложение</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Изтегляне на приложение</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Изтегляне на %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Изтеглянето завърши</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Изтеглянето на %1 завърши</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Грешка при изтегляне</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Избор на приложение</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Избор на папка на приложение</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Папката не съдържа валиден проект на приложение</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Искате ли да го изтеглите отново?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Изтегляне на приложение</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Изтегляне на %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Изтеглянето завърши</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Изтеглянето на %1 завърши</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Грешка при изтегляне</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Нямате разрешение за достъп до този ресурс или за извършване на тази операция.</translation>
     </message>
@@ -198,9 +184,19 @@ Would you like to download it again?</source>
         <translation>Току-що</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Избор на приложение</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Налична е актуализация</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Не сте влезли</translation>
@@ -216,18 +212,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>Вход</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Избор на приложение</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Избор на папка на приложение</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Папката не съдържа валиден проект на приложение</translation>
     </message>
 </context>
 <context>

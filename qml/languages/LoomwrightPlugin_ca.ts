@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Selecciona la carpeta de l’aplicació</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Detalls de l’element</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Baixa l’aplicació</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>S’està baixant %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Baixada completada</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>S’ha completat la baixada de %1</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Error de baixada</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>La carpeta no conté cap projecte d’aplicació vàlid</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Baixa l’aplicació</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>S’està baixant %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Baixada completada</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>S’ha completat la baixada de %1</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Error de baixada</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Selecciona l’aplicació</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Selecciona la carpeta de l’aplicació</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>La carpeta no conté cap projecte d’aplicació vàlid</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Voleu tornar-la a baixar?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Baixa l’aplicació</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>S’està baixant %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Baixada completada</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>S’ha completat la baixada de %1</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Error de baixada</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>No teniu permisos per accedir a aquest recurs o fer aquesta operació.</translation>
     </message>
@@ -198,9 +184,19 @@ Voleu tornar-la a baixar?</translation>
         <translation>Ara mateix</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Selecciona l’aplicació</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Actualització disponible</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>No s’ha iniciat la sessió</translation>
@@ -216,18 +212,6 @@ Voleu tornar-la a baixar?</translation>
     <message>
         <source>Sign In</source>
         <translation>Inicia la sessió</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Selecciona l’aplicació</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Selecciona la carpeta de l’aplicació</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>La carpeta no conté cap projecte d’aplicació vàlid</translation>
     </message>
 </context>
 <context>

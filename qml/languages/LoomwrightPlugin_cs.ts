@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Vybrat složku aplikace</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -41,6 +48,33 @@
     <message>
         <source>Item details</source>
         <translation>Podrobnosti o položce</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Stáhnout aplikaci</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Stahování %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Stahování dokončeno</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Stahování aplikace %1 dokončeno</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Chyba stahování</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Složka neobsahuje platný projekt aplikace</translation>
     </message>
 </context>
 <context>
@@ -73,36 +107,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Stáhnout aplikaci</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Stahování %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Stahování dokončeno</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Stahování aplikace %1 dokončeno</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Chyba stahování</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Vybrat aplikaci</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Vybrat složku aplikace</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Složka neobsahuje platný projekt aplikace</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -144,26 +150,6 @@ Would you like to download it again?</source>
 Chcete ji stáhnout znovu?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Stáhnout aplikaci</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Stahování %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Stahování dokončeno</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Stahování aplikace %1 dokončeno</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Chyba stahování</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Nemáte oprávnění k přístupu k tomuto prostředku ani k provedení této operace.</translation>
     </message>
@@ -200,9 +186,19 @@ Chcete ji stáhnout znovu?</translation>
         <translation>Právě teď</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Vybrat aplikaci</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>K dispozici je aktualizace</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Nepřihlášeno</translation>
@@ -218,18 +214,6 @@ Chcete ji stáhnout znovu?</translation>
     <message>
         <source>Sign In</source>
         <translation>Přihlásit se</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Vybrat aplikaci</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Vybrat složku aplikace</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Složka neobsahuje platný projekt aplikace</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Vælg app-mappe</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Elementdetaljer</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Download app</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Downloader %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Download fuldført</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Download af %1 fuldført</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Downloadfejl</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Mappen indeholder ikke et gyldigt app-projekt</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Download app</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Downloader %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Download fuldført</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Download af %1 fuldført</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Downloadfejl</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Vælg app</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Vælg app-mappe</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Mappen indeholder ikke et gyldigt app-projekt</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Vil du downloade den igen?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Download app</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Downloader %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Download fuldført</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Download af %1 fuldført</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Downloadfejl</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Du har ikke tilladelse til at få adgang til denne ressource eller udføre denne handling.</translation>
     </message>
@@ -198,9 +184,19 @@ Vil du downloade den igen?</translation>
         <translation>Lige nu</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Vælg app</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Opdatering tilgængelig</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Ikke logget på</translation>
@@ -216,18 +212,6 @@ Vil du downloade den igen?</translation>
     <message>
         <source>Sign In</source>
         <translation>Log ind</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Vælg app</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Vælg app-mappe</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Mappen indeholder ikke et gyldigt app-projekt</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 – App-Ordner auswählen</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Elementdetails</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>App herunterladen</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>%1 wird heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Download abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Download von %1 abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Downloadfehler</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Der Ordner enthält kein gültiges App-Projekt</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>App herunterladen</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 wird heruntergeladen</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Download abgeschlossen</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Download von %1 abgeschlossen</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Downloadfehler</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 – App auswählen</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 – App-Ordner auswählen</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Der Ordner enthält kein gültiges App-Projekt</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Möchten Sie die App erneut herunterladen?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>App herunterladen</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 wird heruntergeladen</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Download abgeschlossen</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Download von %1 abgeschlossen</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Downloadfehler</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Sie haben keine Berechtigung, auf diese Ressource zuzugreifen oder diesen Vorgang auszuführen.</translation>
     </message>
@@ -198,9 +184,19 @@ Möchten Sie die App erneut herunterladen?</translation>
         <translation>Gerade eben</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 – App auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Update verfügbar</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Nicht angemeldet</translation>
@@ -216,18 +212,6 @@ Möchten Sie die App erneut herunterladen?</translation>
     <message>
         <source>Sign In</source>
         <translation>Anmelden</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 – App auswählen</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 – App-Ordner auswählen</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Der Ordner enthält kein gültiges App-Projekt</translation>
     </message>
 </context>
 <context>

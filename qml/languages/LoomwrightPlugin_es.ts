@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Seleccionar carpeta de la aplicación</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Detalles del elemento</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Descargar aplicación</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Descargando %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Descarga completada</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Descarga de %1 completada</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Error de descarga</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>La carpeta no contiene un proyecto de aplicación válido</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Descargar aplicación</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Descargando %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Descarga completada</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Descarga de %1 completada</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Error de descarga</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Seleccionar aplicación</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Seleccionar carpeta de la aplicación</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>La carpeta no contiene un proyecto de aplicación válido</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 ¿Desea descargarla de nuevo?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Descargar aplicación</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Descargando %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Descarga completada</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Descarga de %1 completada</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Error de descarga</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>No tiene permisos para acceder a este recurso o realizar esta operación.</translation>
     </message>
@@ -198,9 +184,19 @@ Would you like to download it again?</source>
         <translation>Ahora mismo</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Seleccionar aplicación</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Actualización disponible</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Sin iniciar sesión</translation>
@@ -216,18 +212,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>Iniciar sesión</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Seleccionar aplicación</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Seleccionar carpeta de la aplicación</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>La carpeta no contiene un proyecto de aplicación válido</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Vali rakenduse kaust</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Üksuse üksikasjad</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Laadi rakendus alla</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>%1 allalaadimine</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Allalaadimine on lõpetatud</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>%1 allalaadimine on lõpetatud</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Allalaadimise tõrge</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Kaust ei sisalda kehtivat rakenduse projekti</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Laadi rakendus alla</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 allalaadimine</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Allalaadimine on lõpetatud</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 allalaadimine on lõpetatud</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Allalaadimise tõrge</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Vali rakendus</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Vali rakenduse kaust</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Kaust ei sisalda kehtivat rakenduse projekti</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Kas soovite selle uuesti alla laadida?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Laadi rakendus alla</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 allalaadimine</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Allalaadimine on lõpetatud</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 allalaadimine on lõpetatud</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Allalaadimise tõrge</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Teil pole õigust sellele ressursile juurde pääseda ega seda toimingut teha.</translation>
     </message>
@@ -198,9 +184,19 @@ Kas soovite selle uuesti alla laadida?</translation>
         <translation>Just praegu</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Vali rakendus</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Värskendus on saadaval</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Pole sisse logitud</translation>
@@ -216,18 +212,6 @@ Kas soovite selle uuesti alla laadida?</translation>
     <message>
         <source>Sign In</source>
         <translation>Logi sisse</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Vali rakendus</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Vali rakenduse kaust</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Kaust ei sisalda kehtivat rakenduse projekti</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Valitse sovelluskansio</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Kohteen tiedot</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Lataa sovellus</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Ladataan: %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Lataus valmis</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Kohteen %1 lataus valmis</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Latausvirhe</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Kansio ei sisällä kelvollista sovellusprojektia</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Lataa sovellus</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Ladataan: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Lataus valmis</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Kohteen %1 lataus valmis</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Latausvirhe</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Valitse sovellus</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Valitse sovelluskansio</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Kansio ei sisällä kelvollista sovellusprojektia</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Haluatko ladata sen uudelleen?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Lataa sovellus</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Ladataan: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Lataus valmis</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Kohteen %1 lataus valmis</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Latausvirhe</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Sinulla ei ole oikeutta käyttää tätä resurssia tai suorittaa tätä toimintoa.</translation>
     </message>
@@ -198,9 +184,19 @@ Haluatko ladata sen uudelleen?</translation>
         <translation>Juuri nyt</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Valitse sovellus</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Päivitys saatavilla</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Ei kirjautunut</translation>
@@ -216,18 +212,6 @@ Haluatko ladata sen uudelleen?</translation>
     <message>
         <source>Sign In</source>
         <translation>Kirjaudu sisään</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Valitse sovellus</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Valitse sovelluskansio</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Kansio ei sisällä kelvollista sovellusprojektia</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Sélectionner le dossier de l’application</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Détails de l’élément</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Télécharger l’application</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Téléchargement de %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Téléchargement terminé</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Téléchargement de %1 terminé</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Erreur de téléchargement</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Le dossier ne contient pas de projet d’application valide</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Télécharger l’application</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Téléchargement de %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Téléchargement terminé</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Téléchargement de %1 terminé</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Erreur de téléchargement</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Sélectionner une application</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Sélectionner le dossier de l’application</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Le dossier ne contient pas de projet d’application valide</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Voulez-vous la télécharger à nouveau&#xa0;?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Télécharger l’application</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Téléchargement de %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Téléchargement terminé</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Téléchargement de %1 terminé</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Erreur de téléchargement</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Vous n’êtes pas autorisé à accéder à cette ressource ou à effectuer cette opération.</translation>
     </message>
@@ -198,9 +184,19 @@ Voulez-vous la télécharger à nouveau&#xa0;?</translation>
         <translation>À l’instant</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Sélectionner une application</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Mise à jour disponible</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Non connecté</translation>
@@ -216,18 +212,6 @@ Voulez-vous la télécharger à nouveau&#xa0;?</translation>
     <message>
         <source>Sign In</source>
         <translation>Se connecter</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Sélectionner une application</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Sélectionner le dossier de l’application</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Le dossier ne contient pas de projet d’application valide</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>בחירת תיקיית יישום - %1</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>פרטי הפריט</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>הורדת יישום</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>מתבצעת הורדה של %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>ההורדה הושלמה</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>ההורדה של %1 הושלמה</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>שגיאת הורדה</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>התיקייה אינה מכילה פרויקט יישום תקין</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>הורדת יישום</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>מתבצעת הורדה של %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>ההורדה הושלמה</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>ההורדה של %1 הושלמה</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>שגיאת הורדה</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>בחירת יישום - %1</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>בחירת תיקיית יישום - %1</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>התיקייה אינה מכילה פרויקט יישום תקין</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 האם להוריד אותו שוב?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>הורדת יישום</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>מתבצעת הורדה של %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>ההורדה הושלמה</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>ההורדה של %1 הושלמה</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>שגיאת הורדה</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>אין לך הרשאות לגשת למשאב זה או לבצע פעולה זו.</translation>
     </message>
@@ -198,9 +184,19 @@ Would you like to download it again?</source>
         <translation>הרגע</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>בחירת יישום - %1</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>יש עדכון זמין</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>לא מחובר</translation>
@@ -216,18 +212,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>כניסה</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>בחירת יישום - %1</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>בחירת תיקיית יישום - %1</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>התיקייה אינה מכילה פרויקט יישום תקין</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Odaberi mapu aplikacije</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -41,6 +48,33 @@
     <message>
         <source>Item details</source>
         <translation>Pojedinosti stavke</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Preuzmi aplikaciju</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Preuzimanje: %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Preuzimanje dovršeno</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Preuzimanje aplikacije %1 dovršeno</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Pogreška preuzimanja</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Mapa ne sadrži valjani projekt aplikacije</translation>
     </message>
 </context>
 <context>
@@ -73,36 +107,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Preuzmi aplikaciju</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Preuzimanje: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Preuzimanje dovršeno</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Preuzimanje aplikacije %1 dovršeno</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Pogreška preuzimanja</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Odaberi aplikaciju</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Odaberi mapu aplikacije</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Mapa ne sadrži valjani projekt aplikacije</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -144,26 +150,6 @@ Would you like to download it again?</source>
 Želite li je ponovno preuzeti?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Preuzmi aplikaciju</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Preuzimanje: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Preuzimanje dovršeno</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Preuzimanje aplikacije %1 dovršeno</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Pogreška preuzimanja</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Nemate dopuštenje za pristup ovom resursu ni za izvođenje ove operacije.</translation>
     </message>
@@ -200,9 +186,19 @@ Would you like to download it again?</source>
         <translation>Upravo sada</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Odaberi aplikaciju</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Dostupno ažuriranje</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Niste prijavljeni</translation>
@@ -218,18 +214,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>Prijava</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Odaberi aplikaciju</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Odaberi mapu aplikacije</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Mapa ne sadrži valjani projekt aplikacije</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 – Alkalmazásmappa kiválasztása</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -37,6 +44,33 @@
     <message>
         <source>Item details</source>
         <translation>Elem részletei</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Alkalmazás letöltése</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>%1 letöltése</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>A letöltés befejeződött</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>A(z) %1 letöltése befejeződött</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Letöltési hiba</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>A mappa nem tartalmaz érvényes alkalmazásprojektet</translation>
     </message>
 </context>
 <context>
@@ -69,36 +103,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Alkalmazás letöltése</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 letöltése</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>A letöltés befejeződött</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>A(z) %1 letöltése befejeződött</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Letöltési hiba</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 – Alkalmazás kiválasztása</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 – Alkalmazásmappa kiválasztása</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>A mappa nem tartalmaz érvényes alkalmazásprojektet</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -140,26 +146,6 @@ Would you like to download it again?</source>
 Szeretné újra letölteni?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Alkalmazás letöltése</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 letöltése</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>A letöltés befejeződött</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>A(z) %1 letöltése befejeződött</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Letöltési hiba</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Nincs engedélye az erőforrás elérésére vagy a művelet végrehajtására.</translation>
     </message>
@@ -196,9 +182,19 @@ Szeretné újra letölteni?</translation>
         <translation>Az imént</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 – Alkalmazás kiválasztása</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Frissítés érhető el</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Nincs bejelentkezve</translation>
@@ -214,18 +210,6 @@ Szeretné újra letölteni?</translation>
     <message>
         <source>Sign In</source>
         <translation>Bejelentkezés</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 – Alkalmazás kiválasztása</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 – Alkalmazásmappa kiválasztása</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>A mappa nem tartalmaz érvényes alkalmazásprojektet</translation>
     </message>
 </context>
 <context>

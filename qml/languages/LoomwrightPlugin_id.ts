@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Pilih Folder Aplikasi</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -37,6 +44,33 @@
     <message>
         <source>Item details</source>
         <translation>Detail item</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Unduh Aplikasi</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Mengunduh %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Unduhan Selesai</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Unduhan %1 selesai</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Kesalahan Unduhan</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Folder tidak berisi proyek aplikasi yang valid</translation>
     </message>
 </context>
 <context>
@@ -69,36 +103,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Unduh Aplikasi</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Mengunduh %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Unduhan Selesai</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Unduhan %1 selesai</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Kesalahan Unduhan</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Pilih Aplikasi</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Pilih Folder Aplikasi</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Folder tidak berisi proyek aplikasi yang valid</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -140,26 +146,6 @@ Would you like to download it again?</source>
 Apakah Anda ingin mengunduhnya lagi?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Unduh Aplikasi</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Mengunduh %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Unduhan Selesai</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Unduhan %1 selesai</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Kesalahan Unduhan</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Anda tidak memiliki izin untuk mengakses sumber daya ini atau melakukan operasi ini.</translation>
     </message>
@@ -196,9 +182,19 @@ Apakah Anda ingin mengunduhnya lagi?</translation>
         <translation>Baru saja</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Pilih Aplikasi</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Pembaruan tersedia</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Belum Masuk</translation>
@@ -214,18 +210,6 @@ Apakah Anda ingin mengunduhnya lagi?</translation>
     <message>
         <source>Sign In</source>
         <translation>Masuk</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Pilih Aplikasi</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Pilih Folder Aplikasi</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Folder tidak berisi proyek aplikasi yang valid</translation>
     </message>
 </context>
 <context>

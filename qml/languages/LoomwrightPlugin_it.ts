@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Seleziona cartella app</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Dettagli elemento</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Scarica app</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Download di %1 in corso</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Download completato</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Download di %1 completato</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Errore di download</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>La cartella non contiene un progetto di app valido</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Scarica app</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Download di %1 in corso</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Download completato</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Download di %1 completato</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Errore di download</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Seleziona app</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Seleziona cartella app</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>La cartella non contiene un progetto di app valido</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Scaricarla di nuovo?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Scarica app</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Download di %1 in corso</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Download completato</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Download di %1 completato</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Errore di download</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Non si dispone delle autorizzazioni per accedere a questa risorsa o eseguire questa operazione.</translation>
     </message>
@@ -198,9 +184,19 @@ Scaricarla di nuovo?</translation>
         <translation>Poco fa</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Seleziona app</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Aggiornamento disponibile</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Accesso non effettuato</translation>
@@ -216,18 +212,6 @@ Scaricarla di nuovo?</translation>
     <message>
         <source>Sign In</source>
         <translation>Accedi</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Seleziona app</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Seleziona cartella app</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>La cartella non contiene un progetto di app valido</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - アプリ フォルダーの選択</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -37,6 +44,33 @@
     <message>
         <source>Item details</source>
         <translation>アイテムの詳細</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>アプリのダウンロード</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>%1 をダウンロードしています</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>ダウンロード完了</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>%1 のダウンロードが完了しました</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>ダウンロード エラー</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>フォルダーに有効なアプリ プロジェクトが含まれていません</translation>
     </message>
 </context>
 <context>
@@ -69,36 +103,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>アプリのダウンロード</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 をダウンロードしています</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>ダウンロード完了</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 のダウンロードが完了しました</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>ダウンロード エラー</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - アプリの選択</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - アプリ フォルダーの選択</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>フォルダーに有効なアプリ プロジェクトが含まれていません</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -140,26 +146,6 @@ Would you like to download it again?</source>
 もう一度ダウンロードしますか？</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>アプリのダウンロード</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 をダウンロードしています</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>ダウンロード完了</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 のダウンロードが完了しました</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>ダウンロード エラー</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>このリソースにアクセスする権限、またはこの操作を実行する権限がありません。</translation>
     </message>
@@ -196,9 +182,19 @@ Would you like to download it again?</source>
         <translation>たった今</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - アプリの選択</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>更新があります</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>サインインしていません</translation>
@@ -214,18 +210,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>サインイン</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - アプリの選択</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - アプリ フォルダーの選択</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>フォルダーに有効なアプリ プロジェクトが含まれていません</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - 앱 폴더 선택</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -37,6 +44,33 @@
     <message>
         <source>Item details</source>
         <translation>항목 세부 정보</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>앱 다운로드</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>%1 다운로드 중</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>다운로드 완료</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>%1 다운로드 완료</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>다운로드 오류</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>폴더에 유효한 앱 프로젝트가 없습니다</translation>
     </message>
 </context>
 <context>
@@ -69,36 +103,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>앱 다운로드</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 다운로드 중</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>다운로드 완료</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 다운로드 완료</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>다운로드 오류</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - 앱 선택</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - 앱 폴더 선택</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>폴더에 유효한 앱 프로젝트가 없습니다</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -140,26 +146,6 @@ Would you like to download it again?</source>
 다시 다운로드하시겠습니까?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>앱 다운로드</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 다운로드 중</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>다운로드 완료</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 다운로드 완료</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>다운로드 오류</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>이 리소스에 액세스하거나 이 작업을 수행할 권한이 없습니다.</translation>
     </message>
@@ -196,9 +182,19 @@ Would you like to download it again?</source>
         <translation>방금</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - 앱 선택</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>업데이트 사용 가능</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>로그인하지 않음</translation>
@@ -214,18 +210,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>로그인</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - 앱 선택</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - 앱 폴더 선택</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>폴더에 유효한 앱 프로젝트가 없습니다</translation>
     </message>
 </context>
 <context>

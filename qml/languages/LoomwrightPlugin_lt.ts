@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Pasirinkti programėlės aplanką</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -41,6 +48,33 @@
     <message>
         <source>Item details</source>
         <translation>Elemento informacija</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Atsisiųsti programėlę</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Atsiunčiama: %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Atsisiuntimas baigtas</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>%1 atsisiuntimas baigtas</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Atsisiuntimo klaida</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Aplanke nėra tinkamo programėlės projekto</translation>
     </message>
 </context>
 <context>
@@ -73,36 +107,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Atsisiųsti programėlę</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Atsiunčiama: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Atsisiuntimas baigtas</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 atsisiuntimas baigtas</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Atsisiuntimo klaida</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Pasirinkti programėlę</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Pasirinkti programėlės aplanką</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Aplanke nėra tinkamo programėlės projekto</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -144,26 +150,6 @@ Would you like to download it again?</source>
 Ar norite ją atsisiųsti dar kartą?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Atsisiųsti programėlę</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Atsiunčiama: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Atsisiuntimas baigtas</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 atsisiuntimas baigtas</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Atsisiuntimo klaida</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Neturite teisių pasiekti šio ištekliaus arba atlikti šios operacijos.</translation>
     </message>
@@ -200,9 +186,19 @@ Ar norite ją atsisiųsti dar kartą?</translation>
         <translation>Ką tik</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Pasirinkti programėlę</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Yra naujinimas</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Neprisijungta</translation>
@@ -218,18 +214,6 @@ Ar norite ją atsisiųsti dar kartą?</translation>
     <message>
         <source>Sign In</source>
         <translation>Prisijungti</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Pasirinkti programėlę</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Pasirinkti programėlės aplanką</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Aplanke nėra tinkamo programėlės projekto</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Atlasīt lietotnes mapi</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -41,6 +48,33 @@
     <message>
         <source>Item details</source>
         <translation>Vienuma informācija</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Lejupielādēt lietotni</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Lejupielādē %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Lejupielāde pabeigta</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>%1 lejupielāde pabeigta</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Lejupielādes kļūda</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Mapē nav derīga lietotnes projekta</translation>
     </message>
 </context>
 <context>
@@ -73,36 +107,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Lejupielādēt lietotni</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Lejupielādē %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Lejupielāde pabeigta</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 lejupielāde pabeigta</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Lejupielādes kļūda</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Atlasīt lietotni</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Atlasīt lietotnes mapi</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Mapē nav derīga lietotnes projekta</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -144,26 +150,6 @@ Would you like to download it again?</source>
 Vai vēlaties to lejupielādēt vēlreiz?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Lejupielādēt lietotni</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Lejupielādē %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Lejupielāde pabeigta</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 lejupielāde pabeigta</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Lejupielādes kļūda</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Jums nav atļaujas piekļūt šim resursam vai veikt šo darbību.</translation>
     </message>
@@ -200,9 +186,19 @@ Vai vēlaties to lejupielādēt vēlreiz?</translation>
         <translation>Tikko</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Atlasīt lietotni</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Pieejams atjauninājums</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Nav pierakstījies</translation>
@@ -218,18 +214,6 @@ Vai vēlaties to lejupielādēt vēlreiz?</translation>
     <message>
         <source>Sign In</source>
         <translation>Pierakstīties</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Atlasīt lietotni</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Atlasīt lietotnes mapi</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Mapē nav derīga lietotnes projekta</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Velg appmappe</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Elementdetaljer</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Last ned app</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Laster ned %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Nedlastingen er fullført</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Nedlastingen av %1 er fullført</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Nedlastingsfeil</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Mappen inneholder ikke et gyldig appprosjekt</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Last ned app</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Laster ned %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Nedlastingen er fullført</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Nedlastingen av %1 er fullført</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Nedlastingsfeil</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Velg app</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Velg appmappe</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Mappen inneholder ikke et gyldig appprosjekt</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Vil du laste den ned på nytt?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Last ned app</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Laster ned %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Nedlastingen er fullført</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Nedlastingen av %1 er fullført</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Nedlastingsfeil</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Du har ikke tillatelse til å få tilgang til denne ressursen eller utføre denne operasjonen.</translation>
     </message>
@@ -198,9 +184,19 @@ Vil du laste den ned på nytt?</translation>
         <translation>Akkurat nå</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Velg app</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Oppdatering tilgjengelig</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Ikke logget på</translation>
@@ -216,18 +212,6 @@ Vil du laste den ned på nytt?</translation>
     <message>
         <source>Sign In</source>
         <translation>Logg på</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Velg app</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Velg appmappe</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Mappen inneholder ikke et gyldig appprosjekt</translation>
     </message>
 </context>
 <context>

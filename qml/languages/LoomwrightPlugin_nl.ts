@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - App-map selecteren</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Itemdetails</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>App downloaden</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>%1 wordt gedownload</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Downloaden voltooid</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Downloaden van %1 voltooid</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Downloadfout</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>De map bevat geen geldig app-project</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>App downloaden</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 wordt gedownload</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Downloaden voltooid</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Downloaden van %1 voltooid</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Downloadfout</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - App selecteren</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - App-map selecteren</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>De map bevat geen geldig app-project</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Wilt u deze opnieuw downloaden?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>App downloaden</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 wordt gedownload</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Downloaden voltooid</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Downloaden van %1 voltooid</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Downloadfout</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>U hebt geen machtiging om deze bron te openen of deze bewerking uit te voeren.</translation>
     </message>
@@ -198,9 +184,19 @@ Wilt u deze opnieuw downloaden?</translation>
         <translation>Zojuist</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - App selecteren</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Update beschikbaar</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Niet aangemeld</translation>
@@ -216,18 +212,6 @@ Wilt u deze opnieuw downloaden?</translation>
     <message>
         <source>Sign In</source>
         <translation>Aanmelden</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - App selecteren</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - App-map selecteren</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>De map bevat geen geldig app-project</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Wybierz folder aplikacji</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -41,6 +48,33 @@
     <message>
         <source>Item details</source>
         <translation>Szczegóły elementu</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Pobierz aplikację</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Pobieranie: %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Pobieranie zakończone</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Pobieranie aplikacji %1 zakończone</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Błąd pobierania</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Folder nie zawiera prawidłowego projektu aplikacji</translation>
     </message>
 </context>
 <context>
@@ -73,36 +107,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Pobierz aplikację</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Pobieranie: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Pobieranie zakończone</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Pobieranie aplikacji %1 zakończone</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Błąd pobierania</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Wybierz aplikację</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Wybierz folder aplikacji</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Folder nie zawiera prawidłowego projektu aplikacji</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -144,26 +150,6 @@ Would you like to download it again?</source>
 Czy chcesz ją pobrać ponownie?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Pobierz aplikację</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Pobieranie: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Pobieranie zakończone</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Pobieranie aplikacji %1 zakończone</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Błąd pobierania</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Nie masz uprawnień dostępu do tego zasobu ani do wykonania tej operacji.</translation>
     </message>
@@ -200,9 +186,19 @@ Czy chcesz ją pobrać ponownie?</translation>
         <translation>Przed chwilą</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Wybierz aplikację</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Dostępna aktualizacja</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Nie zalogowano</translation>
@@ -218,18 +214,6 @@ Czy chcesz ją pobrać ponownie?</translation>
     <message>
         <source>Sign In</source>
         <translation>Zaloguj się</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Wybierz aplikację</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Wybierz folder aplikacji</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Folder nie zawiera prawidłowego projektu aplikacji</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Selecionar pasta do aplicativo</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Detalhes do item</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Baixar aplicativo</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Baixando %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Download concluído</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Download de %1 concluído</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Erro de download</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>A pasta não contém um projeto de aplicativo válido</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Baixar aplicativo</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Baixando %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Download concluído</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Download de %1 concluído</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Erro de download</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Selecionar aplicativo</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Selecionar pasta do aplicativo</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>A pasta não contém um projeto de aplicativo válido</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Deseja baixá-lo novamente?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Baixar aplicativo</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Baixando %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Download concluído</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Download de %1 concluído</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Erro de download</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Você não tem permissão para acessar este recurso ou executar esta operação.</translation>
     </message>
@@ -198,9 +184,19 @@ Deseja baixá-lo novamente?</translation>
         <translation>Agora mesmo</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Selecionar aplicativo</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Atualização disponível</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Não conectado</translation>
@@ -216,18 +212,6 @@ Deseja baixá-lo novamente?</translation>
     <message>
         <source>Sign In</source>
         <translation>Entrar</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Selecionar aplicativo</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Selecionar pasta do aplicativo</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>A pasta não contém um projeto de aplicativo válido</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Selecionar pasta da aplicação</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Detalhes do item</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Transferir aplicação</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>A transferir %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Transferência concluída</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Transferência de %1 concluída</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Erro de transferência</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>A pasta não contém um projeto de aplicação válido</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Transferir aplicação</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>A transferir %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Transferência concluída</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Transferência de %1 concluída</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Erro de transferência</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Selecionar aplicação</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Selecionar pasta da aplicação</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>A pasta não contém um projeto de aplicação válido</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Pretende transferi-la novamente?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Transferir aplicação</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>A transferir %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Transferência concluída</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Transferência de %1 concluída</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Erro de transferência</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Não tem permissão para aceder a este recurso ou executar esta operação.</translation>
     </message>
@@ -198,9 +184,19 @@ Pretende transferi-la novamente?</translation>
         <translation>Agora mesmo</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Selecionar aplicação</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Atualização disponível</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Sessão não iniciada</translation>
@@ -216,18 +212,6 @@ Pretende transferi-la novamente?</translation>
     <message>
         <source>Sign In</source>
         <translation>Iniciar sessão</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Selecionar aplicação</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Selecionar pasta da aplicação</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>A pasta não contém um projeto de aplicação válido</translation>
     </message>
 </context>
 <context>

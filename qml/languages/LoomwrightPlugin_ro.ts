@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Selectare folder aplicație</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -41,6 +48,33 @@
     <message>
         <source>Item details</source>
         <translation>Detaliile elementului</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Descărcare aplicație</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Se descarcă %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Descărcare finalizată</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Descărcarea %1 s-a finalizat</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Eroare la descărcare</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Folderul nu conține un proiect de aplicație valid</translation>
     </message>
 </context>
 <context>
@@ -73,36 +107,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Descărcare aplicație</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Se descarcă %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Descărcare finalizată</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Descărcarea %1 s-a finalizat</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Eroare la descărcare</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Selectare aplicație</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Selectare folder aplicație</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Folderul nu conține un proiect de aplicație valid</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -144,26 +150,6 @@ Would you like to download it again?</source>
 Doriți să o descărcați din nou?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Descărcare aplicație</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Se descarcă %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Descărcare finalizată</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Descărcarea %1 s-a finalizat</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Eroare la descărcare</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Nu aveți permisiunea de a accesa această resursă sau de a efectua această operațiune.</translation>
     </message>
@@ -200,9 +186,19 @@ Doriți să o descărcați din nou?</translation>
         <translation>Chiar acum</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Selectare aplicație</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Actualizare disponibilă</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Neconectat</translation>
@@ -218,18 +214,6 @@ Doriți să o descărcați din nou?</translation>
     <message>
         <source>Sign In</source>
         <translation>Conectare</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Selectare aplicație</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Selectare folder aplicație</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Folderul nu conține un proiect de aplicație valid</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Выбор папки приложения</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -41,6 +48,33 @@
     <message>
         <source>Item details</source>
         <translation>Сведения об элементе</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Скачать приложение</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Скачивание: %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Скачивание завершено</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Скачивание приложения %1 завершено</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Ошибка скачивания</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Папка не содержит допустимого проекта приложения</translation>
     </message>
 </context>
 <context>
@@ -73,36 +107,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Скачать приложение</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Скачивание: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Скачивание завершено</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Скачивание приложения %1 завершено</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Ошибка скачивания</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Выбор приложения</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Выбор папки приложения</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Папка не содержит допустимого проекта приложения</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -144,26 +150,6 @@ Would you like to download it again?</source>
 Скачать его снова?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Скачать приложение</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Скачивание: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Скачивание завершено</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Скачивание приложения %1 завершено</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Ошибка скачивания</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>У вас нет разрешения на доступ к этому ресурсу или выполнение этой операции.</translation>
     </message>
@@ -200,9 +186,19 @@ Would you like to download it again?</source>
         <translation>Только что</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Выбор приложения</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Доступно обновление</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Вход не выполнен</translation>
@@ -218,18 +214,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>Войти</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Выбор приложения</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Выбор папки приложения</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Папка не содержит допустимого проекта приложения</translation>
     </message>
 </context>
 <context>

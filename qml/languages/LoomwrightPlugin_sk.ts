@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Vybrať priečinok aplikácie</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -41,6 +48,33 @@
     <message>
         <source>Item details</source>
         <translation>Podrobnosti o položke</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Stiahnuť aplikáciu</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Sťahuje sa %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Sťahovanie dokončené</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Sťahovanie aplikácie %1 dokončené</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Chyba sťahovania</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Priečinok neobsahuje platný projekt aplikácie</translation>
     </message>
 </context>
 <context>
@@ -73,36 +107,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Stiahnuť aplikáciu</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Sťahuje sa %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Sťahovanie dokončené</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Sťahovanie aplikácie %1 dokončené</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Chyba sťahovania</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Vybrať aplikáciu</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Vybrať priečinok aplikácie</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Priečinok neobsahuje platný projekt aplikácie</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -144,26 +150,6 @@ Would you like to download it again?</source>
 Chcete ju stiahnuť znova?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Stiahnuť aplikáciu</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Sťahuje sa %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Sťahovanie dokončené</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Sťahovanie aplikácie %1 dokončené</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Chyba sťahovania</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Nemáte povolenie na prístup k tomuto prostriedku ani na vykonanie tejto operácie.</translation>
     </message>
@@ -200,9 +186,19 @@ Chcete ju stiahnuť znova?</translation>
         <translation>Práve teraz</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Vybrať aplikáciu</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>K dispozícii je aktualizácia</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Neprihlásený</translation>
@@ -218,18 +214,6 @@ Chcete ju stiahnuť znova?</translation>
     <message>
         <source>Sign In</source>
         <translation>Prihlásiť sa</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Vybrať aplikáciu</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Vybrať priečinok aplikácie</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Priečinok neobsahuje platný projekt aplikácie</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Izberite mapo aplikacije</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -43,6 +50,33 @@
     <message>
         <source>Item details</source>
         <translation>Podrobnosti elementa</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Prenesi aplikacijo</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Prenašanje: %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Prenos je končan</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Prenos aplikacije %1 je končan</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Napaka pri prenosu</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Mapa ne vsebuje veljavnega projekta aplikacije</translation>
     </message>
 </context>
 <context>
@@ -75,36 +109,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Prenesi aplikacijo</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Prenašanje: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Prenos je končan</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Prenos aplikacije %1 je končan</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Napaka pri prenosu</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Izberite aplikacijo</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Izberite mapo aplikacije</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Mapa ne vsebuje veljavnega projekta aplikacije</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -146,26 +152,6 @@ Would you like to download it again?</source>
 Ali jo želite znova prenesti?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Prenesi aplikacijo</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Prenašanje: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Prenos je končan</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Prenos aplikacije %1 je končan</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Napaka pri prenosu</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Nimate dovoljenja za dostop do tega vira ali izvedbo te operacije.</translation>
     </message>
@@ -202,9 +188,19 @@ Ali jo želite znova prenesti?</translation>
         <translation>Pravkar</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Izberite aplikacijo</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Na voljo je posodobitev</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Niste prijavljeni</translation>
@@ -220,18 +216,6 @@ Ali jo želite znova prenesti?</translation>
     <message>
         <source>Sign In</source>
         <translation>Prijava</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Izberite aplikacijo</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Izberite mapo aplikacije</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Mapa ne vsebuje veljavnega projekta aplikacije</translation>
     </message>
 </context>
 <context>

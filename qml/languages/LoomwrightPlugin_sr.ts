@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Изаберите фасциклу апликације</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -41,6 +48,33 @@
     <message>
         <source>Item details</source>
         <translation>Детаљи ставке</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Преузми апликацију</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Преузимање: %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Преузимање је завршено</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Преузимање апликације %1 је завршено</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Грешка при преузимању</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Фасцикла не садржи важећи пројекат апликације</translation>
     </message>
 </context>
 <context>
@@ -73,36 +107,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Преузми апликацију</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Преузимање: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Преузимање је завршено</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Преузимање апликације %1 је завршено</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Грешка при преузимању</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Изаберите апликацију</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Изаберите фасциклу апликације</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Фасцикла не садржи важећи пројекат апликације</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -144,26 +150,6 @@ Would you like to download it again?</source>
 Да ли желите поново да је преузмете?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Преузми апликацију</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Преузимање: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Преузимање је завршено</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Преузимање апликације %1 је завршено</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Грешка при преузимању</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Немате дозволу за приступ овом ресурсу нити за извршавање ове операције.</translation>
     </message>
@@ -200,9 +186,19 @@ Would you like to download it again?</source>
         <translation>Управо сада</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Изаберите апликацију</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Доступно ажурирање</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Нисте пријављени</translation>
@@ -218,18 +214,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>Пријава</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Изаберите апликацију</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Изаберите фасциклу апликације</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Фасцикла не садржи важећи пројекат апликације</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Välj appmapp</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -39,6 +46,33 @@
     <message>
         <source>Item details</source>
         <translation>Objektinformation</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Ladda ned app</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Laddar ned %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Nedladdningen är klar</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Nedladdningen av %1 är klar</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Nedladdningsfel</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Mappen innehåller inget giltigt appprojekt</translation>
     </message>
 </context>
 <context>
@@ -71,36 +105,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Ladda ned app</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Laddar ned %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Nedladdningen är klar</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Nedladdningen av %1 är klar</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Nedladdningsfel</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Välj app</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Välj appmapp</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Mappen innehåller inget giltigt appprojekt</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -142,26 +148,6 @@ Would you like to download it again?</source>
 Vill du ladda ned den igen?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Ladda ned app</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Laddar ned %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Nedladdningen är klar</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Nedladdningen av %1 är klar</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Nedladdningsfel</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Du har inte behörighet att komma åt den här resursen eller utföra den här åtgärden.</translation>
     </message>
@@ -198,9 +184,19 @@ Vill du ladda ned den igen?</translation>
         <translation>Just nu</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Välj app</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Uppdatering tillgänglig</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Inte inloggad</translation>
@@ -216,18 +212,6 @@ Vill du ladda ned den igen?</translation>
     <message>
         <source>Sign In</source>
         <translation>Logga in</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Välj app</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Välj appmapp</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Mappen innehåller inget giltigt appprojekt</translation>
     </message>
 </context>
 <context>

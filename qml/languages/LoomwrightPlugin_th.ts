@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - เลือกโฟลเดอร์แอป</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -37,6 +44,33 @@
     <message>
         <source>Item details</source>
         <translation>รายละเอียดรายการ</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>ดาวน์โหลดแอป</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>กำลังดาวน์โหลด %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>ดาวน์โหลดเสร็จสมบูรณ์</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>ดาวน์โหลด %1 เสร็จสมบูรณ์</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>ข้อผิดพลาดในการดาวน์โหลด</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>โฟลเดอร์ไม่มีโปรเจกต์แอปที่ถูกต้อง</translation>
     </message>
 </context>
 <context>
@@ -69,36 +103,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>ดาวน์โหลดแอป</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>กำลังดาวน์โหลด %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>ดาวน์โหลดเสร็จสมบูรณ์</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>ดาวน์โหลด %1 เสร็จสมบูรณ์</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>ข้อผิดพลาดในการดาวน์โหลด</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - เลือกแอป</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - เลือกโฟลเดอร์แอป</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>โฟลเดอร์ไม่มีโปรเจกต์แอปที่ถูกต้อง</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -140,26 +146,6 @@ Would you like to download it again?</source>
 คุณต้องการดาวน์โหลดอีกครั้งหรือไม่</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>ดาวน์โหลดแอป</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>กำลังดาวน์โหลด %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>ดาวน์โหลดเสร็จสมบูรณ์</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>ดาวน์โหลด %1 เสร็จสมบูรณ์</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>ข้อผิดพลาดในการดาวน์โหลด</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>คุณไม่มีสิทธิ์เข้าถึงทรัพยากรนี้หรือดำเนินการนี้</translation>
     </message>
@@ -196,9 +182,19 @@ Would you like to download it again?</source>
         <translation>เมื่อสักครู่</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - เลือกแอป</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>มีการอัปเดต</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>ยังไม่ได้ลงชื่อเข้าใช้</translation>
@@ -214,18 +210,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>ลงชื่อเข้าใช้</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - เลือกแอป</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - เลือกโฟลเดอร์แอป</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>โฟลเดอร์ไม่มีโปรเจกต์แอปที่ถูกต้อง</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Uygulama Klasörü Seç</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -37,6 +44,33 @@
     <message>
         <source>Item details</source>
         <translation>Öğe ayrıntıları</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Uygulamayı İndir</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>%1 indiriliyor</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>İndirme Tamamlandı</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>%1 indirmesi tamamlandı</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>İndirme Hatası</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Klasör geçerli bir uygulama projesi içermiyor</translation>
     </message>
 </context>
 <context>
@@ -69,36 +103,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Uygulamayı İndir</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 indiriliyor</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>İndirme Tamamlandı</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 indirmesi tamamlandı</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>İndirme Hatası</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Uygulama Seç</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Uygulama Klasörü Seç</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Klasör geçerli bir uygulama projesi içermiyor</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -140,26 +146,6 @@ Would you like to download it again?</source>
 Yeniden indirmek ister misiniz?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Uygulamayı İndir</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>%1 indiriliyor</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>İndirme Tamamlandı</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 indirmesi tamamlandı</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>İndirme Hatası</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Bu kaynağa erişme veya bu işlemi gerçekleştirme izniniz yok.</translation>
     </message>
@@ -196,9 +182,19 @@ Yeniden indirmek ister misiniz?</translation>
         <translation>Az önce</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Uygulama Seç</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Güncelleme var</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Oturum Açılmadı</translation>
@@ -214,18 +210,6 @@ Yeniden indirmek ister misiniz?</translation>
     <message>
         <source>Sign In</source>
         <translation>Oturum aç</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Uygulama Seç</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Uygulama Klasörü Seç</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Klasör geçerli bir uygulama projesi içermiyor</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Вибір папки застосунку</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -41,6 +48,33 @@
     <message>
         <source>Item details</source>
         <translation>Відомості про елемент</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Завантажити застосунок</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Завантаження: %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Завантаження завершено</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Завантаження застосунку %1 завершено</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Помилка завантаження</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Папка не містить дійсного проєкту застосунку</translation>
     </message>
 </context>
 <context>
@@ -73,36 +107,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Завантажити застосунок</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Завантаження: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Завантаження завершено</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Завантаження застосунку %1 завершено</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Помилка завантаження</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Вибір застосунку</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Вибір папки застосунку</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Папка не містить дійсного проєкту застосунку</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -144,26 +150,6 @@ Would you like to download it again?</source>
 Завантажити його знову?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Завантажити застосунок</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Завантаження: %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Завантаження завершено</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Завантаження застосунку %1 завершено</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Помилка завантаження</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>У вас немає дозволу на доступ до цього ресурсу або виконання цієї операції.</translation>
     </message>
@@ -200,9 +186,19 @@ Would you like to download it again?</source>
         <translation>Щойно</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Вибір застосунку</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Доступне оновлення</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Вхід не виконано</translation>
@@ -218,18 +214,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>Увійти</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Вибір застосунку</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Вибір папки застосунку</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Папка не містить дійсного проєкту застосунку</translation>
     </message>
 </context>
 <context>

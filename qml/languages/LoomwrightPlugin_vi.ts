@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - Chọn thư mục ứng dụng</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -37,6 +44,33 @@
     <message>
         <source>Item details</source>
         <translation>Chi tiết mục</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>Tải ứng dụng xuống</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Đang tải xuống %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>Đã tải xuống xong</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>Đã tải xuống xong %1</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Lỗi tải xuống</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>Thư mục không chứa dự án ứng dụng hợp lệ</translation>
     </message>
 </context>
 <context>
@@ -69,36 +103,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>Tải ứng dụng xuống</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Đang tải xuống %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Đã tải xuống xong</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Đã tải xuống xong %1</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Lỗi tải xuống</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - Chọn ứng dụng</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Chọn thư mục ứng dụng</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Thư mục không chứa dự án ứng dụng hợp lệ</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -140,26 +146,6 @@ Would you like to download it again?</source>
 Bạn có muốn tải xuống lại không?</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>Tải ứng dụng xuống</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>Đang tải xuống %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>Đã tải xuống xong</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>Đã tải xuống xong %1</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>Lỗi tải xuống</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>Bạn không có quyền truy cập tài nguyên này hoặc thực hiện thao tác này.</translation>
     </message>
@@ -196,9 +182,19 @@ Bạn có muốn tải xuống lại không?</translation>
         <translation>Vừa xong</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - Chọn ứng dụng</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>Có bản cập nhật</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>Chưa đăng nhập</translation>
@@ -214,18 +210,6 @@ Bạn có muốn tải xuống lại không?</translation>
     <message>
         <source>Sign In</source>
         <translation>Đăng nhập</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - Chọn ứng dụng</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - Chọn thư mục ứng dụng</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>Thư mục không chứa dự án ứng dụng hợp lệ</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - 选择应用文件夹</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -37,6 +44,33 @@
     <message>
         <source>Item details</source>
         <translation>项目详细信息</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>下载应用</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>正在下载 %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>下载完成</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>%1 下载完成</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>下载错误</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>文件夹中不包含有效的应用项目</translation>
     </message>
 </context>
 <context>
@@ -69,36 +103,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>下载应用</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>正在下载 %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>下载完成</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 下载完成</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>下载错误</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - 选择应用</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - 选择应用文件夹</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>文件夹中不包含有效的应用项目</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -140,26 +146,6 @@ Would you like to download it again?</source>
 是否重新下载？</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>下载应用</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>正在下载 %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>下载完成</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 下载完成</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>下载错误</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>您无权访问此资源或执行此操作。</translation>
     </message>
@@ -196,9 +182,19 @@ Would you like to download it again?</source>
         <translation>刚刚</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - 选择应用</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>有可用更新</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>未登录</translation>
@@ -214,18 +210,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>登录</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - 选择应用</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - 选择应用文件夹</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>文件夹中不包含有效的应用项目</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>AppFolderDialogLoader</name>
+    <message>
+        <source>%1 - Select App Folder</source>
+        <translation>%1 - 選取應用程式資料夾</translation>
+    </message>
+</context>
+<context>
     <name>AppItemDetailsDialog</name>
     <message>
         <source>Item Details</source>
@@ -37,6 +44,33 @@
     <message>
         <source>Item details</source>
         <translation>項目詳細資料</translation>
+    </message>
+</context>
+<context>
+    <name>AppSession</name>
+    <message>
+        <source>Download App</source>
+        <translation>下載應用程式</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>正在下載 %1</translation>
+    </message>
+    <message>
+        <source>Download Completed</source>
+        <translation>下載完成</translation>
+    </message>
+    <message>
+        <source>%1 download completed</source>
+        <translation>%1 下載完成</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>下載錯誤</translation>
+    </message>
+    <message>
+        <source>Folder does not contain a valid app project</source>
+        <translation>資料夾未包含有效的應用程式專案</translation>
     </message>
 </context>
 <context>
@@ -69,36 +103,8 @@
 <context>
     <name>AppToolWindow</name>
     <message>
-        <source>Download App</source>
-        <translation>下載應用程式</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>正在下載 %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>下載完成</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 下載完成</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>下載錯誤</translation>
-    </message>
-    <message>
         <source>%1 - Select App</source>
         <translation>%1 - 選取應用程式</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - 選取應用程式資料夾</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>資料夾未包含有效的應用程式專案</translation>
     </message>
     <message>
         <source> %1 is already on your local system.
@@ -140,26 +146,6 @@ Would you like to download it again?</source>
 是否要重新下載？</translation>
     </message>
     <message>
-        <source>Download App</source>
-        <translation>下載應用程式</translation>
-    </message>
-    <message>
-        <source>Downloading %1</source>
-        <translation>正在下載 %1</translation>
-    </message>
-    <message>
-        <source>Download Completed</source>
-        <translation>下載完成</translation>
-    </message>
-    <message>
-        <source>%1 download completed</source>
-        <translation>%1 下載完成</translation>
-    </message>
-    <message>
-        <source>Download Error</source>
-        <translation>下載錯誤</translation>
-    </message>
-    <message>
         <source>You do not have permissions to access this resource or perform this operation.</source>
         <translation>您沒有權限存取此資源或執行此作業。</translation>
     </message>
@@ -196,9 +182,19 @@ Would you like to download it again?</source>
         <translation>剛剛</translation>
     </message>
     <message>
+        <source>%1 - Select App</source>
+        <translation>%1 - 選取應用程式</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowHeader</name>
+    <message>
         <source>Update available</source>
         <translation>有可用的更新</translation>
     </message>
+</context>
+<context>
+    <name>AppWindowUserPanel</name>
     <message>
         <source>Not Signed In</source>
         <translation>未登入</translation>
@@ -214,18 +210,6 @@ Would you like to download it again?</source>
     <message>
         <source>Sign In</source>
         <translation>登入</translation>
-    </message>
-    <message>
-        <source>%1 - Select App</source>
-        <translation>%1 - 選取應用程式</translation>
-    </message>
-    <message>
-        <source>%1 - Select App Folder</source>
-        <translation>%1 - 選取應用程式資料夾</translation>
-    </message>
-    <message>
-        <source>Folder does not contain a valid app project</source>
-        <translation>資料夾未包含有效的應用程式專案</translation>
     </message>
 </context>
 <context>

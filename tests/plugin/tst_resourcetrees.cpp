@@ -61,10 +61,15 @@ const QStringList feldrinTypes = {
 // Files that a module uses inside its folders only, without a qmldir row:
 // scripts, and components that only their neighbours use. The Private
 // module reaches the tool configuration script of Controls as well.
-const QStringList controlsInternal = { QStringLiteral("QRCode.js"), QStringLiteral("palette.js"),
+const QStringList controlsInternal = { QStringLiteral("AppWindowHeader.qml"), QStringLiteral("AppWindowUserPanel.qml"),
+                                       QStringLiteral("QRCode.js"), QStringLiteral("palette.js"),
                                        QStringLiteral("toolconfig.js"), QStringLiteral("toolcontext.js") };
-const QStringList privateInternal = { QStringLiteral("AppItemView.qml"), QStringLiteral("SharedSignIn.qml"),
-                                      QStringLiteral("toolstyle.js"), QStringLiteral("toolwindow.js") };
+const QStringList privateInternal = {
+    QStringLiteral("AppFolderDialogLoader.qml"), QStringLiteral("AppItemView.qml"), QStringLiteral("AppSession.qml"),
+    QStringLiteral("AppToolDialogCover.qml"), QStringLiteral("AppToolIcon.qml"), QStringLiteral("AppToolStatusBar.qml"),
+    QStringLiteral("AppToolSummaryStrip.qml"), QStringLiteral("SharedSignIn.qml"), QStringLiteral("toolstyle.js"),
+    QStringLiteral("toolwindow.js"),
+};
 const QStringList feldrinInternal = {};
 
 QStringList names(const QStringList &types)
@@ -194,9 +199,9 @@ void tst_ResourceTrees::moduleTrees_data()
     // A complete tree: its public components, its internal files, the qmldir and the assets.
     QTest::newRow("Controls") << controlsRoot << QStringLiteral("Varnex/Loomwright/Controls") << names(controlsTypes)
                               << controlsInternal << QStringList { QStringLiteral("fonts"), QStringLiteral("images") }
-                              << 171 << 42 + 4 + 1 + 171;
+                              << 171 << 42 + 6 + 1 + 171;
     QTest::newRow("Private") << privateRoot << QStringLiteral("Varnex/Loomwright/Private") << names(privateTypes)
-                             << privateInternal << QStringList { QStringLiteral("images") } << 9 << 23 + 4 + 1 + 9;
+                             << privateInternal << QStringList { QStringLiteral("images") } << 9 << 23 + 10 + 1 + 9;
     QTest::newRow("Feldrin") << feldrinRoot << QStringLiteral("Feldrin") << names(feldrinTypes) << feldrinInternal
                              << QStringList { QStringLiteral("fonts") } << 5 << 6 + 0 + 1 + 5;
 }

@@ -1,8 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtQuick.Dialogs 1.3 as Dialogs
 import QtQuick.Window 2.15
-import QtGraphicalEffects 1.15
 import Varnex.Loomwright 1.0
 import Varnex.Hostkit 1.0
 import Varnex.Hostkit.Desktop 1.0
@@ -17,10 +15,10 @@ import "toolstyle.js" as ToolStyle
 // version; the tool's large icon, which toggles the side bar; a strip with
 // the active app's summary; the tool's own content (the window's children
 // go into its tool area); a status bar with the app's path; and a cover
-// that dims the window while a start-up dialog is open. Behind the face it
-// does what the app window of the Controls module does: the active app with
-// its picker, downloads, one portal connection signed in together with the
-// suite's other tools.
+// that dims the window while a start-up dialog is open. Behind the face is
+// the app session that the app window of the Controls module shares: the
+// active app with its picker, downloads, one portal connection signed in
+// together with the suite's other tools.
 //
 // A tool:
 //
@@ -63,38 +61,36 @@ ApplicationWindow {
     property string nullAppTitle
     property url nullAppThumbnail: "images/gis5.png"
     // The path that names the active app: its folder, or a file in it.
-    property string chosenPath
+    property alias chosenPath: session.chosenPath
     // Makes the sign-in dialog; a tool may give its own (see SharedSignIn).
     property Component signInDialogComponent: defaultSignInDialog
-    // How long a message box waits before it opens, in milliseconds: a
-    // dialog that has just closed (the picker, say) is out of the way then.
-    readonly property int messageDelay: 501
+    readonly property int messageDelay: session.messageDelay
     readonly property string productVersionText: typeof productVersion === "undefined" || productVersion === null
                                                  ? "" : String(productVersion)
 
-    readonly property alias appInfo: activeApp
-    readonly property alias appInfoList: galleryList
-    property alias appsAutoRefresh: galleryList.autoRefresh
-    readonly property alias appFolder: appFolder
+    readonly property alias appInfo: session.appInfo
+    readonly property alias appInfoList: session.appInfoList
+    property alias appsAutoRefresh: session.appsAutoRefresh
+    readonly property alias appFolder: session.appFolder
     readonly property alias backgroundImage: backgroundImage
     readonly property alias toolItem: toolArea
     property alias toolInfoText: toolSideBar.infoText
     readonly property alias toolConfig: configuration
     readonly property alias toolSideBar: toolSideBar
-    readonly property alias qmlFolder: qmlFolder
-    readonly property alias htmlFolder: htmlFolder
-    readonly property alias portal: portalConnection
+    readonly property alias qmlFolder: session.qmlFolder
+    readonly property alias htmlFolder: session.htmlFolder
+    readonly property alias portal: session.portal
     // For tools that build on the window, and for tests.
     readonly property alias appsDialog: appsDialog
-    readonly property alias appPackage: appPackage
+    readonly property alias appPackage: session.appPackage
     readonly property alias messageBox: messageBox
     readonly property alias itemProgress: itemProgress
-    readonly property alias sharedSignIn: sharedSignIn
+    readonly property alias sharedSignIn: session.sharedSignIn
     readonly property alias toolIconItem: toolIconItem
     readonly property alias summaryStrip: summaryStrip
     readonly property alias statusBar: statusBar
     readonly property alias dialogCover: dialogCover
-    readonly property bool toolConfigLoaded: internal.toolConfigLoaded
+    readonly property bool toolConfigLoaded: session.toolConfigLoaded
     default property alias toolData: toolArea.data
 
     readonly property LoggingCategory log: LoggingCategory {
@@ -108,124 +104,50 @@ ApplicationWindow {
     // picker or app check that had to have an app).
     signal quitRequested()
 
-    // Choosing the active app
+    // Choosing the active app and downloads: the session's
 
     function selectActiveApp(quitOnRejected) {
-        internal.quitOnRejected = quitOnRejected === true
-        if (useAppFileDialog) {
-            folderDialogLoader.active = true
-            folderDialogLoader.item.open()
-        } else {
-            appsDialog.open()
-        }
+        session.selectActiveApp(quitOnRejected)
     }
 
     function setActiveApp(appInfo) {
-        if (!appInfo)
-            return
-        if (appInfo.isLocal === true)
-            setChosenPath(appInfo.path)
-        else
-            downloadApp(appInfo)
+        session.setActiveApp(appInfo)
     }
 
     function clearActiveApp() {
         chosenPath = ""
     }
 
-    // The same path again reads the app again (a download into its folder).
     function setChosenPath(path) {
-        var text = path === undefined || path === null ? "" : String(path)
-        if (text === chosenPath)
-            applyChosenPath()
-        else
-            chosenPath = text
+        session.setChosenPath(path)
     }
 
     function applyChosenPath() {
-        if (chosenPath === "") {
-            activeApp.path = ""
-            return
-        }
-        var info = Hostkit.fileInfo(chosenPath)
-        var folder = info.isFile ? info.folder.path : info.filePath
-        if (folder === activeApp.path)
-            activeApp.refresh()
-        else
-            activeApp.path = folder
+        session.applyChosenPath()
     }
 
     function quit() {
-        quitRequested()
-        Qt.quit()
+        session.quit()
     }
 
-    // Downloads
-
     function downloadApp(appInfo, callback, noPrompt) {
-        if (!appInfo)
-            return
-        if (noPrompt === true) {
-            startDownload(appInfo, callback)
-            return
-        }
-        var question = appInfo.isLocal === true
-                ? qsTr(" %1 is already on your local system.\nWould you like to download it again?")
-                : qsTr(" %1 is not on your local system.\nWould you like to download it now?")
-        // The older tools' questions break their line the Windows way; the
-        // catalogues keep plain line feeds.
-        question = question.replace(/\r?\n/g, "\r\n")
-        confirmYesNo(qsTr("Download App"), question.arg(appInfo.title), function () {
-            root.startDownload(appInfo, callback)
-        })
+        session.downloadApp(appInfo, callback, noPrompt)
     }
 
     function startDownload(appInfo, callback) {
-        var title = appInfo && appInfo.title !== undefined ? String(appInfo.title) : ""
-        internal.downloadCallback = typeof callback === "function" ? callback : null
-        internal.downloading = true
-        itemProgress.show(qsTr("Downloading %1").arg(title))
-        appPackage.appInfo = appInfo || null
-        // A download that cannot start may leave the status as it was.
-        if (!appPackage.download())
-            downloadFinished()
+        session.startDownload(appInfo, callback)
     }
 
     function downloadFinished() {
-        if (!internal.downloading)
-            return
-        if (appPackage.status === AppPackage.Ready) {
-            internal.downloading = false
-            itemProgress.hide()
-            setChosenPath(appPackage.path)
-            var callback = internal.downloadCallback
-            internal.downloadCallback = null
-            showMessage(messageBox.iconInformation, qsTr("Download Completed"),
-                        qsTr("%1 download completed").arg(activeApp.title), "", "", callback, callback)
-        } else if (appPackage.status === AppPackage.Error) {
-            internal.downloading = false
-            internal.downloadCallback = null
-            itemProgress.hide()
-            var error = appPackage.error || {}
-            showMessage(messageBox.iconCritical, qsTr("Download Error"),
-                        error.message === undefined || error.message === null ? "" : String(error.message),
-                        error.details === undefined || error.details === null ? "" : String(error.details), "")
-        }
+        session.downloadFinished()
     }
 
-    // Message boxes: each opens messageDelay ms after it was asked for, and
-    // its callback runs once it has closed.
-
     function showMessage(icon, title, text, informativeText, detailedText, onAccepted, onRejected) {
-        internal.delay(function () {
-            messageBox.message(icon, title, text, informativeText, detailedText, onAccepted, onRejected)
-        })
+        session.showMessage(icon, title, text, informativeText, detailedText, onAccepted, onRejected)
     }
 
     function confirmYesNo(title, text, onYes, onNo) {
-        internal.delay(function () {
-            messageBox.confirmYesNo(title, text, onYes, onNo)
-        })
+        session.confirmYesNo(title, text, onYes, onNo)
     }
 
     // The side bar and the help text
@@ -242,8 +164,7 @@ ApplicationWindow {
     }
 
     function restoreDefaultInfoText() {
-        var name = getHtmlFileName("html/toolSummary")
-        toolSideBar.infoText = htmlFolder.fileExists(name) ? htmlFolder.readTextFile(name) : ""
+        toolSideBar.infoText = session.readHtmlFile(getHtmlFileName("html/toolSummary"))
     }
 
     // A link of the help text: "tool://NAME" starts the suite's tool NAME,
@@ -292,7 +213,7 @@ ApplicationWindow {
     }
 
     function hostCommandLine() {
-        return typeof commandLine === "undefined" ? ToolContext.missing("commandLine") : commandLine
+        return session.hostCommandLine()
     }
 
     width: Controls.BrimforgeTheme.gridUnit * 250
@@ -301,13 +222,7 @@ ApplicationWindow {
     font.family: Controls.BrimforgeTheme.avenir
     font.pointSize: Controls.BrimforgeTheme.baseFontSizePoint
 
-    onChosenPathChanged: applyChosenPath()
-    onCurrentInfoTextChanged: {
-        if (currentInfoText !== "")
-            toolSideBar.infoText = currentInfoText
-        else
-            restoreDefaultInfoText()
-    }
+    onCurrentInfoTextChanged: internal.showInfoText()
     Component.onCompleted: internal.startUp()
 
     Item {
@@ -341,7 +256,7 @@ ApplicationWindow {
             verticalAlignment: Image.AlignTop
         }
 
-        Rectangle {
+        AppToolSummaryStrip {
             id: summaryStrip
 
             objectName: "summaryStrip"
@@ -351,18 +266,10 @@ ApplicationWindow {
             anchors.leftMargin: content.sideBarInset
             height: content.bannerHeight
             visible: root.showAppSummary
-            color: ToolStyle.colors.summaryBand
-
-            AppSummary {
-                objectName: "appSummary"
-                anchors.left: parent.left
-                anchors.verticalCenter: parent.verticalCenter
-                anchors.leftMargin: content.iconInset + content.iconSize - content.sideBarInset
-                                    + Controls.BrimforgeTheme.xxLargeSpacing
-                visible: activeApp.isValid
-                appInfo: activeApp
-                toolConfig: configuration
-            }
+            appInfo: session.appInfo
+            toolConfig: configuration
+            summaryInset: content.iconInset + content.iconSize - content.sideBarInset
+                          + Controls.BrimforgeTheme.xxLargeSpacing
         }
 
         Item {
@@ -379,7 +286,7 @@ ApplicationWindow {
             anchors.bottomMargin: content.toolMargin
         }
 
-        Rectangle {
+        AppToolStatusBar {
             id: statusBar
 
             objectName: "statusBar"
@@ -387,23 +294,9 @@ ApplicationWindow {
             anchors.right: parent.right
             anchors.bottom: parent.bottom
             anchors.leftMargin: content.sideBarInset
-            height: Controls.BrimforgeTheme.smallControlHeight
             visible: root.showAppSummary
-            color: ToolStyle.colors.summaryBand
-
-            StyledText {
-                objectName: "appPath"
-                anchors.fill: parent
-                anchors.leftMargin: Controls.BrimforgeTheme.mediumSpacing
-                anchors.rightMargin: Controls.BrimforgeTheme.mediumSpacing
-                toolConfig: configuration
-                text: activeApp.path
-                textFormat: Text.PlainText
-                elide: Text.ElideMiddle
-                horizontalAlignment: Text.AlignLeft
-                verticalAlignment: Text.AlignVCenter
-                font.pointSize: Controls.BrimforgeTheme.smallFontSizePoint
-            }
+            toolConfig: configuration
+            path: session.appInfo.path
         }
 
         ToolSideBar {
@@ -415,7 +308,7 @@ ApplicationWindow {
             height: parent.height
             mirrored: root.mirror
             toolConfig: configuration
-            portal: portalConnection
+            portal: session.portal
             toolShortName: root.toolShortName
             productVersion: root.productVersionText
             bannerHeight: content.bannerHeight
@@ -424,7 +317,7 @@ ApplicationWindow {
             onOpenedChanged: internal.rememberSideBar()
         }
 
-        Item {
+        AppToolIcon {
             id: toolIconItem
 
             objectName: "toolIcon"
@@ -434,90 +327,23 @@ ApplicationWindow {
             anchors.topMargin: content.iconMargin
             width: content.iconSize
             height: content.iconSize
-            visible: String(root.toolIcon) !== ""
-
-            Image {
-                id: toolIconImage
-
-                anchors.fill: parent
-                source: root.toolIcon
-                sourceSize.width: width
-                sourceSize.height: height
-                fillMode: Image.PreserveAspectFit
-                smooth: true
-            }
-
-            Glow {
-                objectName: "toolIconGlow"
-                anchors.fill: toolIconImage
-                source: toolIconImage
-                radius: Controls.BrimforgeTheme.gridUnit * 2
-                samples: 16
-                spread: 0.5
-                color: configuration.highlightColor
-                transparentBorder: true
-                visible: internal.effectsAvailable && (toolIconArea.containsMouse || toolIconArea.pressed)
-            }
-
-            MouseArea {
-                id: toolIconArea
-
-                objectName: "toolIconArea"
-                anchors.fill: parent
-                hoverEnabled: true
-                acceptedButtons: Qt.LeftButton | Qt.RightButton
-                cursorShape: Qt.PointingHandCursor
-                onClicked: toolSideBar.toggle()
-                onPressAndHold: root.iconPressAndHold(mouse.button)
-            }
+            source: root.toolIcon
+            glowColor: configuration.highlightColor
+            effectsAvailable: internal.effectsAvailable
+            onClicked: toolSideBar.toggle()
+            onPressAndHold: root.iconPressAndHold(button)
         }
 
-        Rectangle {
+        AppToolDialogCover {
             id: dialogCover
 
             objectName: "dialogCover"
             anchors.fill: parent
             visible: appsDialog.visible || messageBox.visible
                      || (folderDialogLoader.item !== null && folderDialogLoader.item.visible)
-            color: ToolStyle.colors.dialogCover
-
-            MouseArea {
-                anchors.fill: parent
-                hoverEnabled: true
-                preventStealing: true
-                acceptedButtons: Qt.AllButtons
-                onWheel: wheel.accepted = true
-            }
-
-            Column {
-                anchors.centerIn: parent
-                width: parent.width - 2 * Controls.BrimforgeTheme.xxLargeSpacing
-                spacing: Controls.BrimforgeTheme.xxLargeSpacing
-
-                Image {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    width: content.iconSize
-                    height: content.iconSize
-                    visible: String(root.toolIcon) !== ""
-                    source: root.toolIcon
-                    sourceSize.width: width
-                    sourceSize.height: height
-                    fillMode: Image.PreserveAspectFit
-                }
-
-                Text {
-                    objectName: "coverTitle"
-                    width: parent.width
-                    text: root.title
-                    textFormat: Text.PlainText
-                    wrapMode: Text.Wrap
-                    horizontalAlignment: Text.AlignHCenter
-                    color: ToolStyle.colors.coverText
-                    font.family: Controls.BrimforgeTheme.avenirBold
-                    font.pointSize: ToolStyle.fontSizes.coverTitle
-                    font.bold: true
-                }
-            }
+            iconSource: root.toolIcon
+            iconSize: content.iconSize
+            title: root.title
         }
     }
 
@@ -537,7 +363,7 @@ ApplicationWindow {
         objectName: "appsDialog"
         parent: root.overlay
         title: qsTr("%1 - Select App").arg(root.title)
-        appInfoList: galleryList
+        appInfoList: session.appInfoList
         toolConfig: configuration
         // The window's cover dims it already.
         dim: false
@@ -545,57 +371,33 @@ ApplicationWindow {
         nullAppTitle: root.nullAppTitle
         nullAppThumbnail: root.nullAppThumbnail
         onAccepted: root.setActiveApp(appInfo)
-        onRejected: {
-            if (internal.quitOnRejected)
-                root.quit()
-        }
+        onRejected: session.pickerRejected()
     }
 
     MessageBox {
         id: messageBox
     }
 
-    Loader {
+    AppFolderDialogLoader {
         id: folderDialogLoader
 
-        active: false
-        sourceComponent: Dialogs.FileDialog {
-            title: qsTr("%1 - Select App Folder").arg(root.title)
-            selectFolder: true
-            onAccepted: root.setChosenPath(Hostkit.fileInfo(fileUrl).filePath)
-            onRejected: {
-                if (internal.quitOnRejected)
-                    root.quit()
-            }
-        }
+        session: session
+        windowTitle: root.title
     }
 
     QtObject {
         id: internal
 
         property bool completed: false
-        property bool toolConfigLoaded: false
         property bool sharedSignInChecked: false
-        property bool quitOnRejected: false
-        property bool downloading: false
-        property var downloadCallback: null
-        // Requests waiting for their time: { due, show }.
-        property var pendingMessages: []
-        // The path whose invalid-app message is on its way.
-        property string reportedInvalidPath
         readonly property bool effectsAvailable: root.contentItem.GraphicsInfo.api !== GraphicsInfo.Software
                                                  && root.contentItem.GraphicsInfo.api !== GraphicsInfo.Unknown
 
         function startUp() {
+            showInfoText()
             completed = true
             signInIfShared()
-            if (root.appRequired && !activeApp.isValid) {
-                var args = ToolContext.positionalArguments(root.hostCommandLine())
-                if (args.length > 0 && args[0] !== "")
-                    root.setChosenPath(args[0])
-                else if (args.length === 0 || root.chosenPath === "" || !Hostkit.fileInfo(root.chosenPath).exists)
-                    root.selectActiveApp(true)
-            }
+            session.chooseStartingApp()
             root.restoreSideBar()
             root.appWindowInitialized()
         }
@@ -603,10 +405,10 @@ ApplicationWindow {
         // Once, at start-up, when both the window and its configuration are
         // complete: the portal is then the configured one.
         function signInIfShared() {
-            if (!completed || !toolConfigLoaded || sharedSignInChecked)
+            if (!completed || !session.toolConfigLoaded || sharedSignInChecked)
                 return
             sharedSignInChecked = true
-            sharedSignIn.signInIfShared()
+            session.sharedSignIn.signInIfShared()
         }
 
         function rememberSideBar() {
@@ -614,132 +416,7 @@ ApplicationWindow {
                 Hostkit.settings.setValue(root.toolKey(root.toolId, "sideBarVisible"), toolSideBar.opened)
         }
 
-        function delay(show) {
-            pendingMessages.push({ due: Date.now() + root.messageDelay, show: show })
-            if (!messageTimer.running) {
-                messageTimer.interval = root.messageDelay
-                messageTimer.start()
-            }
-        }
-
-        function releaseMessages() {
-            var now = Date.now()
-            while (pendingMessages.length > 0 && pendingMessages[0].due <= now + 1)
-                pendingMessages.shift().show()
-            if (pendingMessages.length > 0) {
-                messageTimer.interval = Math.max(1, pendingMessages[0].due - now)
-                messageTimer.start()
-            }
-        }
-
-        function checkActiveApp() {
-            if (!root.appRequired || activeApp.path === "" || activeApp.isValid) {
-                reportedInvalidPath = ""
-                return
-            }
-            if (reportedInvalidPath === activeApp.path)
-                return
-            reportedInvalidPath = activeApp.path
-            console.warn(root.log, "Not a valid app project:", activeApp.path)
-            root.showMessage(messageBox.iconCritical, root.title, qsTr("Folder does not contain a valid app project"),
-                             activeApp.path, "", reopenPicker, root.quit)
-        }
-
-        function reopenPicker() {
-            reportedInvalidPath = ""
-            root.selectActiveApp(true)
-        }
-    }
-
-    Timer {
-        id: messageTimer
-
-        repeat: false
-        onTriggered: internal.releaseMessages()
-    }
-
-    AppInfo {
-        id: activeApp
-
-        onInfoChanged: internal.checkActiveApp()
-    }
-
-    AppInfoList {
-        id: galleryList
-
-        portal: portalConnection
-        autoRefresh: false
-        Component.onCompleted: filter.local = false
-    }
-
-    AppPackage {
-        id: appPackage
-
-        portal: portalConnection
-        onStatusChanged: root.downloadFinished()
-        onPercentageChanged: {
-            if (internal.downloading)
-                itemProgress.percentage = percentage
-        }
-        onSecondsRemainingEstimateChanged: {
-            if (internal.downloading)
-                itemProgress.secondsRemaining = secondsRemainingEstimate
-        }
-        onStatusMessageChanged: {
-            if (internal.downloading && statusMessage !== "")
-                itemProgress.message = statusMessage
-        }
-    }
-
-    AppToolConfig {
-        id: configuration
-
-        settings: Hostkit.settings
-        onLoaded: {
-            internal.toolConfigLoaded = true
-            // Once the portal has taken the loaded values.
-            Qt.callLater(internal.signInIfShared)
-        }
-    }
-
-    Portal {
-        id: portalConnection
-
-        url: configuration.portalUrl
-        name: configuration.portalName
-        ignoreSslErrors: configuration.ignoreSslErrors
-        clientId: configuration.clientId
-        userAgent: configuration.userAgent
-        onSignedInChanged: {
-            if (!signedIn)
-                return
-            galleryList.searchQuery = ToolWindow.gallerySearchQuery("", user && user.orgId ? user.orgId : "")
-        }
-    }
-
-    SharedSignIn {
-        id: sharedSignIn
-
-        portal: portalConnection
-        sharedData: Loomwright.sharedData
-        dialogParent: root.overlay
-        dialogComponent: root.signInDialogComponent
-        dialogProperties: ({ bannerColor: configuration.bannerColor, bannerTextColor: configuration.bannerTextColor })
-        // Not before the configuration named the portal.
-        followSharedSignIn: internal.toolConfigLoaded
-    }
-
-    Component {
-        id: defaultSignInDialog
-
-        SignInDialog {}
-    }
-
-    FileFolder {
-        id: qmlFolder
-
-        path: ":/qml"
-        Component.onCompleted: {
+        function showInfoText() {
             if (root.currentInfoText !== "")
                 toolSideBar.infoText = root.currentInfoText
             else
@@ -747,15 +424,71 @@ ApplicationWindow {
         }
     }
 
-    FileFolder {
-        id: htmlFolder
+    AppSession {
+        id: session
 
-        path: ":/html"
+        appRequired: root.appRequired
+        useAppFileDialog: root.useAppFileDialog
+        toolConfig: AppToolConfig {
+            id: configuration
+
+            settings: Hostkit.settings
+            onLoaded: {
+                session.toolConfigLoaded = true
+                // Once the portal has taken the loaded values.
+                Qt.callLater(internal.signInIfShared)
+            }
+        }
+        messageBox: messageBox
+        appsDialog: appsDialog
+        folderDialogLoader: folderDialogLoader
+        windowTitle: root.title
+        log: root.log
+        // The older tools' questions break their line the Windows way; the
+        // catalogues keep plain line feeds.
+        downloadQuestion: function (appInfo) {
+            var question = appInfo.isLocal === true
+                    ? qsTr(" %1 is already on your local system.\nWould you like to download it again?")
+                    : qsTr(" %1 is not on your local system.\nWould you like to download it now?")
+            return question.replace(/\r?\n/g, "\r\n")
+        }
+        quitOnInvalidApp: true
+        finishUnstartedDownload: true
+        signInDialogParent: root.overlay
+        signInDialogComponent: root.signInDialogComponent
+        signInDialogProperties: ({ bannerColor: configuration.bannerColor, bannerTextColor: configuration.bannerTextColor })
+        onPortalSignedIn: {
+            var user = session.portal.user
+            session.appInfoList.searchQuery = ToolWindow.gallerySearchQuery("", user && user.orgId ? user.orgId : "")
+        }
+        onDownloadStarted: itemProgress.show(title)
+        onDownloadEnded: itemProgress.hide()
+        onQuitRequested: root.quitRequested()
     }
 
-    FileFolder {
-        id: appFolder
+    // The download's progress while it is the window's.
+    Connections {
+        target: session.appPackage
 
-        path: activeApp.path
+        function onPercentageChanged() {
+            if (session.downloading)
+                itemProgress.percentage = session.appPackage.percentage
+        }
+
+        function onSecondsRemainingEstimateChanged() {
+            if (session.downloading)
+                itemProgress.secondsRemaining = session.appPackage.secondsRemainingEstimate
+        }
+
+        function onStatusMessageChanged() {
+            if (session.downloading && session.appPackage.statusMessage !== "")
+                itemProgress.message = session.appPackage.statusMessage
+        }
+    }
+
+    Component {
+        id: defaultSignInDialog
+
+        SignInDialog {}
     }
 }

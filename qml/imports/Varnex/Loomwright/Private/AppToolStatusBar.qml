@@ -1,0 +1,31 @@
+import QtQuick 2.15
+import Varnex.Loomwright.Controls 1.0 as Controls
+
+import "toolstyle.js" as ToolStyle
+
+// The status bar of AppToolWindow: the active app's path, shortened in the
+// middle when it is too long.
+Rectangle {
+    id: root
+
+    // The window's AppToolConfig.
+    property var toolConfig: null
+    property string path
+
+    height: Controls.BrimforgeTheme.smallControlHeight
+    color: ToolStyle.colors.summaryBand
+
+    StyledText {
+        objectName: "appPath"
+        anchors.fill: parent
+        anchors.leftMargin: Controls.BrimforgeTheme.mediumSpacing
+        anchors.rightMargin: Controls.BrimforgeTheme.mediumSpacing
+        toolConfig: root.toolConfig
+        text: root.path
+        textFormat: Text.PlainText
+        elide: Text.ElideMiddle
+        horizontalAlignment: Text.AlignLeft
+        verticalAlignment: Text.AlignVCenter
+        font.pointSize: Controls.BrimforgeTheme.smallFontSizePoint
+    }
+}
