@@ -1,5 +1,6 @@
 #include "imaging/appicon.h"
 #include "imaging/macosicon.h"
+#include "tests/helpers/containers.h"
 #include "tests/helpers/logassert.h"
 #include "tests/helpers/pictures.h"
 #include "tests/helpers/testsupport.h"
@@ -36,39 +37,15 @@ QList<QImage> readByQt(const QString &path)
     return images;
 }
 
-struct Element
-{
-    QString type;
-    QByteArray data;
-};
-
-// The elements of an .icns file in file order, the table of contents
-// included, or a single element "broken" with what is wrong: the magic, the
-// file's length in the header, an element's length.
-QVector<Element> elementsOf(const QByteArray &bytes)
-{
-    const auto uint32At = [&bytes](int at) { return qFromBigEndian<quint32>(bytes.constData() + at); };
-    if (bytes.size() < 8 || !bytes.startsWith("icns"))
-        return { { str("broken"), "no icns magic" } };
-    if (uint32At(4) != quint32(bytes.size()))
-        return { { str("broken"), "header length " + QByteArray::number(uint32At(4)) } };
-    QVector<Element> elements;
-    for (int at = 8; at < bytes.size();) {
-        if (bytes.size() - at < 8 || uint32At(at + 4) < 8 || uint32At(at + 4) > quint32(bytes.size() - at))
-            return { { str("broken"), "element length at " + QByteArray::number(at) } };
-        const int length = int(uint32At(at + 4));
-        elements.append({ QString::fromLatin1(bytes.mid(at, 4)), bytes.mid(at + 8, length - 8) });
-        at += length;
-    }
-    return elements;
-}
-
 // The pictures of the file's elements by type, the table of contents left
 // out; a null picture for data that is no PNG.
 QMap<QString, QImage> elementPictures(const QString &path)
 {
     QMap<QString, QImage> pictures;
-    for (const Element &element : elementsOf(fileContents(path))) {
+    const containers::Icns icns = containers::readIcns(fileContents(path));
+    if (!icns.valid())
+        return { { str("broken"), QImage() } };
+    for (const containers::IcnsElement &element : icns.elements) {
         if (element.type != QLatin1String("TOC "))
             pictures.insert(element.type, QImage::fromData(element.data, "png"));
     }
@@ -185,9 +162,11 @@ void TestMacOSIcon::elements()
 
     // The table of contents, then every element in order; the table lists
     // each element's type and length, header included.
-    const QVector<Element> elements = elementsOf(fileContents(target));
+    const containers::Icns icns = containers::readIcns(fileContents(target));
+    QVERIFY2(icns.valid(), icns.fault.constData());
+    const QVector<containers::IcnsElement> &elements = icns.elements;
     QStringList types;
-    for (const Element &element : elements)
+    for (const containers::IcnsElement &element : elements)
         types.append(element.type);
     QCOMPARE(types, QStringList{ str("TOC ") } + ElementTypes);
     QByteArray contents;
@@ -202,7 +181,7 @@ void TestMacOSIcon::elements()
     // @1x and @2x elements of one side share their data.
     QMap<int, QByteArray> bySide;
     for (int i = 0; i < ElementTypes.size(); ++i) {
-        const Element &element = elements.at(i + 1);
+        const containers::IcnsElement &element = elements.at(i + 1);
         const int side = ElementSides.at(i);
         QVERIFY2(element.data.startsWith("\x89PNG\r\n\x1a\n"), qPrintable(element.type));
         QCOMPARE(element.data.at(25), char(colourType == QLatin1String("rgba") ? 6 : 2));

@@ -21,12 +21,12 @@
 #include "examples/iconsets/samplepicture.h"
 #include "imaging/picturecanvas.h"
 #include "plugin/loomwright.h"
+#include "tests/helpers/containers.h"
 #include "tests/helpers/testsupport.h"
 
 #include <QCryptographicHash>
 #include <QImageReader>
 #include <QProcess>
-#include <QtEndian>
 #include <QtTest>
 
 #include <algorithm>
@@ -75,15 +75,8 @@ QString pngColourType(const QByteArray &data)
 QStringList icnsColourTypes(const QByteArray &data)
 {
     QStringList types;
-    for (int at = 8; data.size() - at >= 8;) {
-        const auto length = qFromBigEndian<quint32>(data.constData() + at + 4);
-        if (length < 8 || length > quint32(data.size() - at))
-            break;
-        const QByteArray type = data.mid(at, 4);
-        if (type != "TOC " && type != "icnV")
-            types.append(pngColourType(data.mid(at + 8, int(length) - 8)));
-        at += int(length);
-    }
+    for (const containers::IcnsElement &element : containers::readIcns(data).pictures())
+        types.append(pngColourType(element.data));
     return types;
 }
 

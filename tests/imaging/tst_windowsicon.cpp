@@ -1,5 +1,6 @@
 #include "imaging/platformsizes_p.h"
 #include "imaging/windowsicon.h"
+#include "tests/helpers/containers.h"
 #include "tests/helpers/logassert.h"
 #include "tests/helpers/pictures.h"
 #include "tests/helpers/testsupport.h"
@@ -32,18 +33,15 @@ const QList<QSize> IconSizes = iconSizes();
 QList<QImage> storedEntries(const QByteArray &file)
 {
     QList<QImage> images;
-    const int count = file.size() >= 6 ? qFromLittleEndian<quint16>(file.constData() + 4) : 0;
-    for (int i = 0; i < count && file.size() >= 6 + 16 * (i + 1); ++i) {
-        const char *entry = file.constData() + 6 + 16 * i;
-        const int width = uchar(entry[0]);
-        const int height = uchar(entry[1]);
-        const quint32 offset = qFromLittleEndian<quint32>(entry + 12);
-        if (file.size() < qint64(offset) + 40 + 4 * width * height)
+    for (const containers::IcoEntry &entry : containers::readIco(file).entries) {
+        const int width = entry.width;
+        const int height = entry.height;
+        if (file.size() < qint64(entry.offset) + 40 + 4 * width * height)
             break;
         QImage image(width, height, QImage::Format_ARGB32);
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x)
-                image.setPixel(x, y, qFromLittleEndian<quint32>(file.constData() + offset + 40 + 4 * ((height - 1 - y) * width + x)));
+                image.setPixel(x, y, qFromLittleEndian<quint32>(file.constData() + entry.offset + 40 + 4 * ((height - 1 - y) * width + x)));
         }
         images.append(image);
     }
