@@ -1,7 +1,7 @@
 #pragma once
 
-// The icon containers that the generators write, read back byte by byte:
-// the tests and the benchmarks look into .icns and .ico files through these
+// The containers that the generators write, read back byte by byte: the
+// tests and the benchmarks look into .png, .icns and .ico files through these
 // readers only, so that a reading mistake shows everywhere at once instead of
 // hiding in one of several copies.
 
@@ -11,6 +11,58 @@
 #include <QtEndian>
 
 namespace containers {
+
+// A PNG chunk: its type, its data and the checksum stored after it, which
+// covers the type and the data.
+struct PngChunk
+{
+    QString type;
+    QByteArray data;
+    quint32 storedCrc = 0;
+
+    QByteArray covered() const { return type.toLatin1() + data; }
+};
+
+// A PNG file's chunks in file order. fault is "bad signature", or
+// "truncated" for a chunk whose length runs past the end; the chunks before
+// it are still there.
+struct Png
+{
+    QVector<PngChunk> chunks;
+    QByteArray fault;
+
+    bool valid() const { return fault.isEmpty(); }
+
+    // The colour type that the header (IHDR) gives: 0 grey, 2 RGB, 3 palette,
+    // 4 grey with alpha, 6 RGBA; -1 where the file starts with no header.
+    int colourType() const
+    {
+        if (chunks.isEmpty() || chunks.first().type != QLatin1String("IHDR") || chunks.first().data.size() < 10)
+            return -1;
+        return uchar(chunks.first().data.at(9));
+    }
+};
+
+inline Png readPng(const QByteArray &bytes)
+{
+    const auto uint32At = [&bytes](int at) { return qFromBigEndian<quint32>(bytes.constData() + at); };
+    Png png;
+    if (!bytes.startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8))) {
+        png.fault = "bad signature";
+        return png;
+    }
+    for (int at = 8; at < bytes.size();) {
+        if (bytes.size() - at < 12 || uint32At(at) > quint32(bytes.size() - at - 12)) {
+            png.fault = "truncated";
+            return png;
+        }
+        const int length = int(uint32At(at));
+        png.chunks.append({ QString::fromLatin1(bytes.mid(at + 4, 4)), bytes.mid(at + 8, length),
+                            uint32At(at + 8 + length) });
+        at += 12 + length;
+    }
+    return png;
+}
 
 // An .icns element: its four-character type and its data, header left out.
 struct IcnsElement

@@ -405,7 +405,7 @@ void TestIconFiles::icnsElements()
         const containers::IcnsElement &element = elements.at(i + 1);
         const int side = ElementSides.at(i);
         QVERIFY2(element.data.startsWith("\x89PNG\r\n\x1a\n"), qPrintable(element.type));
-        QCOMPARE(element.data.at(25), char(colourType == QLatin1String("rgba") ? 6 : 2));
+        QCOMPARE(containers::readPng(element.data).colourType(), colourType == QLatin1String("rgba") ? 6 : 2);
         const QImage shown = QImage::fromData(element.data, "png").convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(shown.size(), QSize(side, side));
         QVERIFY2(shown == expectedElement(source, side), qPrintable(element.type));

@@ -51,11 +51,9 @@ QByteArray pixelsChecksum(const QImage &image)
 // The colour type of PNG data by name, or an empty string for other data.
 QString pngColourType(const QByteArray &data)
 {
-    // The signature, then IHDR: length, type, width, height, bit depth and
-    // the colour type.
-    if (data.size() < 26 || !data.startsWith("\x89PNG\r\n\x1a\n") || data.mid(12, 4) != "IHDR")
+    switch (containers::readPng(data).colourType()) {
+    case -1:
         return QString();
-    switch (data.at(25)) {
     case 0:
         return QStringLiteral("grey");
     case 2:
