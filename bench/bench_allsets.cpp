@@ -44,6 +44,7 @@
 #include "imaging/platformsizes_p.h"
 #include "imaging/pngencoder_p.h"
 #include "plugin/loomwright.h"
+#include "tests/helpers/containers.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -61,7 +62,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QVector>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -325,35 +325,6 @@ bool runLoomwright(const QVector<BenchSupport::SetCall> &steps, double *wall, do
     return ok;
 }
 
-// An .icns element: its type and its data.
-struct IcnsElement
-{
-    QByteArray type;
-    QByteArray data;
-};
-
-// The elements of an .icns container in file order, the table of contents
-// and version left out; valid is false for anything that is no whole
-// container.
-QVector<IcnsElement> icnsElements(const QByteArray &data, bool *valid)
-{
-    QVector<IcnsElement> elements;
-    *valid = data.size() >= 8 && data.startsWith("icns")
-             && qFromBigEndian<quint32>(data.constData() + 4) == quint32(data.size());
-    for (int offset = 8; *valid && offset < data.size();) {
-        const quint32 length = data.size() - offset >= 8 ? qFromBigEndian<quint32>(data.constData() + offset + 4) : 0;
-        if (length < 8 || length > quint32(data.size() - offset)) {
-            *valid = false;
-            break;
-        }
-        const QByteArray type = data.mid(offset, 4);
-        if (type != "TOC " && type != "icnV")
-            elements.append({ type, data.mid(offset + 8, int(length) - 8) });
-        offset += int(length);
-    }
-    return elements;
-}
-
 QString sizeText(const QSize &size)
 {
     return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
@@ -361,12 +332,12 @@ QString sizeText(const QSize &size)
 
 // What is wrong with the .icns elements found against the expected ones:
 // the same types in the same order, each a PNG picture of its side.
-QStringList checkIcns(const QString &name, const QVector<IcnsElement> &elements, const Expected &file)
+QStringList checkIcns(const QString &name, const QVector<containers::IcnsElement> &elements, const Expected &file)
 {
     QStringList problems;
     QStringList types;
-    for (const IcnsElement &element : elements)
-        types.append(QString::fromLatin1(element.type));
+    for (const containers::IcnsElement &element : elements)
+        types.append(element.type);
     if (types != file.types)
         return { QStringLiteral("%1: elements %2, not %3").arg(name, types.join(QLatin1Char(',')), file.types.join(QLatin1Char(','))) };
     for (int i = 0; i < elements.size(); ++i) {
@@ -389,14 +360,14 @@ QString icnsFolder(const QString &out)
 qint64 icnsFromFiles(const QString &out, const Expected &file, QStringList *problems)
 {
     qint64 bytes = 8;
-    QVector<IcnsElement> elements;
+    QVector<containers::IcnsElement> elements;
     for (const QString &type : file.types) {
         QFile element(icnsFolder(out) + QLatin1Char('/') + type + QStringLiteral(".png"));
         if (!element.open(QIODevice::ReadOnly)) {
             problems->append(QStringLiteral("missing: .icns element %1").arg(type));
             return 0;
         }
-        elements.append({ type.toLatin1(), element.readAll() });
+        elements.append({ type, element.readAll() });
         bytes += 8 + elements.constLast().data.size();
     }
     *problems += checkIcns(QStringLiteral("the .icns elements"), elements, file);
@@ -424,12 +395,12 @@ QStringList verify(const QString &out, const QVector<Expected> &expected, bool i
             continue;
         if (file.kind == Kind::Icns) {
             QFile container(full);
-            bool valid = container.open(QIODevice::ReadOnly);
-            const QVector<IcnsElement> elements = icnsElements(container.readAll(), &valid);
-            if (!valid)
+            const containers::Icns icns =
+                    containers::readIcns(container.open(QIODevice::ReadOnly) ? container.readAll() : QByteArray());
+            if (!icns.valid())
                 problems.append(QStringLiteral("%1: not an .icns container").arg(file.path));
             else
-                problems += checkIcns(file.path, elements, file);
+                problems += checkIcns(file.path, icns.pictures(), file);
             continue;
         }
         if (file.kind == Kind::Ico) {
@@ -671,8 +642,8 @@ QVector<QImage> writtenPictures(const QString &out)
             pictures.append(QImage(path, "png"));
         } else if (suffix == QLatin1String("icns")) {
             QFile file(path);
-            bool valid = file.open(QIODevice::ReadOnly);
-            for (const IcnsElement &element : icnsElements(file.readAll(), &valid))
+            const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            for (const containers::IcnsElement &element : containers::readIcns(bytes).pictures())
                 pictures.append(QImage::fromData(element.data, "png"));
         }
     }

@@ -1,5 +1,5 @@
-// Runs the Qt Quick Test files of one test folder against the plugin in the
-// build tree.
+// Runs the Qt Quick Test files of one test folder, or one window test file,
+// against the plugin in the build tree.
 #include <QObject>
 #include <QQmlContext>
 #include <QQmlEngine>

@@ -106,7 +106,6 @@ private Q_SLOTS:
     void oneDensityFailing_data();
     void oneDensityFailing();
     void nullPicture();
-    void traces();
 
 private:
     QString picture(const QString &name) const { return m_pictures.filePath(name); }
@@ -404,24 +403,6 @@ void TestAndroidIcon::nullPicture()
     const QString line = str("critical AndroidIcon::createAndroidImage: Error scaling image QImage(null)");
     QCOMPARE(recorder.lines(), QStringList({ line, line, line, line, line }));
     QCOMPARE(filesUnder(m_out->path()), QStringList());
-}
-
-void TestAndroidIcon::traces()
-{
-    QLoggingCategory::setFilterRules(str("Varnex.Loomwright.Core.debug=true"));
-    const QImage icon(1, 1, QImage::Format_RGB32);
-    const QString res = target(str("res"));
-
-    // The launcher icons trace their options, which they do not read.
-    const QString items = str("QImage\\(QSize\\(1, 1\\),.*\\) ") + QRegularExpression::escape(quoted(res))
-            + str(" QMap\\(\\(\"backgroundColor\", QVariant\\(QString, \"red\"\\)\\)\\)");
-    QTest::ignoreMessage(QtDebugMsg, logLinePattern(signatureOf(str("AndroidIcon::createAndroidIcon")), items));
-    QVERIFY(AndroidIcon::createAndroidIcon(icon, res, QVariantMap{ { str("backgroundColor"), str("red") } }));
-
-    // The background traces its source as passed, nothing else.
-    QTest::ignoreMessage(QtDebugMsg, logLine("AndroidIcon::createAdaptiveIconBackgroundMipMapAsset",
-                                             quoted(str("$LWTEST_ANDROID/wide.png"))));
-    QVERIFY(AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(str("$LWTEST_ANDROID/wide.png"), res));
 }
 
 QTEST_MAIN(TestAndroidIcon)

@@ -100,7 +100,6 @@ private Q_SLOTS:
     void besideLauncherIcons();
     void relativeTargetFollowsWorkingFolder();
     void perImageOverload();
-    void traces();
 
     // Failures: a set that wrote nothing fails, a set that wrote a file does not
     void nothingWritten_data();
@@ -261,17 +260,6 @@ void TestAndroidLaunchImage::perImageOverload()
     QImage red(90, 60, QImage::Format_RGB32);
     red.fill(Qt::red);
     QCOMPARE(QImage(target(str("res/mipmap-tvdpi/custom.png"))), red);
-}
-
-void TestAndroidLaunchImage::traces()
-{
-    QLoggingCategory::setFilterRules(str("Varnex.Loomwright.Core.debug=true"));
-    const QVariantMap options{ { str("backgroundColor"), str("blue") } };
-    QTest::ignoreMessage(QtDebugMsg,
-                         logLine("AndroidLaunchImage::createAndroidLaunchImage",
-                                 quoted(m_out->path())
-                                         + str(" QMap((\"backgroundColor\", QVariant(QString, \"blue\")))")));
-    QVERIFY(AndroidLaunchImage::createAndroidLaunchImage(m_out->path(), options));
 }
 
 void TestAndroidLaunchImage::nothingWritten_data()

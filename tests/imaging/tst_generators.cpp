@@ -1,10 +1,18 @@
 #include "imaging/androidicon.h"
+#include "imaging/androidlaunchimage.h"
 #include "imaging/appicon.h"
 #include "imaging/imagecopy.h"
+#include "imaging/iosicon.h"
+#include "imaging/ioslaunchimage.h"
 #include "imaging/launchimage.h"
+#include "imaging/macosicon.h"
+#include "imaging/windowsicon.h"
+#include "imaging/winrticon.h"
+#include "imaging/winrtlaunchimage.h"
 #include "tests/helpers/logassert.h"
 #include "tests/helpers/pictures.h"
 #include "tests/helpers/testsupport.h"
+#include "utility/fileutility.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -14,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <tuple>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -88,6 +97,35 @@ QVector<QImage> picturesIn(QByteArray bytes)
     return pictures;
 }
 
+// Each generator entry point as called directly, for its trace line: picture
+// is null for those that take none.
+struct Traced
+{
+    const char *name;
+    const char *function;
+    bool (*withPicture)(const QImage &, const QString &, const QVariantMap &);
+    bool (*withoutPicture)(const QString &, const QVariantMap &);
+};
+
+const Traced TracedGenerators[] = {
+    { "windows icon", "WindowsIcon::createWindowsIcon", &WindowsIcon::createWindowsIcon, nullptr },
+    { "macos icon", "MacOSIcon::createMacOSIcon", &MacOSIcon::createMacOSIcon, nullptr },
+    { "ios icons", "IOSIcon::createiOSIcon", &IOSIcon::createiOSIcon, nullptr },
+    { "winrt icons", "WinRTIcon::createWinRTIcon", &WinRTIcon::createWinRTIcon, nullptr },
+    { "android icons", "AndroidIcon::createAndroidIcon", &AndroidIcon::createAndroidIcon, nullptr },
+    { "android launch images", "AndroidLaunchImage::createAndroidLaunchImage", nullptr,
+      &AndroidLaunchImage::createAndroidLaunchImage },
+    { "ios launch images", "IOSLaunchImage::createiOSLaunchImage", nullptr, &IOSLaunchImage::createiOSLaunchImage },
+    { "winrt launch images", "WinRTLaunchImage::createWinRTLaunchImage", nullptr,
+      &WinRTLaunchImage::createWinRTLaunchImage },
+};
+
+// A one-entry option map with a text value as QDebug writes it.
+QString optionsForm(const QString &key, const QString &value)
+{
+    return str("QMap((\"%1\", QVariant(QString, \"%2\")))").arg(key, value);
+}
+
 const char *const FullDiskOption = "--generate-on-full-disk";
 
 // Every file under folder with its content.
@@ -134,6 +172,9 @@ private Q_SLOTS:
     void unreadableOptionPictureIsReported();
     void smallestKeepsPixels_data();
     void smallestKeepsPixels();
+    void tracesItsArguments_data();
+    void tracesItsArguments();
+    void adaptiveBackgroundTracesItsSourceAsPassed();
 
 private:
     QTemporaryDir m_dir;
@@ -309,6 +350,75 @@ void TestGenerators::smallestKeepsPixels()
         QVERIFY(givenBytes < plainBytes);
     else
         QCOMPARE(given, plain);
+}
+
+void TestGenerators::tracesItsArguments_data()
+{
+    QTest::addColumn<int>("generator");
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("target");
+
+    // Options are traced whether the generator reads them or not.
+    QImage onePixel(1, 1, QImage::Format_RGB32);
+    onePixel.fill(Qt::black);
+    const QString red = str("#ff0000");
+    const QString background = str("backgroundColor");
+    const QList<std::tuple<QImage, QString, QString, QString>> rows = {
+        { picture(32), background, red, str("trace/icon.ico") },
+        { picture(32), background, red, str("trace/icon.icns") },
+        { noise(QSize(40, 40), 3), background, red, str("trace/ios") },
+        { picture(16), background, red, str("trace/winrt") },
+        { onePixel, background, str("red"), str("trace/android/res") },
+        { QImage(), background, str("blue"), str("trace/android launch") },
+        { QImage(), str("iconImage"), str("/nowhere/icon.png"), str("trace/ios launch") },
+        { QImage(), background, str("red"), str("trace/winrt launch") },
+    };
+    for (int i = 0; i < int(std::size(TracedGenerators)); ++i) {
+        const auto &[picture, key, value, target] = rows.at(i);
+        QTest::newRow(TracedGenerators[i].name) << i << picture << key << value << m_dir.filePath(target);
+    }
+}
+
+// The debug line names the call as it was made: the picture as QDebug shows
+// it, the target as given and the options.
+void TestGenerators::tracesItsArguments()
+{
+    QFETCH(int, generator);
+    QFETCH(QImage, picture);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QString, target);
+    const Traced &traced = TracedGenerators[generator];
+
+    // Sets go into a folder that is there already, as some generators make none.
+    if (QFileInfo(target).suffix().isEmpty())
+        QVERIFY(QDir().mkpath(target));
+    const QString arguments = quoted(target) + QLatin1Char(' ') + optionsForm(key, value);
+    QLoggingCategory::setFilterRules(str("Varnex.Loomwright.Core.debug=true"));
+    QTest::ignoreMessage(QtDebugMsg, logLine(traced.function, traced.withPicture
+                                                                      ? debugForm(picture) + QLatin1Char(' ') + arguments
+                                                                      : arguments));
+    const QVariantMap options = { { key, value } };
+    const bool written = traced.withPicture ? traced.withPicture(picture, target, options)
+                                            : traced.withoutPicture(target, options);
+    QLoggingCategory::setFilterRules(QString());
+    QVERIFY(written);
+}
+
+// The adaptive background takes no options and traces only its source, with
+// the path variable not yet expanded.
+void TestGenerators::adaptiveBackgroundTracesItsSourceAsPassed()
+{
+    FileUtility::setPathVariable(str("LWTEST_GENERATORS"), m_dir.path());
+    QLoggingCategory::setFilterRules(str("Varnex.Loomwright.Core.debug=true"));
+    QTest::ignoreMessage(QtDebugMsg, logLine("AndroidIcon::createAdaptiveIconBackgroundMipMapAsset",
+                                             quoted(str("$LWTEST_GENERATORS/source.png"))));
+    const bool written = AndroidIcon::createAdaptiveIconBackgroundMipMapAsset(str("$LWTEST_GENERATORS/source.png"),
+                                                                             m_dir.filePath(str("trace/background")));
+    QLoggingCategory::setFilterRules(QString());
+    QVERIFY(written);
 }
 
 int main(int argc, char *argv[])

@@ -1,5 +1,6 @@
 #include "imaging/icohandler.h"
 #include "imaging/picturecanvas.h"
+#include "tests/helpers/containers.h"
 
 #include <QtTest>
 #include <QBuffer>
@@ -11,11 +12,6 @@
 namespace {
 
 using Images = QList<QImage>;
-
-quint16 u16(const QByteArray &bytes, qint64 at)
-{
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
 
 quint32 u32(const QByteArray &bytes, qint64 at)
 {
@@ -66,10 +62,11 @@ QByteArray written(const Images &images)
 void verifyIcon(const QByteArray &file, qint64 start, const Images &images)
 {
     const int count = images.size();
-    QVERIFY(file.size() >= start + 6 + 16 * count);
-    QCOMPARE(u16(file, start), quint16(0));
-    QCOMPARE(u16(file, start + 2), quint16(1));
-    QCOMPARE(u16(file, start + 4), quint16(count));
+    const containers::Ico ico = containers::readIco(file, start);
+    QVERIFY2(ico.valid(), ico.fault.constData());
+    QCOMPARE(ico.reserved, quint16(0));
+    QCOMPARE(ico.type, quint16(1));
+    QCOMPARE(ico.count, quint16(count));
 
     quint32 offset = quint32(start + 6 + 16 * count);
     for (int i = 0; i < count; ++i) {
@@ -80,14 +77,14 @@ void verifyIcon(const QByteArray &file, qint64 start, const Images &images)
         const int maskRow = (width + 31) / 32 * 4;
         const quint32 size = quint32(40 + height * (colourRow + maskRow));
 
-        const qint64 entry = start + 6 + 16 * i;
-        QCOMPARE(int(uchar(file.at(entry))), width);
-        QCOMPARE(int(uchar(file.at(entry + 1))), height);
-        QCOMPARE(u16(file, entry + 2), quint16(0));
-        QCOMPARE(u16(file, entry + 4), quint16(1));
-        QCOMPARE(u16(file, entry + 6), quint16(32));
-        QCOMPARE(u32(file, entry + 8), size);
-        QCOMPARE(u32(file, entry + 12), offset);
+        const containers::IcoEntry &entry = ico.entries.at(i);
+        QCOMPARE(entry.width, width);
+        QCOMPARE(entry.height, height);
+        QCOMPARE(entry.colourCount, quint16(0));
+        QCOMPARE(entry.planes, quint16(1));
+        QCOMPARE(entry.bitsPerPixel, quint16(32));
+        QCOMPARE(entry.size, size);
+        QCOMPARE(entry.offset, offset);
 
         QVERIFY(file.size() >= qint64(offset) + size);
         // Planes (1) and bits per pixel (32) share the fourth 32-bit field.
@@ -199,9 +196,10 @@ void TestIcoHandler::layout()
     QFETCH(QList<QSize>, sizes);
 
     const QByteArray file = written(images);
-    QCOMPARE(u16(file, 4), quint16(sizes.size()));
+    const containers::Ico ico = containers::readIco(file);
+    QCOMPARE(ico.count, quint16(sizes.size()));
     for (int i = 0; i < sizes.size(); ++i)
-        QCOMPARE(QSize(uchar(file.at(6 + 16 * i)), uchar(file.at(7 + 16 * i))), sizes.at(i));
+        QCOMPARE(QSize(ico.entries.value(i).width, ico.entries.value(i).height), sizes.at(i));
     verifyIcon(file, 0, images);
 }
 
@@ -210,8 +208,9 @@ void TestIcoHandler::windowsIconSizes()
     const QByteArray file = written({ pattern(16, 16), pattern(32, 32), pattern(64, 64), pattern(96, 96) });
     QCOMPARE(file.size(), 60454);
     const QList<QPair<quint32, quint32>> sizesAndOffsets = { { 1128, 70 }, { 4264, 1198 }, { 16936, 5462 }, { 38056, 22398 } };
+    const containers::Ico ico = containers::readIco(file);
     for (int i = 0; i < sizesAndOffsets.size(); ++i)
-        QCOMPARE(qMakePair(u32(file, 14 + 16 * i), u32(file, 18 + 16 * i)), sizesAndOffsets.at(i));
+        QCOMPARE(qMakePair(ico.entries.value(i).size, ico.entries.value(i).offset), sizesAndOffsets.at(i));
 }
 
 void TestIcoHandler::startPosition()
@@ -226,7 +225,7 @@ void TestIcoHandler::startPosition()
     IcoHandler handler(&buffer);
     QVERIFY(handler.writeImages(images));
     QCOMPARE(buffer.data().left(100), before);
-    QCOMPARE(u32(buffer.data(), 100 + 6 + 12), quint32(100 + 6 + 2 * 16));
+    QCOMPARE(containers::readIco(buffer.data(), 100).entries.value(0).offset, quint32(100 + 6 + 2 * 16));
     verifyIcon(buffer.data(), 100, images);
 }
 

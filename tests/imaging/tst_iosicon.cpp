@@ -152,7 +152,6 @@ private Q_SLOTS:
     void readBackByImageMagick();
     void sharedFilesMatchSingleCalls_data();
     void sharedFilesMatchSingleCalls();
-    void tracesItsArguments();
 
     // Where the set goes
     void replacesExistingSet();
@@ -409,21 +408,6 @@ void TestIOSIcon::sharedFilesMatchSingleCalls()
     }
     QCOMPARE(QJsonDocument::fromVariant(QVariantMap{ { str("images"), entries } }).object().value(str("images")),
              expectedDescriptor().object().value(str("images")));
-}
-
-void TestIOSIcon::tracesItsArguments()
-{
-    QLoggingCategory::setFilterRules(str("Varnex.Loomwright.Core.debug=true"));
-    const QImage source = noise(QSize(40, 40), 3);
-    const QVariantMap options = backgroundColor("#ff0000");
-
-    QTest::ignoreMessage(QtDebugMsg,
-                         logLine("IOSIcon::createiOSIcon",
-                                 debugForm(source) + QLatin1Char(' ') + quoted(m_out->path())
-                                     + str(" QMap((\"backgroundColor\", QVariant(QString, \"#ff0000\")))")));
-    const bool written = IOSIcon::createiOSIcon(source, m_out->path(), options);
-    QLoggingCategory::setFilterRules(QString());
-    QVERIFY(written);
 }
 
 void TestIOSIcon::replacesExistingSet()

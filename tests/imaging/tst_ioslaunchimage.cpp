@@ -79,7 +79,6 @@ private Q_SLOTS:
     void missingDefaultIsReportedAndWritten();
     void pathVariablesAreExpanded();
     void readBackByImageMagick();
-    void tracesItsArguments();
 
     // Where the folder goes
     void emptyOptionsMakeTheFolderOnly();
@@ -350,19 +349,6 @@ void TestIOSLaunchImage::readBackByImageMagick()
     lines.replaceInStrings(str(" Undefined"), str(" False"));
     QCOMPARE(lines, (QStringList{ str("BackgroundImage.png PNG 300x300 True"), str("OverlayImage.png PNG 512x256 False"),
                                   str("AppIconOverlay.png PNG 16x16 False") }));
-}
-
-void TestIOSLaunchImage::tracesItsArguments()
-{
-    QLoggingCategory::setFilterRules(str("Varnex.Loomwright.Core.debug=true"));
-    const QVariantMap options{ { str("iconImage"), str("/nowhere/icon.png") } };
-    QTest::ignoreMessage(QtDebugMsg,
-                         logLine("IOSLaunchImage::createiOSLaunchImage",
-                                 quoted(m_out->path())
-                                     + str(" QMap((\"iconImage\", QVariant(QString, \"/nowhere/icon.png\")))")));
-    const bool created = IOSLaunchImage::createiOSLaunchImage(m_out->path(), options);
-    QLoggingCategory::setFilterRules(QString());
-    QVERIFY(created);
 }
 
 void TestIOSLaunchImage::emptyOptionsMakeTheFolderOnly()

@@ -21,12 +21,12 @@
 #include "tools/iconsets/samplepicture.h"
 #include "imaging/picturecanvas.h"
 #include "plugin/loomwright.h"
+#include "tests/helpers/containers.h"
 #include "tests/helpers/testsupport.h"
 
 #include <QCryptographicHash>
 #include <QImageReader>
 #include <QProcess>
-#include <QtEndian>
 #include <QtTest>
 
 #include <algorithm>
@@ -51,11 +51,9 @@ QByteArray pixelsChecksum(const QImage &image)
 // The colour type of PNG data by name, or an empty string for other data.
 QString pngColourType(const QByteArray &data)
 {
-    // The signature, then IHDR: length, type, width, height, bit depth and
-    // the colour type.
-    if (data.size() < 26 || !data.startsWith("\x89PNG\r\n\x1a\n") || data.mid(12, 4) != "IHDR")
+    switch (containers::readPng(data).colourType()) {
+    case -1:
         return QString();
-    switch (data.at(25)) {
     case 0:
         return QStringLiteral("grey");
     case 2:
@@ -75,15 +73,8 @@ QString pngColourType(const QByteArray &data)
 QStringList icnsColourTypes(const QByteArray &data)
 {
     QStringList types;
-    for (int at = 8; data.size() - at >= 8;) {
-        const auto length = qFromBigEndian<quint32>(data.constData() + at + 4);
-        if (length < 8 || length > quint32(data.size() - at))
-            break;
-        const QByteArray type = data.mid(at, 4);
-        if (type != "TOC " && type != "icnV")
-            types.append(pngColourType(data.mid(at + 8, int(length) - 8)));
-        at += int(length);
-    }
+    for (const containers::IcnsElement &element : containers::readIcns(data).pictures())
+        types.append(pngColourType(element.data));
     return types;
 }
 

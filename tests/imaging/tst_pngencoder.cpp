@@ -1,6 +1,7 @@
 #include "imaging/picturewriter.h"
 #include "imaging/picturecanvas.h"
 #include "imaging/pngencoder_p.h"
+#include "tests/helpers/containers.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -39,23 +40,20 @@ QImage decoded(const QByteArray &bytes)
 // is broken: a length past the end or a checksum that does not match.
 QStringList chunkTypes(const QByteArray &bytes)
 {
-    QStringList types;
-    if (!bytes.startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8)))
+    const containers::Png png = containers::readPng(bytes);
+    if (png.fault == "bad signature")
         return { QStringLiteral("bad signature") };
-    auto uint32At = [&bytes](int at) { return qFromBigEndian<quint32>(bytes.constData() + at); };
-    for (int at = 8; at < bytes.size();) {
-        if (bytes.size() - at < 12 || uint32At(at) > quint32(bytes.size() - at - 12))
-            return types << QStringLiteral("truncated");
-        const int length = int(uint32At(at));
-        const QString type = QString::fromLatin1(bytes.mid(at + 4, 4));
-        const QByteArray covered = bytes.mid(at + 4, length + 4);
+    QStringList types;
+    for (const containers::PngChunk &chunk : png.chunks) {
+        const QByteArray covered = chunk.covered();
         const uLong crc = crc32(0, reinterpret_cast<const Bytef *>(covered.constData()), uInt(covered.size()));
-        if (quint32(crc) != uint32At(at + 8 + length))
-            return types << type + QStringLiteral(" bad checksum");
-        if (types.isEmpty() || type != QLatin1String("IDAT") || types.constLast() != type)
-            types << type;
-        at += 12 + length;
+        if (quint32(crc) != chunk.storedCrc)
+            return types << chunk.type + QStringLiteral(" bad checksum");
+        if (types.isEmpty() || chunk.type != QLatin1String("IDAT") || types.constLast() != chunk.type)
+            types << chunk.type;
     }
+    if (!png.valid())
+        types << QStringLiteral("truncated");
     return types;
 }
 
@@ -160,11 +158,9 @@ QString run(const QString &program, const QStringList &arguments)
 QVector<int> rowFilters(const QByteArray &bytes, int width, int height, int channels)
 {
     QByteArray data;
-    for (int at = 8; at + 12 <= bytes.size();) {
-        const int length = int(qFromBigEndian<quint32>(bytes.constData() + at));
-        if (bytes.mid(at + 4, 4) == "IDAT")
-            data += bytes.mid(at + 8, length);
-        at += 12 + length;
+    for (const containers::PngChunk &chunk : containers::readPng(bytes).chunks) {
+        if (chunk.type == QLatin1String("IDAT"))
+            data += chunk.data;
     }
     const qsizetype rowBytes = qsizetype(width) * channels + 1;
     QByteArray rows(int(rowBytes * height), Qt::Uninitialized);

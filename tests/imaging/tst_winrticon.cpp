@@ -108,7 +108,6 @@ private Q_SLOTS:
     void pictureOfLogoSizeKeptExactly();
     void throughTheDispatcher();
     void relativeTargetFollowsWorkingFolder();
-    void tracesItsArguments();
 
     // One logo
     void singleLogo_data();
@@ -333,20 +332,6 @@ void TestWinRTIcon::relativeTargetFollowsWorkingFolder()
     QVERIFY(written);
     QCOMPARE(entries(working + str("/sub/logos")), logoNames());
     QVERIFY(QDir(home).isEmpty());
-}
-
-void TestWinRTIcon::tracesItsArguments()
-{
-    QLoggingCategory::setFilterRules(str("Varnex.Loomwright.Core.debug=true"));
-    const QImage picture = translucentPicture(16, 16);
-    const QVariantMap options{ { str("backgroundColor"), str("#ff0000") } };
-    QTest::ignoreMessage(QtDebugMsg,
-                         logLine("WinRTIcon::createWinRTIcon",
-                                 debugForm(picture) + QLatin1Char(' ') + quoted(m_out->path())
-                                         + str(" QMap((\"backgroundColor\", QVariant(QString, \"#ff0000\")))")));
-    const bool written = WinRTIcon::createWinRTIcon(picture, m_out->path(), options);
-    QLoggingCategory::setFilterRules(QString());
-    QVERIFY(written);
 }
 
 void TestWinRTIcon::singleLogo_data()

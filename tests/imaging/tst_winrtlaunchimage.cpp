@@ -61,7 +61,6 @@ private Q_SLOTS:
     void setMatchesSingleCompositions();
     void throughTheDispatcher();
     void relativeTargetFollowsWorkingFolder();
-    void tracesItsArguments();
 
     // One splash screen
     void perScaleOverload_data();
@@ -203,17 +202,6 @@ void TestWinRTLaunchImage::relativeTargetFollowsWorkingFolder()
     QDir::setCurrent(previous);
     QVERIFY(written);
     QCOMPARE(entries(target(str("splash"))), splashNames());
-}
-
-void TestWinRTLaunchImage::tracesItsArguments()
-{
-    QLoggingCategory::setFilterRules(str("Varnex.Loomwright.Core.debug=true"));
-    QTest::ignoreMessage(QtDebugMsg, logLine("WinRTLaunchImage::createWinRTLaunchImage",
-                                             quoted(m_out->path())
-                                                     + str(" QMap((\"backgroundColor\", QVariant(QString, \"red\")))")));
-    const bool written = WinRTLaunchImage::createWinRTLaunchImage(m_out->path(), { { str("backgroundColor"), str("red") } });
-    QLoggingCategory::setFilterRules(QString());
-    QVERIFY(written);
 }
 
 void TestWinRTLaunchImage::perScaleOverload_data()

@@ -5,13 +5,13 @@ import Varnex.Loomwright 1.0
 import Varnex.Hostkit 1.0
 import Varnex.Loomwright.Controls 1.0
 
-import "../appwindow"
+import ".."
 
 // A sample tool in its window as a person sees it: signed out and signed in
 // to the local portal with a few apps, in both colour schemes, left to right
 // and right to left (Arabic), with the user panel, the picker and a question.
 // The pictures go to the working directory (the build folder
-// tests/appwindow-window): appwindow-<state>-<scheme>-<direction>.png.
+// tests/appwindow/window): appwindow-<state>-<scheme>-<direction>.png.
 AppWindowTestCase {
     id: testCase
 

@@ -4,13 +4,13 @@ import Varnex.Loomwright 1.0
 import Varnex.Hostkit 1.0
 import Varnex.Loomwright.Controls 1.0
 
-import "../../examples/sampletool"
+import "../../../examples/sampletool"
 
 // The sample tool as a person uses it, in demo mode: the sample picture, two
 // platforms, Generate with the overlay, the grid of what was made, the
 // sign-in through the portal's page, the user button and panel, the
 // gallery, the light theme and right to left. Each step leaves a picture in
-// the build folder tests/examples/sampletool-screenshots.
+// the build folder tests/examples/window/sampletool-screenshots.
 TestCase {
     id: testCase
 
@@ -102,7 +102,7 @@ TestCase {
     // A request that cannot be made whole is refused before anything is
     // written, with a message that says why.
     function test_0_refusal_data() {
-        var here = Hostkit.fileInfo(Qt.resolvedUrl("tst_sampletool.qml")).filePath
+        var here = Hostkit.fileInfo(Qt.resolvedUrl("sampletool.qml")).filePath
         return [
             { tag: "no picture", picture: "", text: "Choose a picture first." },
             { tag: "a missing picture", picture: temporaryFolder + "/missing.png", text: "There is no picture at " },

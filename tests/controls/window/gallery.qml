@@ -4,7 +4,7 @@ import QtTest 1.15
 import Varnex.Loomwright 1.0
 import Varnex.Loomwright.Controls 1.0
 
-import "../../examples/gallery"
+import "../../../examples/gallery"
 
 // Renders the gallery of controls in both colour schemes and saves a
 // screenshot of the page and of each popup in the working directory:

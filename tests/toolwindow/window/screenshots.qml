@@ -4,7 +4,7 @@ import QtTest 1.15
 import Varnex.Loomwright 1.0
 import Varnex.Hostkit 1.0
 import Varnex.Loomwright.Private 1.0 as Private
-import "../toolwindow"
+import ".."
 
 // A sample tool window in a real window, left to right and right to left,
 // signed out and in, with its side bar open and closed: each state saved as
