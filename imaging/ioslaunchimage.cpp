@@ -87,9 +87,10 @@ bool IOSLaunchImagePrivate::replaceDefaultImage(const char *function,
     }
 
     // The default is replaced in one step, never deleted first: a write that
-    // fails leaves it in place. A folder without its default is still
-    // reported, as the app project is expected to ship one.
-    if (!QFileInfo(path).isFile())
+    // fails leaves it in place. A folder without a default simply gets one;
+    // only something there that no file can replace (a folder) is reported.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile())
         qCCritical(lcCore) << function << "Error deleting the default image " << path;
 
     if (!set->write(path, bytes, nullptr)) {

@@ -18,10 +18,10 @@ public:
     // Replaces the file at path by replacement, a picture already loaded and
     // scaled, encoded as PNG, through set. The default is replaced in one
     // step, so it stays as it was whenever the new file cannot be made; a
-    // missing default is reported ("Error deleting the default image ") and
-    // the new file written all the same. A picture that cannot be encoded or
-    // written gives "Error copying " and false. function is the signature
-    // that the lines start with.
+    // missing default is no fault, and something other than a file in its
+    // place is reported ("Error deleting the default image "). A picture that
+    // cannot be encoded or written gives "Error copying " and false. function
+    // is the signature that the lines start with.
     static bool replaceDefaultImage(const char *function, const QImage &replacement, const QString &path,
                                     SetWriter *set);
 };

@@ -90,8 +90,9 @@ public:
     static constexpr WinRTLogoFamily WinRTLogoFamilies[] = {
         { 71, 71, 100, 100, Qt::KeepAspectRatio },
         { 150, 150, 55, 55, Qt::KeepAspectRatio },
-        // The wide logo is filled edge to edge, whatever the picture's shape.
-        { 310, 150, 84, 55, Qt::IgnoreAspectRatio },
+        // The wide logo keeps the picture's shape too: a logo stretched to
+        // twice its width is no one's logo. It goes into the inner box.
+        { 310, 150, 84, 55, Qt::KeepAspectRatio },
         { 310, 310, 67, 67, Qt::KeepAspectRatio },
         { 44, 44, 100, 100, Qt::KeepAspectRatio },
         { 50, 50, 100, 100, Qt::KeepAspectRatio },

@@ -100,8 +100,12 @@ bool WinRTIcon::createWinRTImage(LogoSource &source,
                                                                    PlatformSizes::winRTScaleQualifier(scale))
                                                     : fileName);
 
+    // A picture kept in its shape does not fill a logo of another shape: it
+    // goes into the inner box, on the colour or on transparency.
+    const bool boxed = source.options.hasBackground
+        || (aspectRatioMode != Qt::IgnoreAspectRatio && size.width() != size.height());
     QImage logo;
-    if (source.options.hasBackground) {
+    if (boxed) {
         const QSize innerBox(PlatformSizes::winRTScaledPixels(size.width(), innerWidthPercent),
                              PlatformSizes::winRTScaledPixels(size.height(), innerHeightPercent));
         const QImage inner = source.pictures.scaled(innerBox, aspectRatioMode);
@@ -112,7 +116,9 @@ bool WinRTIcon::createWinRTImage(LogoSource &source,
         }
         // An opaque colour covers the canvas, so its logo is written without
         // an alpha channel; a translucent one keeps its alpha.
-        logo = PictureCanvas::centred(inner, size, source.options.background);
+        logo = PictureCanvas::centred(inner, size,
+                                      source.options.hasBackground ? source.options.background
+                                                                   : QColor(Qt::transparent));
     } else {
         logo = source.pictures.scaled(size, aspectRatioMode);
     }

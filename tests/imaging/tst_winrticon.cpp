@@ -32,11 +32,13 @@ const Logo Logos[] = {
     { "Logo_150x150.scale-150.png", { 225, 225 }, { 124, 124 } },
     { "Logo_150x150.scale-200.png", { 300, 300 }, { 165, 165 } },
     { "Logo_150x150.scale-400.png", { 600, 600 }, { 330, 330 } },
-    { "Logo_310x150.png", { 310, 150 }, { 260, 83 } },
-    { "Logo_310x150.scale-125.png", { 388, 188 }, { 326, 103 } },
-    { "Logo_310x150.scale-150.png", { 465, 225 }, { 391, 124 } },
-    { "Logo_310x150.scale-200.png", { 620, 300 }, { 521, 165 } },
-    { "Logo_310x150.scale-400.png", { 1240, 600 }, { 1042, 330 } },
+    // The wide logo's inner box (260 × 83 at 100) holds the square picture
+    // in its own shape.
+    { "Logo_310x150.png", { 310, 150 }, { 83, 83 } },
+    { "Logo_310x150.scale-125.png", { 388, 188 }, { 103, 103 } },
+    { "Logo_310x150.scale-150.png", { 465, 225 }, { 124, 124 } },
+    { "Logo_310x150.scale-200.png", { 620, 300 }, { 165, 165 } },
+    { "Logo_310x150.scale-400.png", { 1240, 600 }, { 330, 330 } },
     { "Logo_310x310.png", { 310, 310 }, { 208, 208 } },
     { "Logo_310x310.scale-125.png", { 388, 388 }, { 260, 260 } },
     { "Logo_310x310.scale-150.png", { 465, 465 }, { 312, 312 } },
@@ -176,8 +178,11 @@ void TestWinRTIcon::logoSet()
         QVERIFY2(!written.isNull(), logo.name);
         QCOMPARE(written.hasAlphaChannel(), !fill.isValid() || fill.alpha() < 255);
 
-        const QImage expected = fill.isValid()
-                ? onCanvas(logo.size, fill, m_sourceFile, logo.inner,
+        // Alone, the picture fills a square logo, and sits in the inner box
+        // of the wide one on transparency.
+        const bool square = logo.size.width() == logo.size.height();
+        const QImage expected = fill.isValid() || !square
+                ? onCanvas(logo.size, fill.isValid() ? fill : QColor(Qt::transparent), m_sourceFile, logo.inner,
                         QPoint((logo.size.width() - logo.inner.width()) / 2,
                                (logo.size.height() - logo.inner.height()) / 2))
                 : smoothScaled(m_source, logo.size)
@@ -237,13 +242,12 @@ void TestWinRTIcon::workedExamples_data()
     const QImage wide = translucentPicture(200, 100);
     const QString wideFile = writePicture(m_pictures.filePath(str("wide.png")), wide);
 
-    QTest::newRow("Logo_310x150 stretched to 310×150")
+    QTest::newRow("Logo_310x150 alone: 83×83 at (113, 33) on transparency")
             << str("square") << m_source << none << str("Logo_310x150.png")
-            << smoothScaled(m_source, QSize(310, 150))
-                       .convertToFormat(QImage::Format_ARGB32);
-    QTest::newRow("Logo_310x150 on black: 260×83 at (25, 33)")
+            << onCanvas(QSize(310, 150), Qt::transparent, m_sourceFile, QSize(83, 83), QPoint(113, 33));
+    QTest::newRow("Logo_310x150 on black: 83×83 at (113, 33)")
             << str("square on black") << m_source << black << str("Logo_310x150.png")
-            << onCanvas(QSize(310, 150), Qt::black, m_sourceFile, QSize(260, 83), QPoint(25, 33));
+            << onCanvas(QSize(310, 150), Qt::black, m_sourceFile, QSize(83, 83), QPoint(113, 33));
     QTest::newRow("Logo_150x150 on black: 83×83 at (33, 33)")
             << str("square on black") << m_source << black << str("Logo_150x150.png")
             << onCanvas(QSize(150, 150), Qt::black, m_sourceFile, QSize(83, 83), QPoint(33, 33));
@@ -256,9 +260,9 @@ void TestWinRTIcon::workedExamples_data()
     QTest::newRow("wide picture on black: 71×35 at (0, 18)")
             << str("wide on black") << wide << black << str("Logo_71x71.png")
             << onCanvas(QSize(71, 71), Qt::black, wideFile, QSize(71, 35), QPoint(0, 18));
-    QTest::newRow("wide picture stretched all the same")
+    QTest::newRow("wide picture keeps its shape in the wide logo: 330×165 at (145, 67)")
             << str("wide on black") << wide << black << str("Logo_310x150.scale-200.png")
-            << onCanvas(QSize(620, 300), Qt::black, wideFile, QSize(521, 165), QPoint(49, 67));
+            << onCanvas(QSize(620, 300), Qt::black, wideFile, QSize(330, 165), QPoint(145, 67));
 }
 
 void TestWinRTIcon::workedExamples()
@@ -310,9 +314,9 @@ void TestWinRTIcon::throughTheDispatcher()
     QCOMPARE(entries(target(str("logos"))), logoNames());
 
     const QImage square = onCanvas(QSize(300, 300), Qt::black, source, QSize(300, 200), QPoint(0, 50));
+    const QString squareFile = writePicture(m_pictures.filePath(str("300x300.png")), square);
     QCOMPARE(QImage(target(str("logos/Logo_310x150.png"))).convertToFormat(QImage::Format_ARGB32),
-             smoothScaled(square, QSize(310, 150))
-                     .convertToFormat(QImage::Format_ARGB32));
+             onCanvas(QSize(310, 150), Qt::transparent, squareFile, QSize(83, 83), QPoint(113, 33)));
 }
 
 void TestWinRTIcon::relativeTargetFollowsWorkingFolder()
