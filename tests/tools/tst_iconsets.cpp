@@ -19,6 +19,7 @@ private Q_SLOTS:
     void refusesBadInputAndWritesNothing();
     void makesTheChosenSetsAndWarnsAboutThePicture();
     void smallestMakesFewerBytes();
+    void failedSetSaysWhichFileAndWhy();
     void helpListsEveryOption();
 
 private:
@@ -166,13 +167,38 @@ void tst_IconSets::smallestMakesFewerBytes()
     }
 }
 
+// One plain line per file that failed, without C++ signatures; --verbose
+// shows the log as the plugin wrote it.
+void tst_IconSets::failedSetSaysWhichFileAndWhy()
+{
+    const QString blocked = m_folder.filePath(str("blocked"));
+    QVERIFY(QDir().mkpath(blocked));
+    QVERIFY(writeFile(blocked + str("/winrt"), "in the way"));
+    const QStringList arguments{str("--platforms"), str("winrt,windows"), str("wide.png"), blocked};
+
+    const Run plain = run(arguments);
+    QCOMPARE(plain.exitCode, 1);
+    QStringList expected{str("loomwright-iconsets: cannot make the folder %1/winrt: a file of that name is in the way")
+                             .arg(blocked)};
+    for (const char *scale : {"", ".scale-125", ".scale-150", ".scale-200", ".scale-400"}) {
+        expected.append(str("loomwright-iconsets: cannot write %1/winrt/SplashScreen620x300%2.png: %1/winrt is a file")
+                            .arg(blocked, QLatin1String(scale)));
+    }
+    QCOMPARE(plain.errors.split(QLatin1Char('\n')).filter(str("loomwright-iconsets: cannot")), expected);
+    QVERIFY2(!plain.errors.contains(str("::")), qPrintable(plain.errors));
+
+    const Run verbose = run(QStringList{str("--verbose")} + arguments);
+    QCOMPARE(verbose.exitCode, 1);
+    QVERIFY2(verbose.errors.contains(str("WinRTIcon::createWinRTIcon")), qPrintable(verbose.errors));
+}
+
 void tst_IconSets::helpListsEveryOption()
 {
     const Run result = run({QStringLiteral("--help")});
     QCOMPARE(result.exitCode, 0);
     for (const char *option : {"--sample", "--platforms", "--icon-background", "--launch-background",
                                "--launch-background-image", "--launch-overlay", "--launch-icon",
-                               "--installer-background-image", "--installer-overlay", "--smallest", "Example:"}) {
+                               "--installer-background-image", "--installer-overlay", "--smallest", "--verbose", "Example:"}) {
         QVERIFY2(result.output.contains(QLatin1String(option)), option);
     }
 }

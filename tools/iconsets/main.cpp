@@ -20,8 +20,11 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <cstdio>
 #include <memory>
@@ -52,15 +55,70 @@ void print(FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-// Log lines of the plugin as "category: message", one per line, so that
-// they read like the tool's own and can be told apart by their category.
+// Set by --verbose: the plugin's log as it comes, debug lines included.
+bool g_verbose = false;
+
+// What stands in the way of writing path, as far as the tool can tell: a
+// file where a folder must be, a folder where the file must be, or a folder
+// that takes no files. Empty when nothing visible does (a full disk, say).
+QString obstacleTo(const QString &path, bool isFolder)
+{
+    const QFileInfo target(path);
+    if (target.exists() && target.isDir() != isFolder)
+        return isFolder ? tr("a file of that name is in the way") : tr("a folder of that name is in the way");
+    for (QFileInfo step(target.absolutePath()); !step.isRoot(); step = QFileInfo(step.absolutePath())) {
+        if (!step.exists())
+            continue;
+        if (!step.isDir())
+            return tr("%1 is a file").arg(step.filePath());
+        return step.isWritable() ? QString() : tr("%1 takes no new files").arg(step.filePath());
+    }
+    return QString();
+}
+
+// A line of the plugin's log in the tool's words: which file, and why.
+// Lines that only repeat a failure already told (a launch image that was not
+// saved, a set that failed, which the progress says) give nothing.
+QString plainLine(const QString &message)
+{
+    // The C++ signature that the line starts with ends at the ") " (or
+    // ") const ") that closes its arguments, before any quoted text.
+    static const QRegularExpression signature(QStringLiteral("^[^\"]*?\\)( const)? "));
+    static const QRegularExpression lastQuoted(QStringLiteral("\"([^\"]*)\"\\s*$"));
+    const QString text = QString(message).remove(signature).trimmed();
+    const QString path = lastQuoted.match(text).captured(1);
+    const auto because = [](const QString &what, const QString &why) {
+        return why.isEmpty() ? what : what + QStringLiteral(": ") + why;
+    };
+    if (text.startsWith(QLatin1String("Error creating launch image"))
+        || text.startsWith(QLatin1String("Error creating for")) || text.startsWith(QLatin1String("Error converting to format")))
+        return QString();
+    if (text.startsWith(QLatin1String("Error saving image")) && !path.isEmpty())
+        return because(tr("cannot write %1").arg(path), obstacleTo(path, false));
+    if (text.startsWith(QLatin1String("Error creating")) && !path.isEmpty())
+        return because(tr("cannot make the folder %1").arg(path), obstacleTo(path, true));
+    return text;
+}
+
+// Log lines of the plugin: with --verbose as "category: message", one per
+// line, so that they can be told apart by their category; otherwise each in
+// plain words, once.
 void printMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type == QtDebugMsg)
+    if (g_verbose) {
+        const char *category = context.category && qstrcmp(context.category, "default") ? context.category : nullptr;
+        const QString prefix = category ? QString::fromLatin1(category) + QStringLiteral(": ") : QString();
+        print(stderr, prefix + message + QLatin1Char('\n'));
         return;
-    const char *category = context.category && qstrcmp(context.category, "default") ? context.category : nullptr;
-    const QString prefix = category ? QString::fromLatin1(category) + QStringLiteral(": ") : QString();
-    print(stderr, prefix + message + QLatin1Char('\n'));
+    }
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    static QSet<QString> told;
+    const QString line = plainLine(message);
+    if (line.isEmpty() || told.contains(line))
+        return;
+    told.insert(line);
+    print(stderr, QStringLiteral("loomwright-iconsets: %1\n").arg(line));
 }
 
 int refuse(const QString &message)
@@ -179,12 +237,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption smallestOption(
         QStringLiteral("smallest"),
         tr("Make the PNG files as small as possible, for a release: the same pixels, many times the time."));
+    const QCommandLineOption verboseOption(
+        QStringLiteral("verbose"), tr("Show the whole log of every call, debug lines included, as it comes."));
     const QCommandLineOption sampleOption(
         QStringLiteral("sample"),
         tr("Use the project's sample picture; the only argument is then OUTPUT_FOLDER."));
     parser.addOptions({sampleOption, platformsOption, iconBackgroundOption, launchBackgroundOption, launchBackgroundImageOption,
                        launchOverlayOption, launchIconOption, installerBackgroundOption, installerOverlayOption,
-                       smallestOption});
+                       smallestOption, verboseOption});
     parser.addPositionalArgument(QStringLiteral("PICTURE"), tr("The source picture (default: the sample picture)."),
                                  QStringLiteral("[PICTURE]"));
     parser.addPositionalArgument(QStringLiteral("OUTPUT_FOLDER"),
@@ -304,6 +364,9 @@ int main(int argc, char *argv[])
         print(stderr, tr("loomwright-iconsets: the Loomwright module does not load: %1\n").arg(component.errorString()));
         return SetFailed;
     }
+    g_verbose = parser.isSet(verboseOption);
+    if (g_verbose)
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=true\nqt.*.debug=false"));
     qInstallMessageHandler(printMessage);
 
     // On a terminal each call overwrites the line of the one before; into a
