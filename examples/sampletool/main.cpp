@@ -14,9 +14,24 @@
 #include <QtWebEngine/qtwebengineglobal.h>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
+    // Help is read before anything needs a display, so that it is there on
+    // a machine without one, or over a plain terminal connection.
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            std::printf("usage: loomwright-sampletool [--demo] [--locale NAME] [PICTURE] [OUTPUT_FOLDER]\n\n"
+                        "  --demo         sign in to a portal on this machine, with its demo users and apps and\n"
+                        "                 an update site (needs python3); both end with the tool\n"
+                        "  --locale NAME  the language of the window, e.g. de, ar (right to left)\n"
+                        "  PICTURE        the picture to start with\n"
+                        "  OUTPUT_FOLDER  where the sets go (default: icon-sets in the current folder)\n");
+            return 0;
+        }
+    }
+
     // The sign-in page is a web page; its engine must be set up before the
     // application.
     QtWebEngine::initialize();
@@ -26,15 +41,6 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(LOOMWRIGHT_VERSION));
 
     const QStringList arguments = app.arguments().mid(1);
-    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
-        std::printf("usage: loomwright-sampletool [--demo] [--locale NAME] [PICTURE] [OUTPUT_FOLDER]\n\n"
-                    "  --demo         sign in to a portal on this machine, with its demo users and apps and\n"
-                    "                 an update site (needs python3); both end with the tool\n"
-                    "  --locale NAME  the language of the window, e.g. de, ar (right to left)\n"
-                    "  PICTURE        the picture to start with\n"
-                    "  OUTPUT_FOLDER  where the sets go (default: icon-sets in the current folder)\n");
-        return 0;
-    }
     ToolHost host;
     if (!host.parse(arguments)) {
         std::fprintf(stderr, "loomwright-sampletool: an option lacks its value; see --help\n");
