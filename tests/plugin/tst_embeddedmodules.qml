@@ -11,6 +11,8 @@ TestCase {
     id: root
 
     readonly property string controls: "qrc:/imports/Varnex/Loomwright/Controls/"
+    // The theme's fonts live with the theme in the folder both modules share.
+    readonly property string internal: "qrc:/imports/Varnex/Loomwright/Internal/"
 
     function test_pictures_data() {
         return [
@@ -36,8 +38,8 @@ TestCase {
 
     function test_fonts_data() {
         return [
-            { tag: "text", source: controls + "fonts/AvenirNextLTPro-Demi.ttf", family: "Avenir Next LT Pro" },
-            { tag: "icons", source: controls + "fonts/Brimforge.ttf", family: "Brimforge" },
+            { tag: "text", source: internal + "fonts/AvenirNextLTPro-Demi.ttf", family: "Avenir Next LT Pro" },
+            { tag: "icons", source: internal + "fonts/Brimforge.ttf", family: "Brimforge" },
             { tag: "glyphs", source: "qrc:/imports/Feldrin/fonts/feldrin-ui-icons-24.ttf",
               family: "Feldrin UI Icons 24" },
         ]
