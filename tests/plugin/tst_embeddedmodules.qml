@@ -21,6 +21,7 @@ TestCase {
             { tag: "SVG", source: controls + "images/brimforge.svg", width: 16 },
             { tag: "state picture", source: controls + "images/no_apps_dark.png", width: 240 },
             { tag: "Private picture", source: "qrc:/imports/Varnex/Loomwright/Private/images/info.png", width: 32 },
+            { tag: "Internal picture", source: internal + "images/no_user.png", width: 128 },
         ]
     }
 
