@@ -1,8 +1,15 @@
-# The three embedded QML modules, built into the plugin as resource trees:
+# The three embedded QML modules, built into the plugin as resource trees,
+# and the folder that two of them share:
 #
 #   :/imports/Varnex/Loomwright/Controls   resource "controls"
 #   :/imports/Varnex/Loomwright/Private    resource "private"
+#   :/imports/Varnex/Loomwright/Internal   resource "internal"
 #   :/imports/Feldrin                      resource "feldrin"
+#
+# Internal is no module: Controls and Private import it by relative path, and
+# never each other, so that its files (the theme, the shared scripts, the
+# session of a window) exist once. Their qmldir rows point into it for the
+# types they make public.
 #
 # Each tree holds the module folder's qmldir and every .qml and .js file in it
 # (a component dropped into the folder is picked up at the next build; its
@@ -60,10 +67,13 @@ set(_lw_module_Controls_resource controls)
 set(_lw_module_Private_dir "${_lw_sources}/Varnex/Loomwright/Private")
 set(_lw_module_Private_prefix "/imports/Varnex/Loomwright/Private")
 set(_lw_module_Private_resource private)
+set(_lw_module_Internal_dir "${_lw_sources}/Varnex/Loomwright/Internal")
+set(_lw_module_Internal_prefix "/imports/Varnex/Loomwright/Internal")
+set(_lw_module_Internal_resource internal)
 set(_lw_module_Feldrin_dir "${_lw_sources}/Feldrin")
 set(_lw_module_Feldrin_prefix "/imports/Feldrin")
 set(_lw_module_Feldrin_resource feldrin)
-set(_lw_modules Controls Private Feldrin)
+set(_lw_modules Controls Private Internal Feldrin)
 
 # The manifests are read here to know every generated file by name; a changed
 # manifest configures again.
@@ -93,10 +103,11 @@ endfunction()
 # Each file as "<name in the tree>|<generated file>", per module.
 set(_lw_generated_Controls)
 set(_lw_generated_Private)
+set(_lw_generated_Internal)
 set(_lw_generated_Feldrin)
 
 set(_controls_images "${_lw_generated}/Controls/images")
-set(_controls_fonts "${_lw_generated}/Controls/fonts")
+set(_theme_fonts "${_lw_generated}/Internal/fonts")
 set(_private_images "${_lw_generated}/Private/images")
 set(_feldrin_fonts "${_lw_generated}/Feldrin/fonts")
 
@@ -124,12 +135,19 @@ foreach(_row IN LISTS _rows)
         list(APPEND _icon_pictures "${_controls_images}/${_name}.svg")
     endif()
 endforeach()
+# The pictures of the Private manifest that files in Internal load by
+# relative path: the portal's stand-in for a user without a picture.
+set(_lw_internal_pictures no_user.png)
 _lw_manifest_rows("${_lw_manifests}/private-images.tsv" _rows)
 foreach(_row IN LISTS _rows)
     string(REPLACE "|" ";" _fields "${_row}")
     list(GET _fields 0 _file)
     list(APPEND _image_outputs "${_private_images}/${_file}")
-    list(APPEND _lw_generated_Private "images/${_file}|${_private_images}/${_file}")
+    if(_file IN_LIST _lw_internal_pictures)
+        list(APPEND _lw_generated_Internal "images/${_file}|${_private_images}/${_file}")
+    else()
+        list(APPEND _lw_generated_Private "images/${_file}|${_private_images}/${_file}")
+    endif()
 endforeach()
 
 # Paths in the dependency files are absolute.
@@ -153,29 +171,29 @@ set(_text_fonts)
 file(STRINGS "${_lw_manifests}/text-fonts.tsv" _lines REGEX "^[A-Za-z]")
 foreach(_line IN LISTS _lines)
     string(REGEX MATCH "^[^ \t]+" _file "${_line}")
-    list(APPEND _text_fonts "${_controls_fonts}/${_file}")
-    list(APPEND _lw_generated_Controls "fonts/${_file}|${_controls_fonts}/${_file}")
+    list(APPEND _text_fonts "${_theme_fonts}/${_file}")
+    list(APPEND _lw_generated_Internal "fonts/${_file}|${_theme_fonts}/${_file}")
 endforeach()
 add_custom_command(
     OUTPUT ${_text_fonts}
     COMMAND "${LOOMWRIGHT_SYSTEM_PYTHON}" -B "${_lw_assets}/make_fonts.py" text
-            --source-dir "${LOOMWRIGHT_OPEN_SANS_DIR}" --out "${_controls_fonts}"
+            --source-dir "${LOOMWRIGHT_OPEN_SANS_DIR}" --out "${_theme_fonts}"
             --depfile "${_lw_generated}/text-fonts.d"
     DEPENDS "${_lw_assets}/make_fonts.py" "${_lw_assets}/assetlib.py" "${_lw_manifests}/text-fonts.tsv"
     DEPFILE "${_lw_generated}/text-fonts.d"
-    COMMENT "Making the text fonts of the Controls module"
+    COMMENT "Making the text fonts of the theme"
     VERBATIM)
 
-# The icon font draws its glyphs from the module's own pictures.
+# The theme's icon font draws its glyphs from the pictures of Controls.
 add_custom_command(
-    OUTPUT "${_controls_fonts}/Brimforge.ttf"
+    OUTPUT "${_theme_fonts}/Brimforge.ttf"
     COMMAND "${LOOMWRIGHT_SYSTEM_PYTHON}" -B "${_lw_assets}/make_fonts.py" icons
-            --pictures "${_controls_images}" --out "${_controls_fonts}/Brimforge.ttf"
+            --pictures "${_controls_images}" --out "${_theme_fonts}/Brimforge.ttf"
     DEPENDS "${_lw_assets}/make_fonts.py" "${_lw_assets}/assetlib.py" "${_lw_manifests}/brimforge-icons.tsv"
             ${_icon_pictures}
-    COMMENT "Making the icon font of the Controls module"
+    COMMENT "Making the icon font of the theme"
     VERBATIM)
-list(APPEND _lw_generated_Controls "fonts/Brimforge.ttf|${_controls_fonts}/Brimforge.ttf")
+list(APPEND _lw_generated_Internal "fonts/Brimforge.ttf|${_theme_fonts}/Brimforge.ttf")
 
 foreach(_set feldrin-ui-icons-24 feldrin-point-symbols-21)
     set(_outputs "${_feldrin_fonts}/${_set}.ttf" "${_feldrin_fonts}/${_set}.json")
@@ -305,8 +323,8 @@ endforeach()
 #
 # The trees go into an object library that the plugin links. The linker puts
 # its objects after the plugin's own, the translation trees included, so the
-# static initialisers register the five trees in their order: translations
-# first, then Controls, Private and Feldrin.
+# static initialisers register the six trees in their order: translations
+# first, then Controls, Private, Internal and Feldrin.
 
 # _lw_plain_resources(<subdir> <prefix of output variables>): the resource
 # compiler on the collection files as they are, into qml-resources/<subdir>.
@@ -382,7 +400,7 @@ function(_lw_aot_resources out)
     endforeach()
 endfunction()
 
-# _lw_module_objects(<target> <aot|plain>): the three trees in one mode, in
+# _lw_module_objects(<target> <aot|plain>): the four trees in one mode, in
 # the order of registration.
 function(_lw_module_objects target mode)
     if(mode STREQUAL "aot")
@@ -390,7 +408,7 @@ function(_lw_module_objects target mode)
     else()
         _lw_plain_resources(${mode} trees)
     endif()
-    add_library(${target} OBJECT ${trees_Controls} ${trees_Private} ${trees_Feldrin})
+    add_library(${target} OBJECT ${trees_Controls} ${trees_Private} ${trees_Internal} ${trees_Feldrin})
     target_link_libraries(${target} PRIVATE Qt5::Core Qt5::Qml)
     set_target_properties(${target} PROPERTIES
         POSITION_INDEPENDENT_CODE ON

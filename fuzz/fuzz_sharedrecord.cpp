@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     harness = harnessComponent.create();
     sharedData = new SharedRecord;
     sharedSignIn = new QQmlComponent(
-        engine, QUrl::fromLocalFile(QStringLiteral(LOOMWRIGHT_SOURCE_DIR "/qml/imports/Varnex/Loomwright/Private/SharedSignIn.qml")));
+        engine, QUrl::fromLocalFile(QStringLiteral(LOOMWRIGHT_SOURCE_DIR "/qml/imports/Varnex/Loomwright/Internal/SharedSignIn.qml")));
     if (!harness || !sharedSignIn->isReady()) {
         std::fprintf(stderr, "%s %s\n", qPrintable(harnessComponent.errorString()), qPrintable(sharedSignIn->errorString()));
         std::abort();

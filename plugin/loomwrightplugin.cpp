@@ -15,8 +15,8 @@
 #include <QTranslator>
 #include <QVector>
 
-// The five resource trees (translations, Qt translations and the three
-// embedded QML modules) register themselves when the library is loaded and
+// The six resource trees (translations, Qt translations, the three
+// embedded QML modules and the folder Controls and Private share) register themselves when the library is loaded and
 // unregister when it is unloaded, through the initialisers that the resource
 // compiler generates; the library lists them in registration order.
 

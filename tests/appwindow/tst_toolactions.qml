@@ -5,7 +5,7 @@ import Varnex.Hostkit 1.0
 import Varnex.Hostkit.Desktop 1.0
 import Varnex.Loomwright.Controls 1.0
 
-import "qrc:/imports/Varnex/Loomwright/Controls/toolcontext.js" as ToolContext
+import "qrc:/imports/Varnex/Loomwright/Internal/toolcontext.js" as ToolContext
 
 // Tool actions start the suite's tools (scripts in the host's toolsPath that
 // write down their arguments) detached, with the app and the host's options;

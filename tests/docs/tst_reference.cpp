@@ -6,6 +6,7 @@
 #include "utility/logging.h"
 #include "tests/helpers/testsupport.h"
 
+#include <QDir>
 #include <QHash>
 #include <QMetaMethod>
 #include <QMetaProperty>
@@ -501,7 +502,10 @@ void tst_Reference::components()
     QFETCH(QString, qmlFile);
     QFETCH(bool, singleton);
 
-    const QString source = fileText(QStringLiteral(":/imports/") + folder + QLatin1Char('/') + qmlFile);
+    // The file the qmldir row names, which may lie in the Internal folder
+    // that Controls and Private share ("../Internal/BrimforgeTheme.qml").
+    const QString source =
+        fileText(QDir::cleanPath(QStringLiteral(":/imports/") + folder + QLatin1Char('/') + qmlFile));
     QVERIFY2(!source.isEmpty(), qPrintable(qmlFile));
     const QStringList declared = declaredInFile(source);
 

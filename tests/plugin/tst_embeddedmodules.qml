@@ -11,6 +11,8 @@ TestCase {
     id: root
 
     readonly property string controls: "qrc:/imports/Varnex/Loomwright/Controls/"
+    // The theme's fonts live with the theme in the folder both modules share.
+    readonly property string internal: "qrc:/imports/Varnex/Loomwright/Internal/"
 
     function test_pictures_data() {
         return [
@@ -19,6 +21,7 @@ TestCase {
             { tag: "SVG", source: controls + "images/brimforge.svg", width: 16 },
             { tag: "state picture", source: controls + "images/no_apps_dark.png", width: 240 },
             { tag: "Private picture", source: "qrc:/imports/Varnex/Loomwright/Private/images/info.png", width: 32 },
+            { tag: "Internal picture", source: internal + "images/no_user.png", width: 128 },
         ]
     }
 
@@ -36,8 +39,8 @@ TestCase {
 
     function test_fonts_data() {
         return [
-            { tag: "text", source: controls + "fonts/AvenirNextLTPro-Demi.ttf", family: "Avenir Next LT Pro" },
-            { tag: "icons", source: controls + "fonts/Brimforge.ttf", family: "Brimforge" },
+            { tag: "text", source: internal + "fonts/AvenirNextLTPro-Demi.ttf", family: "Avenir Next LT Pro" },
+            { tag: "icons", source: internal + "fonts/Brimforge.ttf", family: "Brimforge" },
             { tag: "glyphs", source: "qrc:/imports/Feldrin/fonts/feldrin-ui-icons-24.ttf",
               family: "Feldrin UI Icons 24" },
         ]

@@ -1,6 +1,7 @@
-// The three embedded module trees as the library carries them: their files
-// by name and count, the qmldir files, the fonts, the glyph maps and the
-// pictures, read back from the resources of the built plugin.
+// The three embedded module trees and the Internal folder that Controls and
+// Private share, as the library carries them: their files by name and count,
+// the qmldir files, the fonts, the glyph maps and the pictures, read back
+// from the resources of the built plugin.
 #include "tests/helpers/testsupport.h"
 
 #include <QFontDatabase>
@@ -23,6 +24,7 @@ namespace {
 
 const QString controlsRoot = QStringLiteral(":/imports/Varnex/Loomwright/Controls");
 const QString privateRoot = QStringLiteral(":/imports/Varnex/Loomwright/Private");
+const QString internalRoot = QStringLiteral(":/imports/Varnex/Loomwright/Internal");
 const QString feldrinRoot = QStringLiteral(":/imports/Feldrin");
 
 // The public types of each module; "*" marks a singleton.
@@ -59,18 +61,30 @@ const QStringList feldrinTypes = {
 };
 
 // Files that a module uses inside its folders only, without a qmldir row:
-// scripts, and components that only their neighbours use. The Private
-// module reaches the tool configuration script of Controls as well.
+// scripts, and components that only their neighbours use.
 const QStringList controlsInternal = { QStringLiteral("AppWindowHeader.qml"), QStringLiteral("AppWindowUserPanel.qml"),
-                                       QStringLiteral("QRCode.js"), QStringLiteral("palette.js"),
-                                       QStringLiteral("toolconfig.js"), QStringLiteral("toolcontext.js") };
+                                       QStringLiteral("QRCode.js") };
 const QStringList privateInternal = {
-    QStringLiteral("AppFolderDialogLoader.qml"), QStringLiteral("AppItemView.qml"), QStringLiteral("AppSession.qml"),
-    QStringLiteral("AppToolDialogCover.qml"), QStringLiteral("AppToolIcon.qml"), QStringLiteral("AppToolStatusBar.qml"),
-    QStringLiteral("AppToolSummaryStrip.qml"), QStringLiteral("SharedSignIn.qml"), QStringLiteral("toolstyle.js"),
-    QStringLiteral("toolwindow.js"),
+    QStringLiteral("AppItemView.qml"),     QStringLiteral("AppToolDialogCover.qml"),
+    QStringLiteral("AppToolIcon.qml"),     QStringLiteral("AppToolStatusBar.qml"),
+    QStringLiteral("AppToolSummaryStrip.qml"), QStringLiteral("toolstyle.js"),
 };
 const QStringList feldrinInternal = {};
+
+// The shared folder: what Controls and Private both use. Its files reach the
+// two modules' users only through the modules' qmldir rows; the theme alone
+// has a row of its own, which makes it a singleton for the relative import.
+const QStringList internalTypes = { QStringLiteral("*BrimforgeTheme") };
+const QStringList internalFiles = {
+    QStringLiteral("AppFolderDialogLoader.qml"), QStringLiteral("AppSession.qml"),
+    QStringLiteral("BannerSignInDialog.qml"),    QStringLiteral("BrimforgeBusyIndicator.qml"),
+    QStringLiteral("BrimforgeIcon.qml"),         QStringLiteral("BrimforgeProgressBar.qml"),
+    QStringLiteral("ImageButton.qml"),           QStringLiteral("LabelValue.qml"),
+    QStringLiteral("MaterialButton.qml"),        QStringLiteral("Portal.qml"),
+    QStringLiteral("SharedSignIn.qml"),          QStringLiteral("SignInDialog.qml"),
+    QStringLiteral("palette.js"),                QStringLiteral("toolconfig.js"),
+    QStringLiteral("toolcontext.js"),            QStringLiteral("toolwindow.js"),
+};
 
 QStringList names(const QStringList &types)
 {
@@ -160,6 +174,7 @@ private Q_SLOTS:
     void qmldirFiles();
     void imports_data();
     void imports();
+    void oneTheme();
 
     void assetFolders_data();
     void assetFolders();
@@ -197,11 +212,15 @@ void tst_ResourceTrees::moduleTrees_data()
     QTest::addColumn<int>("complete");
 
     // A complete tree: its public components, its internal files, the qmldir and the assets.
+    // A public type whose file lives in Internal is no component of its module's tree.
     QTest::newRow("Controls") << controlsRoot << QStringLiteral("Varnex/Loomwright/Controls") << names(controlsTypes)
-                              << controlsInternal << QStringList { QStringLiteral("fonts"), QStringLiteral("images") }
-                              << 171 << 42 + 6 + 1 + 171;
+                              << controlsInternal << QStringList { QStringLiteral("images") } << 162
+                              << 42 - 8 + 3 + 1 + 162;
     QTest::newRow("Private") << privateRoot << QStringLiteral("Varnex/Loomwright/Private") << names(privateTypes)
-                             << privateInternal << QStringList { QStringLiteral("images") } << 9 << 23 + 10 + 1 + 9;
+                             << privateInternal << QStringList { QStringLiteral("images") } << 8 << 23 - 2 + 6 + 1 + 8;
+    QTest::newRow("Internal") << internalRoot << QStringLiteral("Varnex/Loomwright/Internal") << names(internalTypes)
+                              << internalFiles << QStringList { QStringLiteral("fonts"), QStringLiteral("images") }
+                              << 10 << 1 + 16 + 1 + 10;
     QTest::newRow("Feldrin") << feldrinRoot << QStringLiteral("Feldrin") << names(feldrinTypes) << feldrinInternal
                              << QStringList { QStringLiteral("fonts") } << 5 << 6 + 0 + 1 + 5;
 }
@@ -257,11 +276,18 @@ void tst_ResourceTrees::qmldirFiles_data()
     QTest::newRow("Private") << privateRoot << QStringLiteral("Varnex.Loomwright.Private") << privateTypes
                              << privateInternal;
     QTest::newRow("Feldrin") << feldrinRoot << QStringLiteral("Feldrin") << feldrinTypes << feldrinInternal;
+    // No URI: the folder is imported by path only.
+    QTest::newRow("Internal") << internalRoot << QString() << internalTypes << internalFiles;
 }
 
-// "module <URI>", an empty line, then one row per existing component, each a
-// type of the module with its singleton mark where it has one; every
-// component in the tree but the internal ones has its row.
+// A module's qmldir: "module <URI>", an empty line, then one row per type of
+// the module with its singleton mark where it has one. A row names
+// "<Type>.qml" inside the module's own folder, or a file inside the Internal
+// folder ("../Internal/<File>.qml") whose name is the type's or ends in it
+// (a variant such as BannerSignInDialog); either file exists. Every
+// component in the module's tree but the internal ones has its row.
+// Internal's qmldir names no module: comment lines that say so, then its
+// rows, which name files of its own folder.
 void tst_ResourceTrees::qmldirFiles()
 {
     QFETCH(QString, root);
@@ -273,32 +299,54 @@ void tst_ResourceTrees::qmldirFiles()
     if (lines.last().isEmpty())
         lines.removeLast();
     QVERIFY(!lines.isEmpty());
-    QCOMPARE(lines.first(), QStringLiteral("module ") + uri);
-
-    const QStringList files = treeFiles(root);
-    QSet<QString> rowFiles;
-    if (lines.size() > 1) {
-        QCOMPARE(lines.at(1), QString());
-        const QRegularExpression row(QStringLiteral("^(singleton )?(\\w+) 1\\.0 (\\w+)\\.qml$"));
-        for (int i = 2; i < lines.size(); ++i) {
-            const QRegularExpressionMatch match = row.match(lines.at(i));
-            QVERIFY2(match.hasMatch(), qPrintable(lines.at(i)));
-            const QString type = match.captured(2);
-            QCOMPARE(match.captured(3), type);
-            const QString expected = match.capturedLength(1) ? QLatin1Char('*') + type : type;
-            QVERIFY2(types.contains(expected), qPrintable(lines.at(i)));
-            QVERIFY2(files.contains(type + QStringLiteral(".qml")), qPrintable(lines.at(i)));
-            QVERIFY2(!rowFiles.contains(type + QStringLiteral(".qml")), qPrintable(lines.at(i)));
-            rowFiles.insert(type + QStringLiteral(".qml"));
+    int firstRow = 0;
+    if (uri.isEmpty()) {
+        while (firstRow < lines.size() && lines.at(firstRow).startsWith(QLatin1Char('#')))
+            ++firstRow;
+        QVERIFY2(firstRow > 0, "no comment says why the folder is no module");
+    } else {
+        QCOMPARE(lines.first(), QStringLiteral("module ") + uri);
+        firstRow = 1;
+        if (lines.size() > 1) {
+            QCOMPARE(lines.at(1), QString());
+            firstRow = 2;
         }
     }
+
+    const QStringList files = treeFiles(root);
+    const QStringList internalFolder = treeFiles(internalRoot);
+    const QRegularExpression row(QStringLiteral("^(singleton )?(\\w+) 1\\.0 (\\.\\./Internal/)?(\\w+)\\.qml$"));
+    QSet<QString> rowFiles;
+    QSet<QString> rowTypes;
+    for (int i = firstRow; i < lines.size(); ++i) {
+        const QRegularExpressionMatch match = row.match(lines.at(i));
+        QVERIFY2(match.hasMatch(), qPrintable(lines.at(i)));
+        const QString type = match.captured(2);
+        const bool inInternal = match.capturedLength(3) > 0;
+        const QString file = match.captured(4) + QStringLiteral(".qml");
+        QVERIFY2(!(inInternal && uri.isEmpty()), qPrintable(lines.at(i)));
+        if (inInternal) {
+            QVERIFY2(match.captured(4).endsWith(type), qPrintable(lines.at(i)));
+            QVERIFY2(internalFolder.contains(file), qPrintable(lines.at(i)));
+            QVERIFY2(!files.contains(type + QStringLiteral(".qml")),
+                     qPrintable(lines.at(i) + QStringLiteral(": the module's folder has its own file too")));
+        } else {
+            QCOMPARE(match.captured(4), type);
+            QVERIFY2(files.contains(file), qPrintable(lines.at(i)));
+            rowFiles.insert(file);
+        }
+        const QString expected = match.capturedLength(1) ? QLatin1Char('*') + type : type;
+        QVERIFY2(types.contains(expected), qPrintable(lines.at(i)));
+        QVERIFY2(!rowTypes.contains(type), qPrintable(lines.at(i)));
+        rowTypes.insert(type);
+    }
     for (const QString &file : files) {
-        if (file.endsWith(QLatin1String(".qml")) && !internal.contains(file))
+        if (file.endsWith(QLatin1String(".qml")) && !file.contains(QLatin1Char('/')) && !internal.contains(file))
             QVERIFY2(rowFiles.contains(file), qPrintable(file + QStringLiteral(" has no qmldir row")));
     }
     // The bundle is complete: every type of the module has its row and file.
     for (const QString &type : names(types))
-        QVERIFY2(rowFiles.contains(type + QStringLiteral(".qml")), qPrintable(type + QStringLiteral(" is missing")));
+        QVERIFY2(rowTypes.contains(type), qPrintable(type + QStringLiteral(" is missing")));
 }
 
 void tst_ResourceTrees::imports_data()
@@ -328,12 +376,48 @@ void tst_ResourceTrees::imports()
     QVERIFY2(component.isReady() == resolves, qPrintable(component.errorString()));
 }
 
+// Controls' qmldir row, the Internal folder's own row and the files of
+// Private all name Internal/BrimforgeTheme.qml: the engine makes one theme
+// of them, so a setting changed through one is seen through the others.
+void tst_ResourceTrees::oneTheme()
+{
+    QQmlEngine engine;
+    engine.addImportPath(QStringLiteral(LOOMWRIGHT_QML_DIR));
+    QQmlComponent component(&engine);
+    component.setData("import QtQml 2.15\nimport QtQuick 2.15\nimport Varnex.Loomwright 1.0\n"
+                      "import Varnex.Loomwright.Controls 1.0 as Controls\n"
+                      "import Varnex.Loomwright.Private 1.0 as Private\n"
+                      "import \"qrc:/imports/Varnex/Loomwright/Internal\" as Internal\n"
+                      "QtObject {\n"
+                      "    property QtObject controlsTheme: Controls.BrimforgeTheme\n"
+                      "    property QtObject internalTheme: Internal.BrimforgeTheme\n"
+                      "    property Item privateText: Private.StyledText {}\n"
+                      "}\n",
+                      QUrl());
+    std::unique_ptr<QObject> object(component.create());
+    QVERIFY2(object, qPrintable(component.errorString()));
+    QObject *controlsTheme = object->property("controlsTheme").value<QObject *>();
+    QObject *internalTheme = object->property("internalTheme").value<QObject *>();
+    QObject *privateText = object->property("privateText").value<QObject *>();
+    QVERIFY(controlsTheme && internalTheme && privateText);
+    QCOMPARE(internalTheme, controlsTheme);
+
+    for (const bool dark : { false, true }) {
+        QVERIFY(controlsTheme->setProperty("useDarkTheme", dark));
+        QCOMPARE(internalTheme->property("useDarkTheme").toBool(), dark);
+        QCOMPARE(privateText->property("color").value<QColor>(),
+                 controlsTheme->property("primaryForeground").value<QColor>());
+    }
+    QVERIFY(controlsTheme->setProperty("scaleFactor", 1.5));
+    QCOMPARE(internalTheme->property("scaleFactor").toReal(), 1.5);
+}
+
 void tst_ResourceTrees::assetFolders_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("Controls fonts") << controlsRoot + QStringLiteral("/fonts")
+    QTest::newRow("Internal fonts") << internalRoot + QStringLiteral("/fonts")
                                     << QStringList {
                                            QStringLiteral("AvenirNextLTPro-Bold.ttf"),
                                            QStringLiteral("AvenirNextLTPro-BoldIt.ttf"),
@@ -352,11 +436,13 @@ void tst_ResourceTrees::assetFolders_data()
                                            QStringLiteral("gis5.png"),
                                            QStringLiteral("hexagonBannerWhite.png"),
                                            QStringLiteral("info.png"),
-                                           QStringLiteral("no_user.png"),
                                            QStringLiteral("uploadIndicator.png"),
                                            QStringLiteral("user-light.png"),
                                            QStringLiteral("user.png"),
                                        };
+    // The portal's stand-in for a user without a picture, loaded by Portal.qml.
+    QTest::newRow("Internal images") << internalRoot + QStringLiteral("/images")
+                                     << QStringList { QStringLiteral("no_user.png") };
     QTest::newRow("Feldrin fonts") << feldrinRoot + QStringLiteral("/fonts")
                                    << QStringList {
                                           QStringLiteral("feldrin-point-symbols-21.info"),
@@ -479,7 +565,7 @@ void tst_ResourceTrees::textFonts()
     QFETCH(bool, italic);
 
     const QString family = QStringLiteral("Avenir Next LT Pro");
-    const int id = QFontDatabase::addApplicationFont(controlsRoot + QStringLiteral("/fonts/AvenirNextLTPro-")
+    const int id = QFontDatabase::addApplicationFont(internalRoot + QStringLiteral("/fonts/AvenirNextLTPro-")
                                                      + file + QStringLiteral(".ttf"));
     QVERIFY(id >= 0);
     QCOMPARE(QFontDatabase::applicationFontFamilies(id), QStringList { family });
@@ -487,7 +573,7 @@ void tst_ResourceTrees::textFonts()
     QVERIFY2(database.styles(family).contains(style), qPrintable(database.styles(family).join(QLatin1Char(','))));
     QCOMPARE(database.weight(family, style), weight);
     QCOMPARE(database.italic(family, style), italic);
-    const QRawFont raw(fileContents(controlsRoot + QStringLiteral("/fonts/AvenirNextLTPro-") + file
+    const QRawFont raw(fileContents(internalRoot + QStringLiteral("/fonts/AvenirNextLTPro-") + file
                                     + QStringLiteral(".ttf")),
                        12);
     for (const char32_t c : { U'A', U'z', U'\u00e9', U'\u0416' })
@@ -539,7 +625,7 @@ void tst_ResourceTrees::iconTable()
         { QStringLiteral("bluetooth"), { 0xF293, QStringLiteral("images/bluetooth.svg") } },
     };
 
-    const QString fontPath = controlsRoot + QStringLiteral("/fonts/Brimforge.ttf");
+    const QString fontPath = internalRoot + QStringLiteral("/fonts/Brimforge.ttf");
     const int id = QFontDatabase::addApplicationFont(fontPath);
     QCOMPARE(QFontDatabase::applicationFontFamilies(id), QStringList { QStringLiteral("Brimforge") });
     const QRawFont font(fileContents(fontPath), 16);

@@ -1,6 +1,6 @@
 import QtQml 2.15
 import Varnex.Loomwright 1.0
-import "qrc:/imports/Varnex/Loomwright/Private" as Private
+import "qrc:/imports/Varnex/Loomwright/Internal" as Shared
 
 // A second tool process for the shared sign-in tests, run by the console QML
 // host: loomwright-processrunner signinpeer.qml MODE PORTAL_URL
@@ -22,7 +22,7 @@ QtObject {
     readonly property string portalUrl: terminal.arguments[1] || ""
     property bool wasSignedIn: false
 
-    readonly property Private.Portal portal: Private.Portal {
+    readonly property Shared.Portal portal: Shared.Portal {
         url: root.portalUrl
         clientId: "loomwright-tests"
         onSignedInChanged: {
@@ -33,7 +33,7 @@ QtObject {
         }
     }
 
-    readonly property Private.SharedSignIn sharedSignIn: Private.SharedSignIn {
+    readonly property Shared.SharedSignIn sharedSignIn: Shared.SharedSignIn {
         portal: root.portal
         sharedData: Loomwright.sharedData
         followSharedSignIn: root.mode === "follow"

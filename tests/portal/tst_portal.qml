@@ -31,7 +31,7 @@ PortalTestCase {
         compare(String(portal.restUrl), portal.defaultPortalUrl + "/sharing/rest")
         compare(portal.ignoreSslErrors, false)
         compare(portal.expiryMode, portal.expiryModeRenew)
-        compare(String(portal.userThumbnailUrl), "qrc:/imports/Varnex/Loomwright/Private/images/no_user.png")
+        compare(String(portal.userThumbnailUrl), "qrc:/imports/Varnex/Loomwright/Internal/images/no_user.png")
         portal.url = localPortalUrl
         portal.clientId = clientId
         compare(portal.authorizationUrl, localPortalUrl + "/sharing/rest/oauth2/authorize/?client_id=" + clientId

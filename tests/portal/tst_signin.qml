@@ -5,7 +5,7 @@ import Varnex.Loomwright 1.0
 import Varnex.Hostkit 1.0
 import Varnex.Loomwright.Controls 1.0 as Controls
 import Varnex.Loomwright.Private 1.0 as Private
-import "qrc:/imports/Varnex/Loomwright/Private" as Shared
+import "qrc:/imports/Varnex/Loomwright/Internal" as Shared
 
 // Sign-in through the portal's page in the web engine, the shared sign-in of
 // the windows over the suite's shared memory (in this process and with a

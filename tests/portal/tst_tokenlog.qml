@@ -3,7 +3,7 @@ import QtTest 1.15
 import Varnex.Loomwright 1.0
 import Varnex.Loomwright.Controls 1.0 as Controls
 import Varnex.Loomwright.Private 1.0 as Private
-import "qrc:/imports/Varnex/Loomwright/Private" as Shared
+import "qrc:/imports/Varnex/Loomwright/Internal" as Shared
 
 // A whole signed-in session with every logging category at debug: the
 // sign-in page, the code, the token exchange, a renewal, the shared record,

@@ -1,7 +1,7 @@
 import QtQuick 2.15
 import Varnex.Hostkit 1.0
 
-import "toolconfig.js" as ToolConfig
+import "../Internal/toolconfig.js" as ToolConfig
 
 // Which portal a tool talks to and how it introduces itself there: the
 // portal and content settings, the device identifier and the user-agent

@@ -6,9 +6,9 @@ import Varnex.Loomwright 1.0
 import Varnex.Hostkit 1.0
 import Varnex.Hostkit.Desktop 1.0
 
-import "../Private" as Private
-import "toolcontext.js" as ToolContext
-import "../Private/toolwindow.js" as ToolWindow
+import "../Internal" as Internal
+import "../Internal/toolcontext.js" as ToolContext
+import "../Internal/toolwindow.js" as ToolWindow
 
 // The window of a suite tool: the header with the tool's icon, title and
 // buttons, the user button and panel; one portal connection signed in
@@ -285,14 +285,14 @@ ApplicationWindow {
         objectName: "messageBox"
     }
 
-    Private.AppFolderDialogLoader {
+    Internal.AppFolderDialogLoader {
         id: folderDialogLoader
 
         session: session
         windowTitle: root.title
     }
 
-    Private.AppSession {
+    Internal.AppSession {
         id: session
 
         appRequired: root.appRequired

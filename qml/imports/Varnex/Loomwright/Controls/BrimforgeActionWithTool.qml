@@ -2,7 +2,7 @@ import QtQuick 2.15
 import Varnex.Loomwright 1.0
 import Varnex.Hostkit 1.0
 
-import "toolcontext.js" as ToolContext
+import "../Internal/toolcontext.js" as ToolContext
 
 // An action that starts another tool of the suite on the app the user works
 // on, as a detached process: the suite's own tools from the hosting tool's

@@ -2,7 +2,7 @@ import QtQuick 2.15
 import Varnex.Hostkit 1.0
 import Varnex.Hostkit.Networking 1.0
 
-import "toolcontext.js" as ToolContext
+import "../Internal/toolcontext.js" as ToolContext
 
 // Asks the documentation site for the suite's published versions and tells
 // when one is newer than the running suite: the window then shows its

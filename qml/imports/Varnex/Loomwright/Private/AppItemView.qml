@@ -1,5 +1,6 @@
 import QtQuick 2.15
-import Varnex.Loomwright.Controls 1.0 as Controls
+
+import "../Internal" as Internal
 
 // One square cell of the older app grid: the app's thumbnail, its title
 // under it and its status indicator in the thumbnail's corner; the current
@@ -26,11 +27,11 @@ Item {
 
         objectName: "cellFrame"
         anchors.fill: parent
-        anchors.margins: Controls.BrimforgeTheme.xSmallSpacing
-        color: root.toolConfig ? root.toolConfig.backgroundColor : Controls.BrimforgeTheme.galleryCardBackground
-        border.color: root.isCurrent ? (root.toolConfig ? root.toolConfig.highlightColor : Controls.BrimforgeTheme.highlightBorderColor)
+        anchors.margins: Internal.BrimforgeTheme.xSmallSpacing
+        color: root.toolConfig ? root.toolConfig.backgroundColor : Internal.BrimforgeTheme.galleryCardBackground
+        border.color: root.isCurrent ? (root.toolConfig ? root.toolConfig.highlightColor : Internal.BrimforgeTheme.highlightBorderColor)
                                      : "transparent"
-        border.width: Controls.BrimforgeTheme.mediumBorderWidth
+        border.width: Internal.BrimforgeTheme.mediumBorderWidth
 
         Image {
             id: picture
@@ -43,7 +44,7 @@ Item {
             anchors.right: parent.right
             anchors.top: parent.top
             anchors.bottom: titleText.top
-            anchors.margins: Controls.BrimforgeTheme.xSmallSpacing
+            anchors.margins: Internal.BrimforgeTheme.xSmallSpacing
             source: String(root.thumbnail) === failedSource ? root.nullAppThumbnail : root.thumbnail
             fillMode: Image.PreserveAspectCrop
             clip: true
@@ -61,7 +62,7 @@ Item {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            anchors.margins: Controls.BrimforgeTheme.xSmallSpacing
+            anchors.margins: Internal.BrimforgeTheme.xSmallSpacing
             toolConfig: root.toolConfig
             text: root.title
             textFormat: Text.PlainText
@@ -69,7 +70,7 @@ Item {
             maximumLineCount: 2
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
-            font.pointSize: Controls.BrimforgeTheme.smallFontSizePoint
+            font.pointSize: Internal.BrimforgeTheme.smallFontSizePoint
         }
 
         MouseArea {
@@ -83,7 +84,7 @@ Item {
             objectName: "statusIndicator"
             anchors.right: picture.right
             anchors.top: picture.top
-            anchors.margins: Controls.BrimforgeTheme.xSmallSpacing
+            anchors.margins: Internal.BrimforgeTheme.xSmallSpacing
             toolConfig: root.toolConfig
             unpublished: !!root.appInfo && root.appInfo.isLocal === true && root.appInfo.isPublished !== true
             updateAvailable: !!root.appInfo && root.appInfo.updateAvailable === true

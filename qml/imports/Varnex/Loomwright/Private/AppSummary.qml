@@ -1,7 +1,7 @@
 import QtQuick 2.15
-import Varnex.Loomwright.Controls 1.0 as Controls
 
-import "toolwindow.js" as ToolWindow
+import "../Internal" as Internal
+import "../Internal/toolwindow.js" as ToolWindow
 
 // The older tools' one-line summary of an app: its version and its owner.
 // Either part is left out while the app does not say it.
@@ -16,7 +16,7 @@ Row {
     // Counts the app's changes: its descriptor is read through a function,
     // which no binding would follow by itself.
     property int revision: 0
-    property real pointSize: Controls.BrimforgeTheme.baseFontSizePoint
+    property real pointSize: Internal.BrimforgeTheme.baseFontSizePoint
 
     function valueText(name) {
         if (!appInfo || typeof appInfo.value !== "function")
@@ -25,7 +25,7 @@ Row {
         return value === undefined || value === null ? "" : String(value)
     }
 
-    spacing: Controls.BrimforgeTheme.xxLargeSpacing
+    spacing: Internal.BrimforgeTheme.xxLargeSpacing
 
     Connections {
         target: root.appInfo

@@ -1,7 +1,7 @@
 import QtQuick 2.15
 import Varnex.Hostkit 1.0
 
-import "../Controls/toolconfig.js" as ToolConfig
+import "../Internal/toolconfig.js" as ToolConfig
 
 // The tool configuration of the older tool windows: portal and content
 // settings, device identifier and user-agent text, plus the colours of the

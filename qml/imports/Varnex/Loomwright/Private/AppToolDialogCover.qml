@@ -1,6 +1,6 @@
 import QtQuick 2.15
-import Varnex.Loomwright.Controls 1.0 as Controls
 
+import "../Internal" as Internal
 import "toolstyle.js" as ToolStyle
 
 // What covers AppToolWindow while one of its dialogs is open: it dims the
@@ -25,8 +25,8 @@ Rectangle {
 
     Column {
         anchors.centerIn: parent
-        width: parent.width - 2 * Controls.BrimforgeTheme.xxLargeSpacing
-        spacing: Controls.BrimforgeTheme.xxLargeSpacing
+        width: parent.width - 2 * Internal.BrimforgeTheme.xxLargeSpacing
+        spacing: Internal.BrimforgeTheme.xxLargeSpacing
 
         Image {
             anchors.horizontalCenter: parent.horizontalCenter
@@ -47,7 +47,7 @@ Rectangle {
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
             color: ToolStyle.colors.coverText
-            font.family: Controls.BrimforgeTheme.avenirBold
+            font.family: Internal.BrimforgeTheme.avenirBold
             font.pointSize: ToolStyle.fontSizes.coverTitle
             font.bold: true
         }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtGraphicalEffects 1.15
-import Varnex.Loomwright.Controls 1.0 as Controls
+
+import "../Internal" as Internal
 
 // The large icon of AppToolWindow, which glows under the pointer where the
 // graphics can draw the effect.
@@ -31,7 +32,7 @@ Item {
         objectName: "toolIconGlow"
         anchors.fill: iconImage
         source: iconImage
-        radius: Controls.BrimforgeTheme.gridUnit * 2
+        radius: Internal.BrimforgeTheme.gridUnit * 2
         samples: 16
         spread: 0.5
         color: root.glowColor

@@ -1,6 +1,6 @@
 import QtQuick 2.15
-import Varnex.Loomwright.Controls 1.0 as Controls
 
+import "../Internal" as Internal
 import "toolstyle.js" as ToolStyle
 
 // The status bar of AppToolWindow: the active app's path, shortened in the
@@ -12,20 +12,20 @@ Rectangle {
     property var toolConfig: null
     property string path
 
-    height: Controls.BrimforgeTheme.smallControlHeight
+    height: Internal.BrimforgeTheme.smallControlHeight
     color: ToolStyle.colors.summaryBand
 
     StyledText {
         objectName: "appPath"
         anchors.fill: parent
-        anchors.leftMargin: Controls.BrimforgeTheme.mediumSpacing
-        anchors.rightMargin: Controls.BrimforgeTheme.mediumSpacing
+        anchors.leftMargin: Internal.BrimforgeTheme.mediumSpacing
+        anchors.rightMargin: Internal.BrimforgeTheme.mediumSpacing
         toolConfig: root.toolConfig
         text: root.path
         textFormat: Text.PlainText
         elide: Text.ElideMiddle
         horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
-        font.pointSize: Controls.BrimforgeTheme.smallFontSizePoint
+        font.pointSize: Internal.BrimforgeTheme.smallFontSizePoint
     }
 }

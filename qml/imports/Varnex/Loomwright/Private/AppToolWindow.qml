@@ -4,10 +4,10 @@ import QtQuick.Window 2.15
 import Varnex.Loomwright 1.0
 import Varnex.Hostkit 1.0
 import Varnex.Hostkit.Desktop 1.0
-import Varnex.Loomwright.Controls 1.0 as Controls
 
-import "../Controls/toolcontext.js" as ToolContext
-import "toolwindow.js" as ToolWindow
+import "../Internal" as Internal
+import "../Internal/toolcontext.js" as ToolContext
+import "../Internal/toolwindow.js" as ToolWindow
 import "toolstyle.js" as ToolStyle
 
 // The window of the older suite tools: a tiled background, a side bar that
@@ -216,11 +216,11 @@ ApplicationWindow {
         return session.hostCommandLine()
     }
 
-    width: Controls.BrimforgeTheme.gridUnit * 250
-    height: Controls.BrimforgeTheme.gridUnit * 162.5
+    width: Internal.BrimforgeTheme.gridUnit * 250
+    height: Internal.BrimforgeTheme.gridUnit * 162.5
     color: ToolStyle.colors.windowFill
-    font.family: Controls.BrimforgeTheme.avenir
-    font.pointSize: Controls.BrimforgeTheme.baseFontSizePoint
+    font.family: Internal.BrimforgeTheme.avenir
+    font.pointSize: Internal.BrimforgeTheme.baseFontSizePoint
 
     onCurrentInfoTextChanged: internal.showInfoText()
     Component.onCompleted: internal.startUp()
@@ -234,11 +234,11 @@ ApplicationWindow {
                                              : Math.max(0, Math.min(toolSideBar.width,
                                                                     root.mirror ? width - toolSideBar.x
                                                                                 : toolSideBar.x + toolSideBar.width))
-        readonly property real iconSize: Controls.BrimforgeTheme.gridUnit * 18.75
-        readonly property real iconMargin: Controls.BrimforgeTheme.largeSpacing
+        readonly property real iconSize: Internal.BrimforgeTheme.gridUnit * 18.75
+        readonly property real iconMargin: Internal.BrimforgeTheme.largeSpacing
         readonly property real bannerHeight: iconSize + 2 * iconMargin
         readonly property real iconInset: Math.max(iconMargin, sideBarInset - iconSize / 2)
-        readonly property real toolMargin: Controls.BrimforgeTheme.gridUnit * 1.25
+        readonly property real toolMargin: Internal.BrimforgeTheme.gridUnit * 1.25
 
         anchors.fill: parent
         LayoutMirroring.enabled: root.mirror
@@ -269,7 +269,7 @@ ApplicationWindow {
             appInfo: session.appInfo
             toolConfig: configuration
             summaryInset: content.iconInset + content.iconSize - content.sideBarInset
-                          + Controls.BrimforgeTheme.xxLargeSpacing
+                          + Internal.BrimforgeTheme.xxLargeSpacing
         }
 
         Item {
@@ -304,7 +304,7 @@ ApplicationWindow {
 
             objectName: "toolSideBar"
             y: 0
-            width: Controls.BrimforgeTheme.gridUnit * 57.5
+            width: Internal.BrimforgeTheme.gridUnit * 57.5
             height: parent.height
             mirrored: root.mirror
             toolConfig: configuration
@@ -312,7 +312,7 @@ ApplicationWindow {
             toolShortName: root.toolShortName
             productVersion: root.productVersionText
             bannerHeight: content.bannerHeight
-            bannerTrailingMargin: content.iconSize / 2 + Controls.BrimforgeTheme.mediumSpacing
+            bannerTrailingMargin: content.iconSize / 2 + Internal.BrimforgeTheme.mediumSpacing
             onLinkActivated: root.openLink(link)
             onOpenedChanged: internal.rememberSideBar()
         }
@@ -367,7 +367,7 @@ ApplicationWindow {
         toolConfig: configuration
         // The window's cover dims it already.
         dim: false
-        referenceCellWidth: Controls.BrimforgeTheme.gridUnit * 37.5
+        referenceCellWidth: Internal.BrimforgeTheme.gridUnit * 37.5
         nullAppTitle: root.nullAppTitle
         nullAppThumbnail: root.nullAppThumbnail
         onAccepted: root.setActiveApp(appInfo)
@@ -378,7 +378,7 @@ ApplicationWindow {
         id: messageBox
     }
 
-    AppFolderDialogLoader {
+    Internal.AppFolderDialogLoader {
         id: folderDialogLoader
 
         session: session
@@ -424,7 +424,7 @@ ApplicationWindow {
         }
     }
 
-    AppSession {
+    Internal.AppSession {
         id: session
 
         appRequired: root.appRequired
@@ -489,6 +489,6 @@ ApplicationWindow {
     Component {
         id: defaultSignInDialog
 
-        SignInDialog {}
+        Internal.BannerSignInDialog {}
     }
 }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import Varnex.Loomwright.Controls 1.0 as Controls
+
+import "../Internal" as Internal
 
 // The app picker of the older tools: the older app grid in a dialog with
 // OK and Cancel, titled in the tool configuration's banner colours. OK or a
@@ -20,13 +21,13 @@ Dialog {
 
     title: qsTr("Apps")
     anchors.centerIn: parent
-    width: Math.min(Controls.BrimforgeTheme.gridUnit * 150, parent ? parent.width : Number.POSITIVE_INFINITY)
-    height: Math.min(Controls.BrimforgeTheme.gridUnit * 100, parent ? parent.height : Number.POSITIVE_INFINITY)
+    width: Math.min(Internal.BrimforgeTheme.gridUnit * 150, parent ? parent.width : Number.POSITIVE_INFINITY)
+    height: Math.min(Internal.BrimforgeTheme.gridUnit * 100, parent ? parent.height : Number.POSITIVE_INFINITY)
     modal: true
     focus: true
     closePolicy: Popup.CloseOnEscape
-    font.family: Controls.BrimforgeTheme.avenir
-    font.pointSize: Controls.BrimforgeTheme.baseFontSizePoint
+    font.family: Internal.BrimforgeTheme.avenir
+    font.pointSize: Internal.BrimforgeTheme.baseFontSizePoint
 
     onVisibleChanged: {
         if (visible && appInfoList)
@@ -34,14 +35,14 @@ Dialog {
     }
 
     background: Rectangle {
-        color: root.toolConfig ? root.toolConfig.backgroundColor : Controls.BrimforgeTheme.floatingPanelBackground
-        border.color: root.toolConfig ? root.toolConfig.bannerColor : Controls.BrimforgeTheme.floatingPanelBorderColor
-        border.width: Controls.BrimforgeTheme.thinBorderWidth
+        color: root.toolConfig ? root.toolConfig.backgroundColor : Internal.BrimforgeTheme.floatingPanelBackground
+        border.color: root.toolConfig ? root.toolConfig.bannerColor : Internal.BrimforgeTheme.floatingPanelBorderColor
+        border.width: Internal.BrimforgeTheme.thinBorderWidth
     }
 
     header: Rectangle {
-        implicitHeight: headerTitle.implicitHeight + 2 * Controls.BrimforgeTheme.dialogTitlePadding
-        color: root.toolConfig ? root.toolConfig.bannerColor : Controls.BrimforgeTheme.secondaryBackground
+        implicitHeight: headerTitle.implicitHeight + 2 * Internal.BrimforgeTheme.dialogTitlePadding
+        color: root.toolConfig ? root.toolConfig.bannerColor : Internal.BrimforgeTheme.secondaryBackground
 
         Text {
             id: headerTitle
@@ -50,15 +51,15 @@ Dialog {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
-            anchors.leftMargin: Controls.BrimforgeTheme.xxLargeSpacing
-            anchors.rightMargin: Controls.BrimforgeTheme.xxLargeSpacing
+            anchors.leftMargin: Internal.BrimforgeTheme.xxLargeSpacing
+            anchors.rightMargin: Internal.BrimforgeTheme.xxLargeSpacing
             text: root.title
             textFormat: Text.PlainText
             elide: Text.ElideRight
             horizontalAlignment: Text.AlignLeft
-            color: root.toolConfig ? root.toolConfig.bannerTextColor : Controls.BrimforgeTheme.primaryForeground
-            font.family: Controls.BrimforgeTheme.avenirDemi
-            font.pointSize: Controls.BrimforgeTheme.largeFontSizePoint
+            color: root.toolConfig ? root.toolConfig.bannerTextColor : Internal.BrimforgeTheme.primaryForeground
+            font.family: Internal.BrimforgeTheme.avenirDemi
+            font.pointSize: Internal.BrimforgeTheme.largeFontSizePoint
         }
     }
 
@@ -66,8 +67,8 @@ Dialog {
     // outlive their dialog.
     footer: DialogButtonBox {
         alignment: Qt.AlignRight
-        spacing: Controls.BrimforgeTheme.mediumSpacing
-        padding: Controls.BrimforgeTheme.largeSpacing
+        spacing: Internal.BrimforgeTheme.mediumSpacing
+        padding: Internal.BrimforgeTheme.largeSpacing
         background: null
 
         StyledButton {

@@ -1,8 +1,8 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import Varnex.Loomwright.Controls 1.0 as Controls
 
-import "toolwindow.js" as ToolWindow
+import "../Internal" as Internal
+import "../Internal/toolwindow.js" as ToolWindow
 
 // The older app grid: square cells (AppItemView) of an app list's filtered
 // apps, as many columns as the width holds for cells about
@@ -14,8 +14,8 @@ GridView {
     property var appInfoList: null
     property var toolConfig: null
     readonly property var apps: appInfoList ? appInfoList.filteredApps : []
-    property real referenceCellWidth: Controls.BrimforgeTheme.largeControlWidth
-    property real cellMargin: Controls.BrimforgeTheme.mediumSpacing
+    property real referenceCellWidth: Internal.BrimforgeTheme.largeControlWidth
+    property real cellMargin: Internal.BrimforgeTheme.mediumSpacing
     readonly property int columns: ToolWindow.columnCount(width, referenceCellWidth, cellMargin)
     readonly property var currentAppInfo: currentIndex >= 0 && currentIndex < count ? apps[currentIndex] : null
     property string nullAppTitle
@@ -60,7 +60,7 @@ GridView {
         onStatusClicked: root.statusClicked(appInfo, status)
     }
 
-    Controls.BrimforgeBusyIndicator {
+    Internal.BrimforgeBusyIndicator {
         parent: root
         anchors.centerIn: parent
         running: !!root.appInfoList && root.appInfoList.refreshing

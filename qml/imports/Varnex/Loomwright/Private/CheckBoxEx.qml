@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4
-import Varnex.Loomwright.Controls 1.0 as Controls
+
+import "../Internal" as Internal
 
 // The check box of the older tools, drawn by CheckBoxStyleEx: its text
 // colour, bold option and active colours are the check box's own
@@ -10,10 +11,10 @@ CheckBox {
 
     // The window's AppToolConfig; without one the theme's colours stand in.
     property var toolConfig: null
-    property color textColor: toolConfig ? toolConfig.textColor : Controls.BrimforgeTheme.primaryForeground
+    property color textColor: toolConfig ? toolConfig.textColor : Internal.BrimforgeTheme.primaryForeground
     property bool bold: false
-    property real pointSize: Controls.BrimforgeTheme.baseFontSizePoint
-    property color activeColor: toolConfig ? toolConfig.bannerColor : Controls.BrimforgeTheme.primaryButtonBackground
+    property real pointSize: Internal.BrimforgeTheme.baseFontSizePoint
+    property color activeColor: toolConfig ? toolConfig.bannerColor : Internal.BrimforgeTheme.primaryButtonBackground
     property color activeTextColor: textColor
 
     style: CheckBoxStyleEx {

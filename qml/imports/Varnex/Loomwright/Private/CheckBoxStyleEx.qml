@@ -1,7 +1,8 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
-import Varnex.Loomwright.Controls 1.0 as Controls
+
+import "../Internal" as Internal
 
 // The check box style of the older tools: the label in the tool
 // configuration's text colour, optionally bold; the box's mark and its
@@ -13,32 +14,32 @@ CheckBoxStyle {
 
     // The window's AppToolConfig; without one the theme's colours stand in.
     property var toolConfig: null
-    property color textColor: toolConfig ? toolConfig.textColor : Controls.BrimforgeTheme.primaryForeground
+    property color textColor: toolConfig ? toolConfig.textColor : Internal.BrimforgeTheme.primaryForeground
     property bool bold: false
-    property real pointSize: Controls.BrimforgeTheme.baseFontSizePoint
-    property color activeColor: toolConfig ? toolConfig.bannerColor : Controls.BrimforgeTheme.primaryButtonBackground
+    property real pointSize: Internal.BrimforgeTheme.baseFontSizePoint
+    property color activeColor: toolConfig ? toolConfig.bannerColor : Internal.BrimforgeTheme.primaryButtonBackground
     property color activeTextColor: textColor
-    property color boxColor: toolConfig ? toolConfig.backgroundColor : Controls.BrimforgeTheme.tertiaryBackground
-    property color disabledColor: Controls.BrimforgeTheme.disabledButtonGrey
+    property color boxColor: toolConfig ? toolConfig.backgroundColor : Internal.BrimforgeTheme.tertiaryBackground
+    property color disabledColor: Internal.BrimforgeTheme.disabledButtonGrey
 
-    spacing: Controls.BrimforgeTheme.smallSpacing
+    spacing: Internal.BrimforgeTheme.smallSpacing
 
     indicator: Rectangle {
         readonly property bool active: control.checked || control.hovered || control.activeFocus
 
         objectName: "checkBoxIndicator"
-        implicitWidth: Controls.BrimforgeTheme.indicatorSize
-        implicitHeight: Controls.BrimforgeTheme.indicatorSize
-        radius: Controls.BrimforgeTheme.smallRadius
+        implicitWidth: Internal.BrimforgeTheme.indicatorSize
+        implicitHeight: Internal.BrimforgeTheme.indicatorSize
+        radius: Internal.BrimforgeTheme.smallRadius
         color: root.boxColor
         border.color: !control.enabled ? root.disabledColor : active ? root.activeColor : root.textColor
-        border.width: control.activeFocus ? Controls.BrimforgeTheme.mediumBorderWidth : Controls.BrimforgeTheme.thinBorderWidth
+        border.width: control.activeFocus ? Internal.BrimforgeTheme.mediumBorderWidth : Internal.BrimforgeTheme.thinBorderWidth
 
         Rectangle {
             objectName: "checkBoxMark"
             anchors.fill: parent
-            anchors.margins: Controls.BrimforgeTheme.xSmallSpacing
-            radius: Controls.BrimforgeTheme.smallRadius
+            anchors.margins: Internal.BrimforgeTheme.xSmallSpacing
+            radius: Internal.BrimforgeTheme.smallRadius
             visible: control.checkedState !== Qt.Unchecked
             opacity: control.checkedState === Qt.PartiallyChecked ? 0.5 : 1
             color: control.enabled ? root.activeColor : root.disabledColor
@@ -50,7 +51,7 @@ CheckBoxStyle {
         text: control.text
         textFormat: Text.PlainText
         color: !control.enabled ? root.disabledColor : control.hovered ? root.activeTextColor : root.textColor
-        font.family: root.bold ? Controls.BrimforgeTheme.avenirBold : Controls.BrimforgeTheme.avenir
+        font.family: root.bold ? Internal.BrimforgeTheme.avenirBold : Internal.BrimforgeTheme.avenir
         font.bold: root.bold
         font.pointSize: root.pointSize
         verticalAlignment: Text.AlignVCenter

@@ -1,7 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import Varnex.Loomwright.Controls 1.0 as Controls
 
+import "../Internal" as Internal
 import "toolstyle.js" as ToolStyle
 
 // The progress of a download over the whole window: a cover that takes
@@ -62,8 +62,8 @@ Rectangle {
 
     Column {
         anchors.centerIn: parent
-        width: parent.width - 2 * Controls.BrimforgeTheme.xxLargeSpacing
-        spacing: Controls.BrimforgeTheme.xxLargeSpacing
+        width: parent.width - 2 * Internal.BrimforgeTheme.xxLargeSpacing
+        spacing: Internal.BrimforgeTheme.xxLargeSpacing
 
         Text {
             objectName: "progressMessage"
@@ -73,12 +73,12 @@ Rectangle {
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
             color: ToolStyle.colors.coverText
-            font.family: Controls.BrimforgeTheme.avenirBold
+            font.family: Internal.BrimforgeTheme.avenirBold
             font.pointSize: ToolStyle.fontSizes.progressMessage
             font.bold: true
         }
 
-        Controls.BrimforgeBusyIndicator {
+        Internal.BrimforgeBusyIndicator {
             objectName: "progressBusy"
             anchors.horizontalCenter: parent.horizontalCenter
             visible: root.percentage <= 0
@@ -90,28 +90,28 @@ Rectangle {
 
             objectName: "progressBar"
             anchors.horizontalCenter: parent.horizontalCenter
-            width: Math.min(parent.width, Controls.BrimforgeTheme.largeControlWidth * 2)
+            width: Math.min(parent.width, Internal.BrimforgeTheme.largeControlWidth * 2)
             visible: root.percentage > 0
             from: 0
             to: 100
             value: root.percentage
 
             background: Rectangle {
-                implicitHeight: Controls.BrimforgeTheme.progressBarHeight
+                implicitHeight: Internal.BrimforgeTheme.progressBarHeight
                 color: ToolStyle.colors.coverText
                 opacity: 0.3
-                radius: Controls.BrimforgeTheme.smallRadius
+                radius: Internal.BrimforgeTheme.smallRadius
             }
 
             contentItem: Item {
-                implicitHeight: Controls.BrimforgeTheme.progressBarHeight
+                implicitHeight: Internal.BrimforgeTheme.progressBarHeight
 
                 Rectangle {
                     x: bar.mirrored ? parent.width - width : 0
                     width: bar.position * parent.width
                     height: parent.height
-                    radius: Controls.BrimforgeTheme.smallRadius
-                    color: root.toolConfig ? root.toolConfig.bannerColor : Controls.BrimforgeTheme.primaryButtonBackground
+                    radius: Internal.BrimforgeTheme.smallRadius
+                    color: root.toolConfig ? root.toolConfig.bannerColor : Internal.BrimforgeTheme.primaryButtonBackground
                 }
             }
         }
@@ -124,7 +124,7 @@ Rectangle {
             textFormat: Text.PlainText
             horizontalAlignment: Text.AlignHCenter
             color: ToolStyle.colors.coverText
-            font.family: Controls.BrimforgeTheme.avenir
+            font.family: Internal.BrimforgeTheme.avenir
             font.pointSize: ToolStyle.fontSizes.progressMessage
         }
 
@@ -137,7 +137,7 @@ Rectangle {
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
             color: ToolStyle.colors.coverText
-            font.family: Controls.BrimforgeTheme.avenir
+            font.family: Internal.BrimforgeTheme.avenir
             font.pointSize: ToolStyle.fontSizes.progressTime
         }
     }

@@ -1,18 +1,19 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import Varnex.Hostkit 1.0
-import Varnex.Loomwright.Controls 1.0 as Controls
+
+import "../Internal" as Internal
 
 // "Sign in" or "Sign out" for a Portal: a click signs out a signed-in user
 // and starts the sign-in otherwise. Usable while the network is up, and
 // always to sign out.
-Controls.MaterialButton {
+Internal.MaterialButton {
     id: root
 
     property var portal: null
     readonly property bool signedIn: !!portal && portal.signedIn
 
-    buttonType: Controls.BrimforgeTheme.outlineButton
+    buttonType: Internal.BrimforgeTheme.outlineButton
     buttonText: signedIn ? qsTr("Sign out") : qsTr("Sign in")
     glyph: signedIn ? "sign-out" : "sign-in"
     enabled: Hostkit.network.isOnline || signedIn

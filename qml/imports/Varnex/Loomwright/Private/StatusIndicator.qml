@@ -1,7 +1,7 @@
 import QtQuick 2.15
 import QtGraphicalEffects 1.15
-import Varnex.Loomwright.Controls 1.0 as Controls
 
+import "../Internal" as Internal
 import "toolstyle.js" as ToolStyle
 
 // An app's state as a small round icon that can be clicked.
@@ -59,8 +59,8 @@ Item {
 
     signal clicked(int status)
 
-    implicitWidth: Controls.BrimforgeTheme.mediumIconSize
-    implicitHeight: Controls.BrimforgeTheme.mediumIconSize
+    implicitWidth: Internal.BrimforgeTheme.mediumIconSize
+    implicitHeight: Internal.BrimforgeTheme.mediumIconSize
 
     Rectangle {
         id: ring
@@ -71,7 +71,7 @@ Item {
         radius: width / 2
         color: "transparent"
         border.color: ToolStyle.colors.indicatorOutline
-        border.width: Controls.BrimforgeTheme.thinBorderWidth
+        border.width: Internal.BrimforgeTheme.thinBorderWidth
     }
 
     Image {
@@ -79,7 +79,7 @@ Item {
 
         objectName: "statusIcon"
         anchors.fill: parent
-        anchors.margins: Controls.BrimforgeTheme.xxSmallSpacing
+        anchors.margins: Internal.BrimforgeTheme.xxSmallSpacing
         source: root.iconSource
         sourceSize.width: width
         sourceSize.height: height
@@ -90,10 +90,10 @@ Item {
     Glow {
         anchors.fill: icon
         source: icon
-        radius: Controls.BrimforgeTheme.glowRadius
+        radius: Internal.BrimforgeTheme.glowRadius
         samples: 2 * Math.ceil(radius) + 1
         spread: 0.5
-        color: root.toolConfig ? root.toolConfig.highlightColor : Controls.BrimforgeTheme.highlightBorderColor
+        color: root.toolConfig ? root.toolConfig.highlightColor : Internal.BrimforgeTheme.highlightBorderColor
         transparentBorder: true
         visible: root.effectsAvailable && root.hovered
     }

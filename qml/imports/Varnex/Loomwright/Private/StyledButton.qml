@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import Varnex.Loomwright.Controls 1.0 as Controls
+
+import "../Internal" as Internal
 
 // A push button of the older tools with a background, text and border
 // colour for each state: disabled, pressed, hovered and at rest. The
@@ -13,24 +14,24 @@ Button {
     // The window's AppToolConfig; without one the theme's colours stand in.
     property var toolConfig: null
 
-    property color backgroundColor: toolConfig ? toolConfig.backgroundColor : Controls.BrimforgeTheme.secondaryBackground
+    property color backgroundColor: toolConfig ? toolConfig.backgroundColor : Internal.BrimforgeTheme.secondaryBackground
     property color hoveredBackgroundColor: toolConfig ? toolConfig.highlightColor
-                                                      : Controls.BrimforgeTheme.appActionButtonHoverBackground
-    property color pressedBackgroundColor: toolConfig ? toolConfig.bannerColor : Controls.BrimforgeTheme.primaryButtonBackground
+                                                      : Internal.BrimforgeTheme.appActionButtonHoverBackground
+    property color pressedBackgroundColor: toolConfig ? toolConfig.bannerColor : Internal.BrimforgeTheme.primaryButtonBackground
     property color disabledBackgroundColor: backgroundColor
 
-    property color textColor: toolConfig ? toolConfig.textColor : Controls.BrimforgeTheme.primaryForeground
+    property color textColor: toolConfig ? toolConfig.textColor : Internal.BrimforgeTheme.primaryForeground
     property color hoveredTextColor: textColor
-    property color pressedTextColor: toolConfig ? toolConfig.bannerTextColor : Controls.BrimforgeTheme.primaryButtonForeground
-    property color disabledTextColor: Controls.BrimforgeTheme.disabledButtonGrey
+    property color pressedTextColor: toolConfig ? toolConfig.bannerTextColor : Internal.BrimforgeTheme.primaryButtonForeground
+    property color disabledTextColor: Internal.BrimforgeTheme.disabledButtonGrey
 
     property color borderColor: textColor
-    property color hoveredBorderColor: toolConfig ? toolConfig.bannerColor : Controls.BrimforgeTheme.highlightBorderColor
+    property color hoveredBorderColor: toolConfig ? toolConfig.bannerColor : Internal.BrimforgeTheme.highlightBorderColor
     property color pressedBorderColor: pressedBackgroundColor
-    property color disabledBorderColor: Controls.BrimforgeTheme.disabledButtonGrey
+    property color disabledBorderColor: Internal.BrimforgeTheme.disabledButtonGrey
 
-    property real borderWidth: Controls.BrimforgeTheme.thinBorderWidth
-    property real radius: Controls.BrimforgeTheme.mediumRadius
+    property real borderWidth: Internal.BrimforgeTheme.thinBorderWidth
+    property real radius: Internal.BrimforgeTheme.mediumRadius
 
     readonly property string colorState: !enabled ? "disabled" : pressed ? "pressed" : hovered ? "hovered" : "normal"
     readonly property color currentBackgroundColor: pick(backgroundColor, hoveredBackgroundColor, pressedBackgroundColor,
@@ -48,13 +49,13 @@ Button {
         return normal
     }
 
-    implicitHeight: Math.max(Controls.BrimforgeTheme.mediumControlHeight, implicitContentHeight + topPadding + bottomPadding)
-    implicitWidth: Math.max(Controls.BrimforgeTheme.smallControlWidth, implicitContentWidth + leftPadding + rightPadding)
-    leftPadding: Controls.BrimforgeTheme.xLargeSpacing
-    rightPadding: Controls.BrimforgeTheme.xLargeSpacing
+    implicitHeight: Math.max(Internal.BrimforgeTheme.mediumControlHeight, implicitContentHeight + topPadding + bottomPadding)
+    implicitWidth: Math.max(Internal.BrimforgeTheme.smallControlWidth, implicitContentWidth + leftPadding + rightPadding)
+    leftPadding: Internal.BrimforgeTheme.xLargeSpacing
+    rightPadding: Internal.BrimforgeTheme.xLargeSpacing
     hoverEnabled: true
-    font.family: Controls.BrimforgeTheme.avenirDemi
-    font.pointSize: Controls.BrimforgeTheme.baseFontSizePoint
+    font.family: Internal.BrimforgeTheme.avenirDemi
+    font.pointSize: Internal.BrimforgeTheme.baseFontSizePoint
 
     contentItem: Text {
         objectName: "buttonText"

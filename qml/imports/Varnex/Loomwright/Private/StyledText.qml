@@ -1,5 +1,6 @@
 import QtQuick 2.15
-import Varnex.Loomwright.Controls 1.0 as Controls
+
+import "../Internal" as Internal
 
 // Text in the older tools' look: the theme's text family at its base size,
 // in the tool configuration's text colour, links in its banner colour.
@@ -10,8 +11,8 @@ Text {
     // The window's AppToolConfig.
     property var toolConfig: null
 
-    color: toolConfig ? toolConfig.textColor : Controls.BrimforgeTheme.primaryForeground
-    linkColor: toolConfig ? toolConfig.bannerColor : Controls.BrimforgeTheme.hyperlinkColor
-    font.family: Controls.BrimforgeTheme.avenir
-    font.pointSize: Controls.BrimforgeTheme.baseFontSizePoint
+    color: toolConfig ? toolConfig.textColor : Internal.BrimforgeTheme.primaryForeground
+    linkColor: toolConfig ? toolConfig.bannerColor : Internal.BrimforgeTheme.hyperlinkColor
+    font.family: Internal.BrimforgeTheme.avenir
+    font.pointSize: Internal.BrimforgeTheme.baseFontSizePoint
 }

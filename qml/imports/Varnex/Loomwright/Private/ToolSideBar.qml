@@ -1,8 +1,8 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import Varnex.Loomwright.Controls 1.0 as Controls
 
-import "toolwindow.js" as ToolWindow
+import "../Internal" as Internal
+import "../Internal/toolwindow.js" as ToolWindow
 import "toolstyle.js" as ToolStyle
 
 // The side bar of the older tool window, on the tool configuration's
@@ -27,7 +27,7 @@ SideBar {
     property string infoText
     // How much of the banner's trailing end the tool icon covers.
     property real bannerTrailingMargin: 0
-    property real bannerHeight: Controls.BrimforgeTheme.largeControlHeight * 2
+    property real bannerHeight: Internal.BrimforgeTheme.largeControlHeight * 2
     readonly property bool signedIn: !!portal && portal.signedIn
     readonly property bool busy: !!portal && portal.busy
     readonly property string userFullName: signedIn && portal.user
@@ -41,7 +41,7 @@ SideBar {
         id: background
 
         anchors.fill: parent
-        color: root.toolConfig ? root.toolConfig.backgroundColor : Controls.BrimforgeTheme.secondaryBackground
+        color: root.toolConfig ? root.toolConfig.backgroundColor : Internal.BrimforgeTheme.secondaryBackground
     }
 
     Rectangle {
@@ -52,13 +52,13 @@ SideBar {
         anchors.right: parent.right
         anchors.top: parent.top
         height: root.bannerHeight
-        color: root.toolConfig ? root.toolConfig.bannerColor : Controls.BrimforgeTheme.primaryButtonBackground
+        color: root.toolConfig ? root.toolConfig.bannerColor : Internal.BrimforgeTheme.primaryButtonBackground
 
         Text {
             objectName: "toolShortName"
             anchors.fill: parent
-            anchors.leftMargin: Controls.BrimforgeTheme.xLargeSpacing
-            anchors.rightMargin: Math.max(Controls.BrimforgeTheme.xLargeSpacing, root.bannerTrailingMargin)
+            anchors.leftMargin: Internal.BrimforgeTheme.xLargeSpacing
+            anchors.rightMargin: Math.max(Internal.BrimforgeTheme.xLargeSpacing, root.bannerTrailingMargin)
             text: root.toolShortName
             textFormat: Text.PlainText
             horizontalAlignment: Text.AlignLeft
@@ -66,9 +66,9 @@ SideBar {
             fontSizeMode: Text.HorizontalFit
             minimumPointSize: ToolStyle.fontSizes.bannerTitleMinimum
             elide: Text.ElideRight
-            color: root.toolConfig ? root.toolConfig.bannerTextColor : Controls.BrimforgeTheme.primaryButtonForeground
-            font.family: Controls.BrimforgeTheme.avenirDemi
-            font.pointSize: Controls.BrimforgeTheme.bannerTitleFontSizePoint
+            color: root.toolConfig ? root.toolConfig.bannerTextColor : Internal.BrimforgeTheme.primaryButtonForeground
+            font.family: Internal.BrimforgeTheme.avenirDemi
+            font.pointSize: Internal.BrimforgeTheme.bannerTitleFontSizePoint
         }
     }
 
@@ -80,7 +80,7 @@ SideBar {
         anchors.right: parent.right
         anchors.top: banner.bottom
         anchors.bottom: divider.top
-        anchors.margins: Controls.BrimforgeTheme.largeSpacing
+        anchors.margins: Internal.BrimforgeTheme.largeSpacing
         contentWidth: width
         contentHeight: helpText.implicitHeight
         clip: true
@@ -114,11 +114,11 @@ SideBar {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: footer.top
-        anchors.leftMargin: Controls.BrimforgeTheme.largeSpacing
-        anchors.rightMargin: Controls.BrimforgeTheme.largeSpacing
-        anchors.bottomMargin: Controls.BrimforgeTheme.largeSpacing
-        height: Controls.BrimforgeTheme.thinBorderWidth
-        color: root.toolConfig ? root.toolConfig.textColor : Controls.BrimforgeTheme.secondaryDividerColor
+        anchors.leftMargin: Internal.BrimforgeTheme.largeSpacing
+        anchors.rightMargin: Internal.BrimforgeTheme.largeSpacing
+        anchors.bottomMargin: Internal.BrimforgeTheme.largeSpacing
+        height: Internal.BrimforgeTheme.thinBorderWidth
+        color: root.toolConfig ? root.toolConfig.textColor : Internal.BrimforgeTheme.secondaryDividerColor
         opacity: 0.3
     }
 
@@ -128,19 +128,19 @@ SideBar {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.margins: Controls.BrimforgeTheme.largeSpacing
-        spacing: Controls.BrimforgeTheme.mediumSpacing
+        anchors.margins: Internal.BrimforgeTheme.largeSpacing
+        spacing: Internal.BrimforgeTheme.mediumSpacing
 
         Row {
             objectName: "userRow"
             width: parent.width
             visible: root.signedIn
-            spacing: Controls.BrimforgeTheme.mediumSpacing
+            spacing: Internal.BrimforgeTheme.mediumSpacing
 
             Image {
                 objectName: "userPicture"
-                width: Controls.BrimforgeTheme.largeControlHeight
-                height: Controls.BrimforgeTheme.largeControlHeight
+                width: Internal.BrimforgeTheme.largeControlHeight
+                height: Internal.BrimforgeTheme.largeControlHeight
                 source: root.signedIn ? root.portal.userThumbnailUrl : ""
                 sourceSize.width: width
                 sourceSize.height: height
@@ -150,15 +150,15 @@ SideBar {
 
             StyledText {
                 objectName: "userName"
-                width: parent.width - Controls.BrimforgeTheme.largeControlHeight - parent.spacing
-                height: Controls.BrimforgeTheme.largeControlHeight
+                width: parent.width - Internal.BrimforgeTheme.largeControlHeight - parent.spacing
+                height: Internal.BrimforgeTheme.largeControlHeight
                 toolConfig: root.toolConfig
                 text: root.userFullName
                 textFormat: Text.PlainText
                 elide: Text.ElideRight
                 horizontalAlignment: Text.AlignLeft
                 verticalAlignment: Text.AlignVCenter
-                font.family: Controls.BrimforgeTheme.avenirDemi
+                font.family: Internal.BrimforgeTheme.avenirDemi
 
                 MouseArea {
                     objectName: "userNameArea"
@@ -174,7 +174,7 @@ SideBar {
             portal: root.portal
         }
 
-        Controls.BrimforgeBusyIndicator {
+        Internal.BrimforgeBusyIndicator {
             objectName: "portalBusy"
             dimension: 40
             visible: root.busy
@@ -190,7 +190,7 @@ SideBar {
             textFormat: Text.PlainText
             elide: Text.ElideRight
             horizontalAlignment: Text.AlignLeft
-            font.pointSize: Controls.BrimforgeTheme.smallFontSizePoint
+            font.pointSize: Internal.BrimforgeTheme.smallFontSizePoint
         }
 
         StyledText {
@@ -204,7 +204,7 @@ SideBar {
             textFormat: Text.StyledText
             elide: Text.ElideMiddle
             horizontalAlignment: Text.AlignLeft
-            font.pointSize: Controls.BrimforgeTheme.smallFontSizePoint
+            font.pointSize: Internal.BrimforgeTheme.smallFontSizePoint
             onLinkActivated: root.linkActivated(link)
 
             MouseArea {

@@ -1,11 +1,11 @@
 .pragma library
 
-// What both tool configurations share (AppToolConfig of this module and the
-// older one of Varnex.Loomwright.Private): how a tool names the system it
-// runs on, identifies the device and introduces itself to the portal. The
-// functions keep nothing; each configuration hands in its settings store,
-// itself (for its platform, system and application) and the host SDK, which
-// a script library cannot import.
+// What both tool configurations share (AppToolConfig of Controls and the
+// older one of Private): how a tool names the system it runs on, identifies
+// the device and introduces itself to the portal. The functions keep
+// nothing; each configuration hands in its settings store, itself (for its
+// platform, system and application) and the host SDK, which a script
+// library cannot import.
 
 function osPrettyName(os) {
     switch (os) {

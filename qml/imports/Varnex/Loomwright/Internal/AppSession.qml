@@ -3,7 +3,7 @@ import Varnex.Loomwright 1.0
 import Varnex.Hostkit 1.0
 import Varnex.Hostkit.Desktop 1.0
 
-import "../Controls/toolcontext.js" as ToolContext
+import "toolcontext.js" as ToolContext
 
 // What a suite tool's window does behind its face, for both window shells:
 // the active app, named by the chosen path and picked with the app picker or

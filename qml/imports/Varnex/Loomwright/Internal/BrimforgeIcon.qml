@@ -63,7 +63,14 @@ Item {
         height: root.forceIconWidth ? root.height : root.iconSize
         // When the theme switches between font and pictures, the mode can
         // change before the icon does: a lone character is never a picture.
-        source: root.mode === "image" && root.icon.length > 2 ? root.icon : ""
+        // The theme's icon table names the pictures of the Controls folder
+        // ("images/cog.svg"), where apps find them by URL too; a name with a
+        // scheme or a leading slash is taken as it is.
+        source: {
+            if (root.mode !== "image" || root.icon.length <= 2)
+                return ""
+            return /^([a-z][a-z0-9+.-]*:|\/)/i.test(root.icon) ? root.icon : Qt.resolvedUrl("../Controls/" + root.icon)
+        }
         sourceSize: Qt.size(width, height)
         fillMode: Image.PreserveAspectFit
         smooth: true

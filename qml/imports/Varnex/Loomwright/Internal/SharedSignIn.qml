@@ -44,7 +44,8 @@ QtObject {
     property var sharedData: null
     // The item the dialog opens in, e.g. the window's Overlay.overlay.
     property var dialogParent: null
-    // Makes the dialog; by default this module's SignInDialog. Whatever it
+    // Makes the dialog; by default the banner dialog of the older tool
+    // windows (Private's SignInDialog). Whatever it
     // makes needs `authorizationUrl`, `authorizationCode`, `visible`,
     // open() and accepted().
     property Component dialogComponent: null
@@ -168,7 +169,7 @@ QtObject {
             current.dialog.open()
             return
         }
-        var component = dialogComponent || Qt.createComponent("SignInDialog.qml")
+        var component = dialogComponent || Qt.createComponent("BannerSignInDialog.qml")
         if (component.status !== Component.Ready) {
             console.error(log, "SharedSignIn: no sign-in dialog:", component.errorString())
             return
