@@ -343,6 +343,18 @@ Would you like to download it again?</source>
         <source>its pixels are cut short or damaged</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the iOS icons are made opaque on white, as the App Store refuses icons with transparency; --icon-background chooses the colour</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>InlineStyledTextEdit</name>

@@ -20,6 +20,8 @@ private Q_SLOTS:
     void makesTheChosenSetsAndWarnsAboutThePicture();
     void smallestMakesFewerBytes();
     void failedSetSaysWhichFileAndWhy();
+    void squaresAndFlattensTheIconPicture_data();
+    void squaresAndFlattensTheIconPicture();
     void helpListsEveryOption();
 
 private:
@@ -167,6 +169,47 @@ void tst_IconSets::smallestMakesFewerBytes()
     }
 }
 
+// A picture that is not square: padded with transparency, never black; the
+// iOS icons always opaque; cut to its middle on request; on the icon
+// background on every platform when one is given.
+void tst_IconSets::squaresAndFlattensTheIconPicture_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QColor>("corner"); // of the Android and Windows icons
+    QTest::addColumn<QColor>("iosCorner");
+
+    const QColor blue(0x3f, 0x8e, 0xd8);
+    QTest::newRow("padded on transparency") << QStringList() << QColor(Qt::transparent) << QColor(Qt::white);
+    QTest::newRow("cropped") << QStringList{str("--square"), str("crop")} << blue << blue;
+    QTest::newRow("on the icon background everywhere")
+        << QStringList{str("--icon-background"), str("red")} << QColor(Qt::red) << QColor(Qt::red);
+}
+
+void tst_IconSets::squaresAndFlattensTheIconPicture()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QColor, corner);
+    QFETCH(QColor, iosCorner);
+
+    const QString out = m_folder.filePath(str("squared-") + QString::fromLatin1(QTest::currentDataTag()));
+    const Run result = run(options + QStringList{str("--platforms"), str("android,ios,windows"), str("wide.png"), out});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.errors.contains(str("the iOS icons are made opaque on white")), iosCorner == QColor(Qt::white));
+
+    const auto cornerOf = [](const QImage &icon) { return icon.pixelColor(0, 0); };
+    const auto sameOrBothClear = [](const QColor &a, const QColor &b) {
+        return a.alpha() == 0 ? b.alpha() == 0 : a == b;
+    };
+    const QImage android(out + str("/android/mipmap-mdpi/ic_launcher.png"));
+    QVERIFY2(sameOrBothClear(corner, cornerOf(android)), qPrintable(cornerOf(android).name(QColor::HexArgb)));
+    const QImage windows(out + str("/windows/app.ico"));
+    QVERIFY2(sameOrBothClear(corner, cornerOf(windows)), qPrintable(cornerOf(windows).name(QColor::HexArgb)));
+    const QImage ios(out + str("/ios/AppIcon.appiconset/AppIcon-1024.png"));
+    QVERIFY(!ios.hasAlphaChannel());
+    QCOMPARE(cornerOf(ios), iosCorner);
+    QCOMPARE(android.pixelColor(24, 24), QColor(0x3f, 0x8e, 0xd8));
+}
+
 // One plain line per file that failed, without C++ signatures; --verbose
 // shows the log as the plugin wrote it.
 void tst_IconSets::failedSetSaysWhichFileAndWhy()
@@ -198,7 +241,7 @@ void tst_IconSets::helpListsEveryOption()
     QCOMPARE(result.exitCode, 0);
     for (const char *option : {"--sample", "--platforms", "--icon-background", "--launch-background",
                                "--launch-background-image", "--launch-overlay", "--launch-icon",
-                               "--installer-background-image", "--installer-overlay", "--smallest", "--verbose", "Example:"}) {
+                               "--installer-background-image", "--installer-overlay", "--smallest", "--square", "--verbose", "Example:"}) {
         QVERIFY2(result.output.contains(QLatin1String(option)), option);
     }
 }

@@ -1,5 +1,7 @@
 #include "iconsetjob.h"
+#include "imaging/picturecanvas.h"
 #include "imaging/pictureloader.h"
+#include "imaging/picturewriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +40,31 @@ bool createAdaptiveBackground(QObject *facade, const QString &picture, const QSt
     return written;
 }
 
+// An alpha channel says nothing of the pixels: an opaque picture needs no
+// background, and gets no warning for one.
+bool hasTransparency(const QImage &picture)
+{
+    if (!picture.hasAlphaChannel())
+        return false;
+    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            if (qAlpha(row[x]) != 255)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool writePicture(const QImage &picture, const QString &path, QString *problem)
+{
+    if (PictureWriter::write(PictureWriter::encode(picture, QByteArrayLiteral("png"), -1), path))
+        return true;
+    *problem = QCoreApplication::translate("IconSetJob", "cannot write %1").arg(path);
+    return false;
+}
+
 void insertIfGiven(QVariantMap *options, const QString &key, const QString &value)
 {
     if (!value.isEmpty())
@@ -55,6 +82,57 @@ QStringList IconSetJob::knownPlatforms()
 QString IconSetJob::platformFolder(const IconSetRequest &request, const QString &platform)
 {
     return QDir(request.outputFolder).filePath(platform);
+}
+
+bool IconSetJob::prepareIconPictures(IconSetRequest *request, const QString &folder, QStringList *warnings,
+                                     QString *problem)
+{
+    const QSize size = QImageReader(request->picture).size();
+    const bool square = size.isValid() && size.width() == size.height();
+    // A square picture whose background every generator that needs one reads
+    // from its options (iOS, the Windows Store) is taken as it is.
+    if (square && !request->iconBackgroundEverywhere && !request->iconBackground.isEmpty())
+        return true;
+    const QImage source = PictureLoader::load(request->picture);
+    if (source.isNull()) {
+        *problem = QCoreApplication::translate("IconSetJob", "cannot read %1 as a picture").arg(request->picture);
+        return false;
+    }
+
+    QImage icons = source;
+    if (source.width() != source.height()) {
+        const bool pad = request->squaring == Squaring::Pad;
+        const int side = pad ? qMax(source.width(), source.height()) : qMin(source.width(), source.height());
+        icons = pad ? PictureCanvas::centred(source, QSize(side, side), QColor(Qt::transparent))
+                    : source.copy(QRect(QPoint((source.width() - side) / 2, (source.height() - side) / 2),
+                                        QSize(side, side)));
+    }
+    if (request->iconBackgroundEverywhere && hasTransparency(icons))
+        icons = PictureCanvas::centred(icons, icons.size(), QColor(request->iconBackground));
+    // The App Store refuses an icon with an alpha channel, even an opaque one.
+    QImage ios = icons;
+    if (request->iconBackground.isEmpty() && request->platforms.contains(QLatin1String("ios")) && ios.hasAlphaChannel()) {
+        if (hasTransparency(ios)) {
+            ios = PictureCanvas::centred(ios, ios.size(), QColor(Qt::white));
+            warnings->append(QCoreApplication::translate(
+                "IconSetJob", "the iOS icons are made opaque on white, as the App Store refuses icons with "
+                              "transparency; --icon-background chooses the colour"));
+        } else {
+            ios = ios.convertToFormat(QImage::Format_RGB32);
+        }
+    }
+
+    if (icons.cacheKey() != source.cacheKey()) {
+        request->iconPicture = QDir(folder).filePath(QStringLiteral("icons.png"));
+        if (!writePicture(icons, request->iconPicture, problem))
+            return false;
+    }
+    if (ios.cacheKey() != icons.cacheKey()) {
+        request->iosIconPicture = QDir(folder).filePath(QStringLiteral("ios-icons.png"));
+        if (!writePicture(ios, request->iosIconPicture, problem))
+            return false;
+    }
+    return true;
 }
 
 QVector<IconSetCall> IconSetJob::calls(const IconSetRequest &request)
@@ -76,15 +154,18 @@ QVector<IconSetCall> IconSetJob::calls(const IconSetRequest &request)
     insertIfGiven(&installerOptions, QStringLiteral("overlayImage"), request.installerOverlayImage);
 
     const QString picture = request.picture;
+    const QString iconPicture = request.iconPicture.isEmpty() ? picture : request.iconPicture;
+    const QString iosIconPicture = request.iosIconPicture.isEmpty() ? iconPicture : request.iosIconPicture;
     // The step names go into the plugin's catalogues; the sample tool shows
     // them while it works.
     const QString appIcon = QCoreApplication::translate("IconSetJob", "app icon");
     const QString launchImages = QCoreApplication::translate("IconSetJob", "launch images");
     // A folder set per platform, and the single files of the desktop icons.
     const auto iconCall = [&](const QString &os, const QString &file) {
-        return IconSetCall{os, appIcon, [os, picture, file, iconOptions](QObject *facade, const QString &folder) {
+        const QString source = os == QLatin1String("ios") ? iosIconPicture : iconPicture;
+        return IconSetCall{os, appIcon, [os, source, file, iconOptions](QObject *facade, const QString &folder) {
                                const QString target = file.isEmpty() ? folder : QDir(folder).filePath(file);
-                               return createAppIcon(facade, os, picture, target, iconOptions);
+                               return createAppIcon(facade, os, source, target, iconOptions);
                            }};
     };
     const auto launchCall = [&](const QString &os, const QVariantMap &options) {
@@ -103,8 +184,8 @@ QVector<IconSetCall> IconSetJob::calls(const IconSetRequest &request)
             result.append(iconCall(platform, QStringLiteral("app.icns")));
         } else if (platform == QLatin1String("android")) {
             result.append(iconCall(platform, QString()));
-            result.append({platform, QCoreApplication::translate("IconSetJob", "adaptive background"), [picture](QObject *facade, const QString &folder) {
-                               return createAdaptiveBackground(facade, picture, folder);
+            result.append({platform, QCoreApplication::translate("IconSetJob", "adaptive background"), [iconPicture](QObject *facade, const QString &folder) {
+                               return createAdaptiveBackground(facade, iconPicture, folder);
                            }});
             result.append(launchCall(platform, launchOptions));
         } else if (platform == QLatin1String("installer")) {

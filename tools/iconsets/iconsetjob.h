@@ -11,6 +11,10 @@
 
 class QObject;
 
+// How a picture that is not square becomes the square that app icons are:
+// padded with transparency (or the icon background), or cut to its middle.
+enum class Squaring { Pad, Crop };
+
 // What one run of the tool makes: the app icon and launch-image sets of the
 // chosen platforms from one picture, each platform into a folder of its own
 // under the output folder.
@@ -32,6 +36,14 @@ struct IconSetRequest
     // The smallest PNG files, for a release: many times the time, the same
     // pixels.
     bool smallest = false;
+    Squaring squaring = Squaring::Pad;
+    // The icon background as a person asked for it: on the icons of every
+    // platform, also of those whose generator reads no colour.
+    bool iconBackgroundEverywhere = false;
+    // What the app icons are made from, when prepareIconPictures() made it;
+    // empty: the picture itself.
+    QString iconPicture;
+    QString iosIconPicture;
 };
 
 // One call of the facade: a platform's set, such as its app icon.
@@ -79,6 +91,14 @@ InputCheck checkOutputFolder(const QString &folder, const QString &probeName);
 
 // Every platform in the order the sets are made.
 QStringList knownPlatforms();
+
+// Makes in folder what the app icons need where the picture itself will not
+// do, and names it in the request: a square of a picture that is not one; a
+// picture flattened onto the icon background when every platform is to have
+// it; and for iOS always an opaque picture, on white when no background is
+// given, as the App Store refuses icons with transparency (said in
+// warnings). False, with problem, when a picture cannot be made or written.
+bool prepareIconPictures(IconSetRequest *request, const QString &folder, QStringList *warnings, QString *problem);
 
 // The calls that make the requested sets, platform by platform.
 QVector<IconSetCall> calls(const IconSetRequest &request);

@@ -25,6 +25,7 @@
 #include <QQmlEngine>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <memory>
@@ -237,6 +238,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption smallestOption(
         QStringLiteral("smallest"),
         tr("Make the PNG files as small as possible, for a release: the same pixels, many times the time."));
+    const QCommandLineOption squareOption(
+        QStringLiteral("square"),
+        tr("How a picture that is not square becomes the app icons' square: pad (with transparency, or the icon "
+           "background; the default) or crop (its middle)."),
+        tr("pad|crop"), QStringLiteral("pad"));
     const QCommandLineOption verboseOption(
         QStringLiteral("verbose"), tr("Show the whole log of every call, debug lines included, as it comes."));
     const QCommandLineOption sampleOption(
@@ -244,7 +250,7 @@ int main(int argc, char *argv[])
         tr("Use the project's sample picture; the only argument is then OUTPUT_FOLDER."));
     parser.addOptions({sampleOption, platformsOption, iconBackgroundOption, launchBackgroundOption, launchBackgroundImageOption,
                        launchOverlayOption, launchIconOption, installerBackgroundOption, installerOverlayOption,
-                       smallestOption, verboseOption});
+                       smallestOption, squareOption, verboseOption});
     parser.addPositionalArgument(QStringLiteral("PICTURE"), tr("The source picture (default: the sample picture)."),
                                  QStringLiteral("[PICTURE]"));
     parser.addPositionalArgument(QStringLiteral("OUTPUT_FOLDER"),
@@ -288,6 +294,11 @@ int main(int argc, char *argv[])
     }
 
     request.smallest = parser.isSet(smallestOption);
+    const QString squaring = parser.value(squareOption).trimmed().toLower();
+    if (squaring != QLatin1String("pad") && squaring != QLatin1String("crop"))
+        return refuse(tr("--square is pad or crop, not \"%1\"").arg(parser.value(squareOption)));
+    request.squaring = squaring == QLatin1String("crop") ? Squaring::Crop : Squaring::Pad;
+    request.iconBackgroundEverywhere = parser.isSet(iconBackgroundOption);
     request.iconBackground = parser.value(iconBackgroundOption);
     request.launchBackground = parser.value(launchBackgroundOption);
     for (const QString &colour : {request.iconBackground, request.launchBackground}) {
@@ -335,7 +346,7 @@ int main(int argc, char *argv[])
             return SetFailed;
         }
     } else {
-        if (pictureSize.isValid() && pictureSize.width() != pictureSize.height()) {
+        if (pictureSize.isValid() && pictureSize.width() != pictureSize.height() && request.squaring == Squaring::Pad) {
             print(stderr, tr("warning: %1 is %2 × %3, not square; the app icons pad it to a square\n")
                               .arg(request.picture)
                               .arg(pictureSize.width())
@@ -350,6 +361,19 @@ int main(int argc, char *argv[])
                               .arg(IconSetJob::LargestIcon));
         }
     }
+
+    // What the app icons are made from, where the picture itself will not do;
+    // it lives as long as the run.
+    QTemporaryDir prepared;
+    QStringList warnings;
+    QString preparationProblem;
+    if (!prepared.isValid() || !IconSetJob::prepareIconPictures(&request, prepared.path(), &warnings, &preparationProblem)) {
+        print(stderr, QStringLiteral("loomwright-iconsets: %1\n")
+                          .arg(preparationProblem.isEmpty() ? prepared.errorString() : preparationProblem));
+        return SetFailed;
+    }
+    for (const QString &warning : qAsConst(warnings))
+        print(stderr, tr("warning: %1\n").arg(warning));
 
     QQmlEngine engine;
     engine.addImportPath(QStringLiteral(LOOMWRIGHT_QML_DIR));
