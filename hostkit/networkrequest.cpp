@@ -521,9 +521,9 @@ void NetworkRequest::receive()
         setReadyState(ReadyStateProcessing);
     const bool toFile = bodyGoesToFile();
     const qint64 bound = toFile ? m_maximumFileSize : m_maximumResponseSize;
-    const QString tooLarge = QStringLiteral("Response too large: more than %1 bytes from %2")
-                                 .arg(bound)
-                                 .arg(maskedUrl(m_reply->url()));
+    const auto tooLarge = [this, bound] {
+        return QStringLiteral("Response too large: more than %1 bytes from %2").arg(bound).arg(maskedUrl(m_reply->url()));
+    };
     if (!m_decoder) {
         const QByteArray encoding = m_reply->rawHeader("Content-Encoding");
         m_decoder = std::make_unique<ContentDecoder>(ContentDecoder::encodingOf(encoding));
@@ -533,8 +533,8 @@ void NetworkRequest::receive()
             return;
         }
         // A body that can only end too large is refused before it is held.
-        if (exceedsAnnouncedSize() && bound > 0) {
-            abortWith(tooLarge);
+        if (exceedsAnnouncedSize(bound)) {
+            abortWith(tooLarge());
             return;
         }
     }
@@ -561,7 +561,7 @@ void NetworkRequest::receive()
     case ContentDecoder::Result::Decoded:
         break;
     case ContentDecoder::Result::TooLarge:
-        abortWith(tooLarge);
+        abortWith(tooLarge());
         break;
     case ContentDecoder::Result::Damaged:
         abortWith(QStringLiteral("Damaged compressed response from %1").arg(maskedUrl(m_reply->url())));
@@ -572,11 +572,10 @@ void NetworkRequest::receive()
     }
 }
 
-bool NetworkRequest::exceedsAnnouncedSize() const
+bool NetworkRequest::exceedsAnnouncedSize(qint64 bound) const
 {
     const QVariant announced = m_reply->header(QNetworkRequest::ContentLengthHeader);
-    const qint64 bound = bodyGoesToFile() ? m_maximumFileSize : m_maximumResponseSize;
-    return announced.isValid() && m_decoder->encoding() == ContentDecoder::Encoding::Identity
+    return bound > 0 && announced.isValid() && m_decoder->encoding() == ContentDecoder::Encoding::Identity
         && announced.toLongLong() > bound;
 }
 

@@ -129,7 +129,9 @@ private:
     int effectiveDeadline() const;
     int rateWindow() const;
     bool bodyGoesToFile() const;
-    bool exceedsAnnouncedSize() const;
+    // What the server announces counts as much as what has come: a body that
+    // can only end beyond bound (0: none) is refused before it is held.
+    bool exceedsAnnouncedSize(qint64 bound) const;
     QString errorOf(QNetworkReply *reply) const;
     QJSValue bodyValue(QString *problem) const;
     void complete(int status, const QString &statusText, const QJSValue &response, const QString &errorText,

@@ -351,10 +351,6 @@ Haluatko ladata sen uudelleen?</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>cannot read %1 as a picture</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the iOS icons are made opaque on white, as the App Store refuses icons with transparency; --icon-background chooses the colour</source>
         <translation type="unfinished"></translation>
     </message>

@@ -354,10 +354,6 @@ Would you like to download it again?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>cannot read %1 as a picture</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the iOS icons are made opaque on white, as the App Store refuses icons with transparency; --icon-background chooses the colour</source>
         <translation type="unfinished"></translation>
     </message>

@@ -84,20 +84,13 @@ QString IconSetJob::platformFolder(const IconSetRequest &request, const QString 
     return QDir(request.outputFolder).filePath(platform);
 }
 
-bool IconSetJob::prepareIconPictures(IconSetRequest *request, const QString &folder, QStringList *warnings,
-                                     QString *problem)
+bool IconSetJob::prepareIconPictures(IconSetRequest *request, const QImage &source, const QString &folder,
+                                     QStringList *warnings, QString *problem)
 {
-    const QSize size = QImageReader(request->picture).size();
-    const bool square = size.isValid() && size.width() == size.height();
     // A square picture whose background every generator that needs one reads
     // from its options (iOS, the Windows Store) is taken as it is.
-    if (square && !request->iconBackgroundEverywhere && !request->iconBackground.isEmpty())
+    if (source.width() == source.height() && !request->iconBackgroundEverywhere && !request->iconBackground.isEmpty())
         return true;
-    const QImage source = PictureLoader::load(request->picture);
-    if (source.isNull()) {
-        *problem = QCoreApplication::translate("IconSetJob", "cannot read %1 as a picture").arg(request->picture);
-        return false;
-    }
 
     QImage icons = source;
     if (source.width() != source.height()) {
@@ -234,7 +227,8 @@ InputCheck IconSetJob::checkPicture(const QString &path)
                            .arg(side);
         return check;
     }
-    if (PictureLoader::load(path).isNull()) {
+    check.picture = PictureLoader::load(path);
+    if (check.picture.isNull()) {
         check.reason = QCoreApplication::translate("IconSetJob", "its pixels are cut short or damaged");
         return check;
     }

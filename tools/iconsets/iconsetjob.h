@@ -1,6 +1,7 @@
 #ifndef LOOMWRIGHT_TOOLS_ICONSETJOB_H
 #define LOOMWRIGHT_TOOLS_ICONSETJOB_H
 
+#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -72,6 +73,8 @@ struct InputCheck
     QString reason;
     // The picture's size, when it is one.
     QSize size;
+    // The picture decoded whole, so that the caller need not decode it again.
+    QImage picture;
 };
 
 namespace IconSetJob {
@@ -98,7 +101,9 @@ QStringList knownPlatforms();
 // it; and for iOS always an opaque picture, on white when no background is
 // given, as the App Store refuses icons with transparency (said in
 // warnings). False, with problem, when a picture cannot be made or written.
-bool prepareIconPictures(IconSetRequest *request, const QString &folder, QStringList *warnings, QString *problem);
+// picture is the request's picture, decoded.
+bool prepareIconPictures(IconSetRequest *request, const QImage &picture, const QString &folder, QStringList *warnings,
+                         QString *problem);
 
 // The calls that make the requested sets, platform by platform.
 QVector<IconSetCall> calls(const IconSetRequest &request);

@@ -129,11 +129,13 @@ int refuse(const QString &message)
 }
 
 // Why path is no picture that the sets can be made from; empty when it is one.
-QString pictureProblem(const QString &path, QSize *size = nullptr)
+QString pictureProblem(const QString &path, QSize *size = nullptr, QImage *picture = nullptr)
 {
     const InputCheck check = IconSetJob::checkPicture(path);
     if (size)
         *size = check.size;
+    if (picture)
+        *picture = check.picture;
     switch (check.fault) {
     case InputFault::Missing:
         return tr("no picture at %1").arg(path);
@@ -329,8 +331,10 @@ int main(int argc, char *argv[])
     }
 
     QSize pictureSize(SamplePictureSide, SamplePictureSide);
+    // Decoded once, for the checks and for what the app icons need of it.
+    QImage picture;
     if (!sample) {
-        const QString problem = pictureProblem(request.picture, &pictureSize);
+        const QString problem = pictureProblem(request.picture, &pictureSize, &picture);
         if (!problem.isEmpty())
             return refuse(problem);
         request.picture = QFileInfo(request.picture).absoluteFilePath();
@@ -341,7 +345,8 @@ int main(int argc, char *argv[])
 
     if (sample) {
         request.picture = QDir(request.outputFolder).filePath(QStringLiteral("sample.png"));
-        if (!paintSamplePicture().save(request.picture, "PNG")) {
+        picture = paintSamplePicture();
+        if (!picture.save(request.picture, "PNG")) {
             print(stderr, tr("loomwright-iconsets: cannot write %1\n").arg(request.picture));
             return SetFailed;
         }
@@ -367,7 +372,11 @@ int main(int argc, char *argv[])
     QTemporaryDir prepared;
     QStringList warnings;
     QString preparationProblem;
-    if (!prepared.isValid() || !IconSetJob::prepareIconPictures(&request, prepared.path(), &warnings, &preparationProblem)) {
+    const bool preparedAll = prepared.isValid()
+        && IconSetJob::prepareIconPictures(&request, picture, prepared.path(), &warnings, &preparationProblem);
+    // The plugin reads the files itself: this copy is not needed any more.
+    picture = QImage();
+    if (!preparedAll) {
         print(stderr, QStringLiteral("loomwright-iconsets: %1\n")
                           .arg(preparationProblem.isEmpty() ? prepared.errorString() : preparationProblem));
         return SetFailed;
